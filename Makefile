@@ -1,0 +1,31 @@
+# make test   installs what is missing, builds everything and runs every test
+# make bench  builds the benchmarks with optimisation and runs them
+
+BUILD_DIR ?= build
+BENCH_DIR ?= build-bench
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build test bench clean format
+
+deps:
+	bash scripts/install-deps.sh --if-missing
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXADO_TESTS=OFF -DLEXADO_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	$(BENCH_DIR)/bench/lexado_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(BENCH_DIR)

@@ -1,0 +1,27 @@
+#include "library/Catalogue.h"
+
+#include "library/TextFile.h"
+
+CatalogueEntry SplitCatalogueEntry(QByteArrayView line) {
+    const qsizetype separator = line.indexOf('#');
+    if (separator < 0) {
+        return {QByteArrayView(), line};
+    }
+    return {line.first(separator), line.sliced(separator + 1)};
+}
+
+QString CataloguePath(const QString& programFolder) {
+    return programFolder + QStringLiteral("/table.ini");
+}
+
+LibraryCatalogue ReadCatalogue(const QString& programFolder) {
+    std::optional<QByteArray> text = ReadWholeFile(CataloguePath(programFolder));
+    if (!text) {
+        return {};
+    }
+    return WordList::FromText(std::move(*text), WordList::ShortLines::Keep);
+}
+
+bool WriteCatalogue(const QString& programFolder, const LibraryCatalogue& catalogue) {
+    return ReplaceFileContents(CataloguePath(programFolder), catalogue.toText());
+}

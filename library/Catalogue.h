@@ -1,0 +1,26 @@
+#pragma once
+
+#include "library/WordList.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+// The lines of table.ini, each a display name, '#' and a file name in data/. Every line is an
+// entry, an empty one included.
+using LibraryCatalogue = WordList;
+
+struct CatalogueEntry {
+    QByteArrayView name; // the text before the first '#'
+    QByteArrayView file; // everything after the first '#'; the whole line when there is none
+};
+
+CatalogueEntry SplitCatalogueEntry(QByteArrayView line);
+
+QString CataloguePath(const QString& programFolder);
+
+// The lines of the program folder's table.ini; empty when the file is missing or empty.
+LibraryCatalogue ReadCatalogue(const QString& programFolder);
+
+// Rewrites table.ini from the catalogue, each entry followed by a carriage return and a line
+// feed. False when the file cannot be written (the caller tells the user with string 105).
+bool WriteCatalogue(const QString& programFolder, const LibraryCatalogue& catalogue);

@@ -1,0 +1,21 @@
+#include "library/LineFields.h"
+
+LineFields SplitFields(QByteArrayView line) {
+    LineFields fields;
+    const qsizetype first = line.indexOf('#');
+    if (first < 0) {
+        fields.meaning = line;
+        return fields;
+    }
+    fields.word = line.first(first);
+    const QByteArrayView rest = line.sliced(first + 1);
+    const qsizetype second = rest.indexOf('#');
+    if (second < 0) {
+        fields.meaning = rest;
+        return fields;
+    }
+    fields.meaning = rest.first(second);
+    fields.phonetic = rest.sliced(second + 1);
+    fields.hasPhonetic = true;
+    return fields;
+}

@@ -1,0 +1,65 @@
+#include "library/TextCodec.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+bool IsUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// Length of a GB18030 character starting at `lead`: one byte for ASCII, four when the second
+// byte is a digit, two otherwise.
+qsizetype Gb18030CharLength(QByteArrayView bytes, qsizetype lead) {
+    const auto first = static_cast<unsigned char>(bytes[lead]);
+    if (first < 0x81 || first == 0xFF || lead + 1 >= bytes.size()) {
+        return 1;
+    }
+    const auto second = static_cast<unsigned char>(bytes[lead + 1]);
+    return (second >= 0x30 && second <= 0x39) ? 4 : 2;
+}
+
+// Valid UTF-8 but for a character cut off at the end, as in a field that was cut short.
+bool IsUtf8CutShort(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString DecodeLine(QByteArrayView bytes) {
+    if (IsUtf8(bytes)) {
+        return QString::fromUtf8(bytes);
+    }
+    QStringDecoder gb18030("GB18030", QStringDecoder::Flag::Stateless);
+    return gb18030.decode(bytes);
+}
+
+QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes) {
+    if (bytes.size() <= maxBytes) {
+        return bytes;
+    }
+    if (IsUtf8CutShort(bytes)) {
+        qsizetype cut = maxBytes;
+        while (cut > 0 && IsUtf8Continuation(bytes[cut])) {
+            --cut;
+        }
+        return bytes.first(cut);
+    }
+    qsizetype cut = 0;
+    while (cut < bytes.size()) {
+        const qsizetype next = cut + Gb18030CharLength(bytes, cut);
+        if (next > maxBytes) {
+            break;
+        }
+        cut = next;
+    }
+    return bytes.first(cut);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The whole contents of a file, or nothing when it cannot be opened for reading.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// Replaces the file's contents with these bytes. The bytes go to a temporary file beside it
+// that is then renamed over the old one, so a crash or a full disk never leaves a half-written
+// file and the old contents survive a failed write. False when the file cannot be written.
+bool ReplaceFileContents(const QString& path, const QByteArray& bytes);

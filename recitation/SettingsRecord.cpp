@@ -1,0 +1,102 @@
+#include "recitation/SettingsRecord.h"
+
+#include "library/TextCodec.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
+    if (c == 0) {
+        return -1;
+    }
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const bool negative = (product < 0) != (c < 0);
+    const std::int64_t magnitude = (std::llabs(product) + std::llabs(c) / 2) / std::llabs(c);
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+LogFontA DefaultWordFont(int screenDpi) {
+    LogFontA font{};
+    font.lfHeight = MulDiv(16, -screenDpi, 72);
+    font.lfWeight = 400;
+    font.lfCharSet = 1;           // DEFAULT_CHARSET
+    font.lfOutPrecision = 3;      // OUT_STROKE_PRECIS
+    font.lfClipPrecision = 2;     // CLIP_STROKE_PRECIS
+    font.lfQuality = 1;           // DRAFT_QUALITY
+    font.lfPitchAndFamily = 0x22; // VARIABLE_PITCH | FF_SWISS
+    SetNameField(font.lfFaceName, "Arial");
+    return font;
+}
+
+SettingsRecord DefaultSettings(int screenDpi, const WindowRect& windowRect) {
+    SettingsRecord record{};
+    SetNameField(record.libraryFile, "TOEFL.dat");
+    SetNameField(record.libraryName, "TOEFL");
+    record.textColor = 0x00FFFFFF;
+    record.backColor = 0x00FF8000;
+    record.barColor = 0x000000FF;
+    record.speechOn = 1;
+    record.showMeaning = 1;
+    record.showProgressBar = 1;
+    record.grouping = 1;
+    record.orderedBrowse = 1;
+    record.oneLine = 0;
+    record.fadeInMeaning = 1;
+    record.confirmActions = 1;
+    record.alwaysOnTop = 1;
+    record.wordTimeMs = 5000;
+    record.position = 0;
+    record.groupNumber = 1;
+    record.groupSize = 50;
+    record.groupRepeats = 3;
+    record.repeatCount = 0;
+    record.doubleClickAction = 1;
+    record.speechEngineIndex = 0;
+    record.windowRect = windowRect;
+    record.wordFont = DefaultWordFont(screenDpi);
+    record.speechModeId = kDefaultSpeechModeId;
+    return record;
+}
+
+QByteArray RecordBytes(const SettingsRecord& record) {
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+SettingsRecord RecordFromBytes(QByteArrayView bytes, const SettingsRecord& fill) {
+    SettingsRecord record = fill;
+    const auto count = std::min(static_cast<std::size_t>(bytes.size()), sizeof record);
+    std::memcpy(&record, bytes.data(), count);
+    BringIntoRange(record);
+    return record;
+}
+
+void SetTextField(char* field, std::size_t capacity, QByteArrayView text) {
+    const QByteArrayView fitted = CutToBytes(text, static_cast<qsizetype>(capacity) - 1);
+    std::memset(field, 0, capacity);
+    std::memcpy(field, fitted.data(), static_cast<std::size_t>(fitted.size()));
+}
+
+namespace {
+
+// A field without a NUL inside it is cut so that one fits.
+template <std::size_t N> void TerminateField(char (&field)[N]) {
+    const QByteArray text(field, static_cast<qsizetype>(qstrnlen(field, N)));
+    SetNameField(field, text);
+}
+
+void AtLeastOne(std::int32_t& value) {
+    value = std::max(value, 1);
+}
+
+} // namespace
+
+void BringIntoRange(SettingsRecord& record) {
+    TerminateField(record.libraryFile);
+    TerminateField(record.libraryName);
+    TerminateField(record.wordFont.lfFaceName);
+    AtLeastOne(record.wordTimeMs);
+    AtLeastOne(record.groupSize);
+    AtLeastOne(record.groupRepeats);
+    AtLeastOne(record.groupNumber);
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running, testing and benchmarking Lexado needs.
+# With --if-missing it installs only when one of them is not there yet.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+  libespeak-ng-dev espeak-ng-data espeak-ng
+  libbenchmark-dev
+  xvfb xauth xdotool x11-utils imagemagick
+  fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
+  python3-fonttools
+)
+
+all_installed() {
+  local package
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || return 1
+  done
+}
+
+if [ "${1:-}" = "--if-missing" ] && all_installed; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update
+"${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${packages[@]}"

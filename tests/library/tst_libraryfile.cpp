@@ -1,0 +1,124 @@
+#include "library/CurrentLibrary.h"
+#include "library/LibraryFile.h"
+#include "tests/support/ProgramFolder.h"
+
+#include <QtTest>
+
+using Lines = QList<QByteArray>;
+
+class TestLibraryFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsLibraryLines() {
+        ProgramFolder folder;
+        folder.write("data/words.dat", "a#b\r\n\r\nx\r\ncat#猫\r\n");
+        const LibraryContents contents = ReadWordLibrary(folder.path(), "words.dat");
+        QCOMPARE(contents.status, LibraryStatus::Read);
+        QCOMPARE(contents.entries.toList(), (Lines{"a#b", "cat#猫"}));
+    }
+
+    void emptyAndMissingFilesGiveOnePseudoEntry() {
+        ProgramFolder folder;
+        folder.write("data/empty.dat", "");
+        LibraryContents contents = ReadWordLibrary(folder.path(), "empty.dat");
+        QCOMPARE(contents.status, LibraryStatus::Empty);
+        QCOMPARE(contents.entries.toList(), Lines{QByteArray("Error#词库为空")});
+
+        contents = ReadWordLibrary(folder.path(), "absent.dat");
+        QCOMPARE(contents.status, LibraryStatus::Missing);
+        QCOMPARE(contents.entries.toList(), Lines{QByteArray("Error#无该词库文件")});
+    }
+
+    void namesLeavingDataAreMissingFiles_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("parent") << QByteArray("../table.ini");
+        QTest::newRow("dot dot") << QByteArray("..");
+        QTest::newRow("absolute") << QByteArray("/etc/passwd");
+        QTest::newRow("sub folder") << QByteArray("sub/words.dat");
+        QTest::newRow("backslash") << QByteArray("..\\table.ini");
+        QTest::newRow("empty") << QByteArray();
+    }
+
+    void namesLeavingDataAreMissingFiles() {
+        QFETCH(QByteArray, name);
+        ProgramFolder folder;
+        folder.write("table.ini", "secret#line\r\n");
+        QDir(folder.path()).mkpath("data/sub");
+        folder.write("data/sub/words.dat", "inner#x\r\n");
+        QCOMPARE(ReadWordLibrary(folder.path(), name).status, LibraryStatus::Missing);
+
+        WordList list;
+        list.append("overwritten#!");
+        QVERIFY(!WriteWordLibrary(folder.path(), name, list));
+        QCOMPARE(folder.read("table.ini"), QByteArray("secret#line\r\n"));
+        QCOMPARE(folder.read("data/sub/words.dat"), QByteArray("inner#x\r\n"));
+    }
+
+    void rewriteKeepsEveryLineAndEndsEachWithCrLf() {
+        ProgramFolder folder;
+        folder.write("data/words.dat", "\nw#m#p#q\nx\n\xb9\xfe#gbk\nlast#no line end");
+        const LibraryContents contents = ReadWordLibrary(folder.path(), "words.dat");
+        QVERIFY(WriteWordLibrary(folder.path(), "words.dat", contents.entries));
+        QCOMPARE(folder.read("data/words.dat"),
+                 QByteArray("\r\nw#m#p#q\r\n\xb9\xfe#gbk\r\nlast#no line end\r\n"));
+    }
+
+    void rewriteFailsWhenTheFileCannotBeWritten() {
+        ProgramFolder folder;
+        QDir(folder.path()).mkpath("data/words.dat"); // a folder stands where the file would go
+        WordList list;
+        list.append("a#b");
+        QVERIFY(!WriteWordLibrary(folder.path(), "words.dat", list));
+    }
+
+    void currentLibraryRewritesOnlyAfterDeletions() {
+        ProgramFolder folder;
+        const QByteArray original = "one#1\ntwo#2\nthree#3";
+        folder.write("data/a.dat", original);
+        CurrentLibrary library;
+        QCOMPARE(library.Load(folder.path(), "a.dat"), LibraryStatus::Read);
+        QVERIFY(library.RewriteIfDirty(folder.path(), "a.dat"));
+        QCOMPARE(folder.read("data/a.dat"), original); // nothing deleted, nothing written
+
+        library.RemoveEntry(1);
+        QVERIFY(library.dirty());
+        QVERIFY(library.RewriteIfDirty(folder.path(), "a.dat"));
+        QCOMPARE(folder.read("data/a.dat"), QByteArray("one#1\r\nthree#3\r\n"));
+        QVERIFY(!library.dirty());
+    }
+
+    void pseudoEntryIsNeverWritten() {
+        ProgramFolder folder;
+        folder.write("data/a.dat", "one#1\ntwo#2\n");
+        CurrentLibrary library;
+        library.Load(folder.path(), "a.dat");
+        library.RemoveEntry(0);
+        // A progress file names a library that is missing: the list becomes a pseudo-entry.
+        QCOMPARE(library.Load(folder.path(), "gone.dat"), LibraryStatus::Missing);
+        QVERIFY(!library.dirty());
+        QVERIFY(library.RewriteIfDirty(folder.path(), "gone.dat"));
+        QVERIFY(!folder.exists("data/gone.dat"));
+
+        WordList chosen;
+        chosen.append("Error#词库为空");
+        library.Adopt(chosen);
+        QVERIFY(!library.dirty());
+    }
+
+    void failedRewriteKeepsTheMark() {
+        ProgramFolder folder;
+        folder.write("data/a.dat", "one#1\ntwo#2\n");
+        CurrentLibrary library;
+        library.Load(folder.path(), "a.dat");
+        library.RemoveEntry(0);
+        QFile::remove(folder.filePath("data/a.dat"));
+        QDir(folder.path()).mkpath("data/a.dat");
+        QVERIFY(!library.RewriteIfDirty(folder.path(), "a.dat"));
+        QVERIFY(library.dirty());
+        QCOMPARE(library.words().toList(), Lines{QByteArray("two#2")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLibraryFile)
+#include "tst_libraryfile.moc"

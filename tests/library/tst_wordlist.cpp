@@ -1,0 +1,106 @@
+#include "library/LineFields.h"
+#include "library/TextCodec.h"
+#include "library/WordList.h"
+
+#include <QStringEncoder>
+#include <QtTest>
+
+using Lines = QList<QByteArray>;
+
+class TestWordList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitsTextModeLines_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<Lines>("library");
+        QTest::addColumn<Lines>("everyLine");
+
+        QTest::newRow("one line, no line end")
+            << QByteArray("cat#猫") << Lines{"cat#猫"} << Lines{"cat#猫"};
+        QTest::newRow("short lines after the first")
+            << QByteArray("a#b\n\nx\ncat#猫\n") << Lines{"a#b", "cat#猫"}
+            << Lines{"a#b", "", "x", "cat#猫"};
+        QTest::newRow("empty first line")
+            << QByteArray("\r\nw#m\r\n") << Lines{"", "w#m"} << Lines{"", "w#m"};
+        QTest::newRow("one byte only") << QByteArray("x") << Lines{"x"} << Lines{"x"};
+        QTest::newRow("carriage returns")
+            << QByteArray("ab\r\ncd\r\r\n\r\nef\r") << Lines{"ab", "cd\r", "ef\r"}
+            << Lines{"ab", "cd\r", "", "ef\r"};
+        QTest::newRow("two-byte character stays")
+            << QByteArray("first\n\xb9\xfe\n") << Lines{"first", "\xb9\xfe"}
+            << Lines{"first", "\xb9\xfe"};
+        QTest::newRow("only a line end") << QByteArray("\n") << Lines{""} << Lines{""};
+    }
+
+    void splitsTextModeLines() {
+        QFETCH(QByteArray, text);
+        QFETCH(Lines, library);
+        QFETCH(Lines, everyLine);
+        QCOMPARE(WordList::FromText(text, WordList::ShortLines::DropAfterFirst).toList(), library);
+        QCOMPARE(WordList::FromText(text, WordList::ShortLines::Keep).toList(), everyLine);
+    }
+
+    void editsKeepOtherEntriesAndCopiesApart() {
+        WordList list = WordList::FromText("one#1\ntwo#2\nthree#3\n", WordList::ShortLines::Keep);
+        const WordList copy = list;
+        list.removeAt(1);
+        list.append("four#4");
+        list.replace(0, list.at(2)); // from its own buffer
+        list.swapEntries(1, 2);
+        QCOMPARE(list.toList(), (Lines{"four#4", "four#4", "three#3"}));
+        QCOMPARE(copy.toList(), (Lines{"one#1", "two#2", "three#3"}));
+        QCOMPARE(list.toText(), QByteArray("four#4\r\nfour#4\r\nthree#3\r\n"));
+        list.clear();
+        QVERIFY(list.isEmpty());
+        QCOMPARE(list.toText(), QByteArray());
+    }
+
+    void splitsFields() {
+        LineFields f = SplitFields("w#m#p#q");
+        QCOMPARE(f.word, "w");
+        QCOMPARE(f.meaning, "m");
+        QCOMPARE(f.phonetic, "p#q");
+        QVERIFY(f.hasPhonetic);
+
+        f = SplitFields("w#m");
+        QCOMPARE(f.word, "w");
+        QCOMPARE(f.meaning, "m");
+        QCOMPARE(f.phonetic, "");
+        QVERIFY(!f.hasPhonetic);
+
+        f = SplitFields("no separator");
+        QCOMPARE(f.word, "");
+        QCOMPARE(f.meaning, "no separator");
+        QVERIFY(!f.hasPhonetic);
+
+        f = SplitFields("w#m#");
+        QCOMPARE(f.phonetic, "");
+        QVERIFY(f.hasPhonetic);
+    }
+
+    void decodesUtf8AndGbLines() {
+        const QString text = QString::fromUtf8("apple#苹果#ˈæpl");
+        QCOMPARE(DecodeLine(text.toUtf8()), text);
+        QStringEncoder gbk("GB18030");
+        const QByteArray gbBytes = gbk.encode(QString::fromUtf8("apple#苹果"));
+        QCOMPARE(gbBytes, QByteArray("apple#\xc6\xbb\xb9\xfb"));
+        QCOMPARE(DecodeLine(gbBytes), QString::fromUtf8("apple#苹果"));
+    }
+
+    void cutsAtCharacterBoundaries() {
+        // Seven three-byte characters: 21 bytes of UTF-8, cut to six of them.
+        const QByteArray utf8 = QString::fromUtf8("托福词汇精选集").toUtf8();
+        QCOMPARE(CutToBytes(utf8, 19).toByteArray(), QString::fromUtf8("托福词汇精选").toUtf8());
+        QCOMPARE(CutToBytes("short", 19), "short");
+        // GBK: "a" then ten two-byte characters; 19 bytes hold "a" and nine of them.
+        QStringEncoder gbk("GB18030");
+        const QByteArray gbBytes = gbk.encode(QString::fromUtf8("a托福词汇精选集合词库"));
+        QCOMPARE(gbBytes.size(), 21);
+        QCOMPARE(CutToBytes(gbBytes, 19).toByteArray(), gbBytes.first(19));
+        QCOMPARE(CutToBytes(gbBytes.sliced(1), 19).size(), 18);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordList)
+#include "tst_wordlist.moc"
