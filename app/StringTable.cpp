@@ -1,6 +1,7 @@
 #include "app/StringTable.h"
 
-#include <QByteArray>
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <array>
 
@@ -8,53 +9,83 @@ namespace {
 
 struct StringEntry {
     StringId id;
-    const char* text; // UTF-8
+    const char* trId;
 };
 
+// The source text after each "//%" is the program's own Simplified Chinese copy; lupdate
+// takes it into the translation files, and lrelease into language/pChinese.qm.
 constexpr std::array kStrings{
-    StringEntry{StringId::LibraryFileNotFound, "未找到该词库文件"},
-    StringEntry{StringId::CannotDeleteLastLibrary, "不能删了,没有库文件你怎么用"},
-    StringEntry{StringId::WriteFileError, "写文件出错!"},
-    StringEntry{StringId::EmptyLibraryEntry, "Error#词库为空"},
-    StringEntry{StringId::MissingLibraryEntry, "Error#无该词库文件"},
-    StringEntry{StringId::ConfirmClearNewWordBook, "是否清空生词本？"},
-    StringEntry{StringId::ConfirmDeleteWord, "是否删除当前单词？"},
-    StringEntry{StringId::WordAddedToNewWordBook, "当前单词已写入生词本!"},
-    StringEntry{StringId::LibraryAlreadyListed, "已有该词库或重名"},
-    StringEntry{StringId::ColumnNumber, "序号"},
-    StringEntry{StringId::ColumnWord, "单词"},
-    StringEntry{StringId::ColumnMeaning, "解释"},
-    StringEntry{StringId::TipPlacePrefix, " 第"},
-    StringEntry{StringId::TipGroupSuffix, " 组,第 "},
-    StringEntry{StringId::TipWordSuffix, "个单词"},
-    StringEntry{StringId::WordNotFound, "单词未找到！"},
-    StringEntry{StringId::ButtonOk, "确定"},
-    StringEntry{StringId::ButtonCancel, "取消"},
-    StringEntry{StringId::ButtonHelp, "帮助"},
-    StringEntry{StringId::ProgramName, "Lexado"},
+    //% "未找到该词库文件"
+    StringEntry{StringId::LibraryFileNotFound, QT_TRID_NOOP("IDS_103")},
+    //% "不能删了,没有库文件你怎么用"
+    StringEntry{StringId::CannotRemoveLastLibrary, QT_TRID_NOOP("IDS_104")},
+    //% "写文件出错!"
+    StringEntry{StringId::WriteFileError, QT_TRID_NOOP("IDS_105")},
+    //% "Error#词库为空"
+    StringEntry{StringId::EmptyLibraryEntry, QT_TRID_NOOP("IDS_106")},
+    //% "Error#无该词库文件"
+    StringEntry{StringId::MissingLibraryEntry, QT_TRID_NOOP("IDS_107")},
+    //% "是否清空生词本？"
+    StringEntry{StringId::ConfirmClearNewWordBook, QT_TRID_NOOP("IDS_108")},
+    //% "是否删除当前单词？"
+    StringEntry{StringId::ConfirmDeleteWord, QT_TRID_NOOP("IDS_109")},
+    //% "当前单词已写入生词本!"
+    StringEntry{StringId::WordAddedToNewWordBook, QT_TRID_NOOP("IDS_110")},
+    //% "已有该词库或重名"
+    StringEntry{StringId::LibraryAlreadyListed, QT_TRID_NOOP("IDS_111")},
+    //% "序号"
+    StringEntry{StringId::ColumnNumber, QT_TRID_NOOP("IDS_112")},
+    //% "单词"
+    StringEntry{StringId::ColumnWord, QT_TRID_NOOP("IDS_113")},
+    //% "解释"
+    StringEntry{StringId::ColumnMeaning, QT_TRID_NOOP("IDS_114")},
+    //% " 第"
+    StringEntry{StringId::TipPlacePrefix, QT_TRID_NOOP("IDS_115")},
+    //% " 组,第 "
+    StringEntry{StringId::TipGroupSuffix, QT_TRID_NOOP("IDS_116")},
+    //% "个单词"
+    StringEntry{StringId::TipWordSuffix, QT_TRID_NOOP("IDS_117")},
+    //% "单词未找到！"
+    StringEntry{StringId::WordNotFound, QT_TRID_NOOP("IDS_118")},
+    //% "确定"
+    StringEntry{StringId::ButtonOk, QT_TRID_NOOP("IDS_119")},
+    //% "取消"
+    StringEntry{StringId::ButtonCancel, QT_TRID_NOOP("IDS_120")},
+    //% "帮助"
+    StringEntry{StringId::ButtonHelp, QT_TRID_NOOP("IDS_121")},
+    //% "设置"
+    StringEntry{StringId::SettingsCaption, QT_TRID_NOOP("IDS_148")},
+    //% "Lexado"
+    StringEntry{StringId::ProgramName, QT_TRID_NOOP("IDS_300")},
+    //% "请键入一个整数。"
+    StringEntry{StringId::EnterAnInteger, QT_TRID_NOOP("IDS_61712")},
 };
 
-QByteArray TranslationId(StringId id) {
-    return "IDS_" + QByteArray::number(static_cast<int>(id));
+const char* TranslationId(StringId id) {
+    for (const StringEntry& entry : kStrings) {
+        if (entry.id == id) {
+            return entry.trId;
+        }
+    }
+    return "";
+}
+
+// The program's own copy, compiled in from language/pChinese.qm.
+const QTranslator& OwnStrings() {
+    static QTranslator translator;
+    static const bool loaded = translator.load(QStringLiteral(":/language/pChinese.qm"));
+    Q_UNUSED(loaded);
+    return translator;
 }
 
 } // namespace
 
-QString SourceStringText(StringId id) {
-    for (const StringEntry& entry : kStrings) {
-        if (entry.id == id) {
-            return QString::fromUtf8(entry.text);
-        }
-    }
-    return {};
-}
-
 QString StringText(StringId id) {
-    const QByteArray trId = TranslationId(id);
-    const QString translated = qtTrId(trId.constData());
+    const char* trId = TranslationId(id);
+    const QString text = qtTrId(trId);
     // qtTrId hands back the id itself when no installed translator knows it.
-    if (translated != QLatin1String(trId)) {
-        return translated;
+    if (text != QLatin1String(trId)) {
+        return text;
     }
-    return SourceStringText(id);
+    return OwnStrings().translate(nullptr, trId);
 }

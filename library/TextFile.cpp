@@ -1,5 +1,7 @@
 #include "library/TextFile.h"
 
+#include "library/LargeBuffer.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -8,7 +10,19 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return file.readAll();
+    // One buffer of the file's size, read at once: a library of a million lines is read
+    // without the buffer growing on the way.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    AdviseLargeBuffer(bytes.data(), bytes.size());
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read < 0) {
+        return std::nullopt;
+    }
+    bytes.truncate(read);
+    if (!file.atEnd()) {
+        bytes += file.readAll(); // the file grew meanwhile, or reports no size
+    }
+    return bytes;
 }
 
 bool ReplaceFileContents(const QString& path, const QByteArray& bytes) {

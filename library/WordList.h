@@ -8,11 +8,13 @@
 
 // An ordered list of raw text lines: the entries of a word library, the lines of the
 // library catalogue, and the dialogs' private copies of either. Entries are byte strings,
-// kept exactly as read.
+// kept exactly as read; an entry never holds a line feed.
 //
-// All entries live in one shared byte buffer with an offset and a length each, so reading a
-// library of a million lines costs one buffer and one small record per line, and copying a
-// list shares the buffer until one of the copies changes.
+// The entries stay where they were read, in the file's own bytes, and the list keeps only
+// where each one starts: reading a library of a million lines costs one buffer and eight
+// bytes a line, and copying a list shares the buffer until one of the copies changes. Every
+// entry in the buffer is followed by a line feed, with a carriage return before it where the
+// file had one, so an entry ends where the next line feed is.
 class WordList {
 public:
     // Whether lines of fewer than two bytes after the first line are kept when a text is split
@@ -24,8 +26,8 @@ public:
     // end still counts, while a line end at the very end gives no further empty line.
     static WordList FromText(QByteArray text, ShortLines shortLines);
 
-    qsizetype size() const { return static_cast<qsizetype>(spans_.size()); }
-    bool isEmpty() const { return spans_.empty(); }
+    qsizetype size() const { return static_cast<qsizetype>(starts_.size()); }
+    bool isEmpty() const { return starts_.empty(); }
 
     // A view of entry i; valid until the list is changed or destroyed.
     QByteArrayView at(qsizetype i) const;
@@ -46,11 +48,9 @@ public:
     QByteArray toText() const;
 
 private:
-    struct Span {
-        qsizetype start;
-        qsizetype length;
-    };
+    // Puts a line at the end of the buffer and returns where it starts.
+    qsizetype Store(QByteArrayView line);
 
     QByteArray bytes_;
-    std::vector<Span> spans_;
+    std::vector<qsizetype> starts_;
 };

@@ -41,16 +41,34 @@ private slots:
         QCOMPARE(WordList::FromText(text, WordList::ShortLines::Keep).toList(), everyLine);
     }
 
+    void linesOfEveryLengthAcrossBlockBoundaries() {
+        // Lines of 0 to 70 bytes, so that line ends fall on every place of a 16-byte block,
+        // against a plain byte-by-byte split.
+        QByteArray text;
+        Lines expected;
+        for (int length = 0; length <= 70; ++length) {
+            const QByteArray line = QByteArray(length, 'a' + length % 26);
+            text += line + (length % 3 == 0 ? "\r\n" : "\n");
+            if (expected.isEmpty() || length > 1) {
+                expected.append(line);
+            }
+        }
+        text += "tail without line end";
+        expected.append("tail without line end");
+        QCOMPARE(WordList::FromText(text, WordList::ShortLines::DropAfterFirst).toList(), expected);
+    }
+
     void editsKeepOtherEntriesAndCopiesApart() {
-        WordList list = WordList::FromText("one#1\ntwo#2\nthree#3\n", WordList::ShortLines::Keep);
+        WordList list = WordList::FromText("one#1\ntwo#2\nthree#3", WordList::ShortLines::Keep);
         const WordList copy = list;
         list.removeAt(1);
         list.append("four#4");
         list.replace(0, list.at(2)); // from its own buffer
         list.swapEntries(1, 2);
-        QCOMPARE(list.toList(), (Lines{"four#4", "four#4", "three#3"}));
+        list.append("cr at the end\r");
+        QCOMPARE(list.toList(), (Lines{"four#4", "four#4", "three#3", "cr at the end\r"}));
         QCOMPARE(copy.toList(), (Lines{"one#1", "two#2", "three#3"}));
-        QCOMPARE(list.toText(), QByteArray("four#4\r\nfour#4\r\nthree#3\r\n"));
+        QCOMPARE(list.toText(), QByteArray("four#4\r\nfour#4\r\nthree#3\r\ncr at the end\r\r\n"));
         list.clear();
         QVERIFY(list.isEmpty());
         QCOMPARE(list.toText(), QByteArray());

@@ -1,0 +1,68 @@
+#include "app/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kCatalogueName = QStringLiteral("table.ini");
+
+std::optional<QString> HomeArgument(const QStringList& arguments) {
+    const QString option = QStringLiteral("--home");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == option && i + 1 < arguments.size()) {
+            return arguments[i + 1];
+        }
+        if (argument.startsWith(option + u'=')) {
+            return argument.sliced(option.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// Copies a sample file unless the folder already has one of that name; the copy is the
+// user's to change, whatever the permissions of the installed original.
+void CopySample(const QString& from, const QString& to) {
+    if (QFile::exists(to) || !QFile::copy(from, to)) {
+        return;
+    }
+    QFile(to).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+} // namespace
+
+QString ChooseProgramFolder(const ProgramFolderSources& sources) {
+    if (const std::optional<QString> home = HomeArgument(sources.arguments)) {
+        return QDir(*home).absolutePath();
+    }
+    if (QFileInfo::exists(QDir(sources.executableDir).filePath(kCatalogueName))) {
+        return sources.executableDir;
+    }
+    return sources.userDataFolder;
+}
+
+QString ResourceFolder(const QString& executableDir) {
+    const QDir beside(executableDir);
+    if (beside.exists(QStringLiteral("language"))) {
+        return beside.absolutePath();
+    }
+    return QDir::cleanPath(beside.filePath(QStringLiteral("../share/lexado")));
+}
+
+std::optional<QString> PrepareProgramFolder(const QString& folder, const QString& resourceFolder) {
+    const QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("data"))) {
+        return std::nullopt;
+    }
+    if (!dir.exists(kCatalogueName)) {
+        const QDir sample(QDir(resourceFolder).filePath(QStringLiteral("sample")));
+        for (const QString& name : {QStringLiteral("data/TOEFL.dat"),
+                                    QStringLiteral("data/New_Word.dat"), kCatalogueName}) {
+            CopySample(sample.filePath(name), dir.filePath(name));
+        }
+    }
+    return dir.absolutePath();
+}
