@@ -1,5 +1,7 @@
 #include "recitation/RecitationEngine.h"
 
+#include "recitation/EntryLayout.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -9,7 +11,6 @@ namespace {
 // that floor means a tiny time per word cannot turn the tick timer into a busy loop.
 constexpr int kShortestTimerPeriodMs = 10;
 
-constexpr int kTicksPerEntry = 50;
 constexpr int kTickOfReveal = kTicksPerEntry / 2;
 constexpr int kTickOfNewEntry = 2;
 
@@ -190,7 +191,7 @@ TickStep RecitationEngine::Tick(int blockWidth) {
     }
     if (settings_.showProgressBar) {
         step.drawBar = true;
-        step.barEnd = static_cast<int>(qint64{blockWidth} * state_.tick / kTicksPerEntry);
+        step.barEnd = BarEnd(blockWidth, state_.tick);
     }
     return step;
 }

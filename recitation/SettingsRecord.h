@@ -44,6 +44,8 @@ struct WindowRect {
     std::int32_t top;
     std::int32_t right;
     std::int32_t bottom;
+
+    friend bool operator==(const WindowRect&, const WindowRect&) = default;
 };
 
 struct SettingsRecord {

@@ -1,0 +1,13 @@
+#include "app/SingleCopy.h"
+
+#include <QDir>
+
+SingleCopy::SingleCopy(const QString& runtimeFolder) {
+    QDir().mkpath(runtimeFolder);
+    lock_ =
+        std::make_unique<QLockFile>(QDir(runtimeFolder).filePath(QStringLiteral("lexado.lock")));
+    // Only a lock whose process is gone is stale: one left by a crashed copy is taken over at
+    // once, and a copy running all day keeps its lock however old it is.
+    lock_->setStaleLockTime(0);
+    held_ = lock_->tryLock(0);
+}

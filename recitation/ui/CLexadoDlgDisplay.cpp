@@ -1,0 +1,95 @@
+// The display of CLexadoDlg: the entry's texts laid out in the word and phonetic fonts, the
+// window sized to hug them, the progress bar, and the delayed meaning.
+
+#include "recitation/ui/CLexadoDlg.h"
+
+#include "recitation/ui/WordFont.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int kBarPenWidth = 3;
+
+TextSize Measure(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void DrawOpaqueText(QPainter& painter, const QFont& font, Point at, const QString& text) {
+    painter.setFont(font);
+    painter.drawText(QPoint(at.x, at.y + QFontMetrics(font).ascent()), text);
+}
+
+} // namespace
+
+// Presents state_.currentLine: splits it, hides the meaning until its time, and lays the
+// window out around the new texts.
+void CLexadoDlg::ShowEntry() {
+    displayLine_ = SplitLine(state_.currentLine);
+    if (!settings_.showMeaning) {
+        displayLine_.meaning = QStringLiteral(" ");
+    }
+    LayOut();
+    update();
+}
+
+QScreen* CLexadoDlg::ScreenOfWindowRect() const {
+    QScreen* screen =
+        QGuiApplication::screenAt(QPoint(settings_.windowRect.left, settings_.windowRect.top));
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+void CLexadoDlg::LayOut() {
+    const EntryMeasures measures{Measure(wordFont_, displayLine_.word),
+                                 Measure(wordFont_, displayLine_.meaning),
+                                 Measure(phoneticFont_, displayLine_.phonetic)};
+    const LayoutOptions options{settings_.oneLine != 0, settings_.showMeaning != 0,
+                                settings_.showProgressBar != 0};
+    const QRect screen = ScreenOfWindowRect()->geometry();
+    layout_ = LayOutEntry(measures, options, screen.width());
+    const int left =
+        WindowLeft(settings_.windowRect.left, layout_.blockWidth, screen.left(), screen.width());
+    setGeometry(left, settings_.windowRect.top, layout_.windowWidth, layout_.windowHeight);
+    barDrawnTo_ = BarEnd(layout_.blockWidth, state_.tick);
+}
+
+void CLexadoDlg::paintEvent(QPaintEvent* event) {
+    const QColor background = ColorFromColorRef(settings_.backColor);
+    const QColor text = ColorFromColorRef(settings_.textColor);
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(rect(), background);
+    if (settings_.showProgressBar) {
+        painter.setPen(QPen(ColorFromColorRef(settings_.barColor), kBarPenWidth));
+        painter.drawLine(0, layout_.barY, BarEnd(layout_.blockWidth, state_.tick), layout_.barY);
+    }
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(background);
+    painter.setPen(text);
+    DrawOpaqueText(painter, wordFont_, layout_.word, displayLine_.word);
+    DrawOpaqueText(painter, phoneticFont_, layout_.phonetic, displayLine_.phonetic);
+    const bool meaningHidden = settings_.fadeInMeaning && !state_.meaningShown;
+    painter.setPen(meaningHidden ? background : text);
+    DrawOpaqueText(painter, wordFont_, layout_.meaning, displayLine_.meaning);
+}
+
+// A tick repaints only what changed: the meaning once when it is revealed, and the piece of
+// the bar grown since the last tick.
+void CLexadoDlg::OnTick() {
+    const TickStep step = engine_.Tick(layout_.blockWidth);
+    if (step.revealMeaning) {
+        const TextSize size = Measure(wordFont_, displayLine_.meaning);
+        update(layout_.meaning.x, layout_.meaning.y, size.width, size.height);
+    }
+    if (step.drawBar && step.barEnd > barDrawnTo_) {
+        const int halfPen = kBarPenWidth / 2 + 1;
+        update(QRect(QPoint(barDrawnTo_ - halfPen, layout_.barY - halfPen),
+                     QPoint(step.barEnd + halfPen, layout_.barY + halfPen)));
+        barDrawnTo_ = step.barEnd;
+    }
+}
