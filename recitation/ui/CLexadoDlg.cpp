@@ -89,6 +89,30 @@ void CLexadoDlg::RunCommand(CommandId command) {
     case CommandId::NextGroup:
         engine_.NextGroup();
         break;
+    case CommandId::AddToNewWordBook:
+        AddToNewWordBook();
+        break;
+    case CommandId::ClearNewWordBook:
+        ClearNewWordBook();
+        break;
+    case CommandId::DeleteWord:
+        DeleteWord();
+        break;
+    case CommandId::SaveProgress:
+        SaveProgress();
+        break;
+    case CommandId::LoadProgress:
+        LoadProgress();
+        break;
+    case CommandId::Find:
+        FindWord();
+        break;
+    case CommandId::ChooseLibrary:
+        ChooseLibrary();
+        break;
+    case CommandId::LibraryManager:
+        ManageLibraries();
+        break;
     case CommandId::AlwaysOnTop:
         ToggleAlwaysOnTop();
         break;
@@ -96,7 +120,8 @@ void CLexadoDlg::RunCommand(CommandId command) {
         Exit();
         break;
     default:
-        // The remaining commands arrive with their dialogs and the speech engine.
+        // Read again, settings, help, about and the languages arrive with the speech engine,
+        // the settings sheet and the application shell.
         break;
     }
 }

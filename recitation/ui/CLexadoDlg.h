@@ -55,6 +55,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -72,6 +73,21 @@ private:
     void LayOut();
     void OnTick();
     QScreen* ScreenOfWindowRect() const;
+
+    // Commands on the entry on show and progress files (CLexadoDlgWords.cpp).
+    void AddToNewWordBook();
+    void ClearNewWordBook();
+    void DeleteWord();
+    void SaveProgress();
+    void LoadProgress();
+    void FindWord();
+
+    // The library dialogs (CLexadoDlgLibraries.cpp).
+    void ChooseLibrary();
+    void ManageLibraries();
+
+    // The context menu (CLexadoDlgMenu.cpp).
+    void ShowContextMenu(const QPoint& globalPosition);
 
     // Mouse and keyboard (CLexadoDlgInput.cpp).
     void DoubleClickAction();

@@ -8,6 +8,7 @@
 #include "recitation/TooltipText.h"
 #include "recitation/WindowSnap.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -87,6 +88,10 @@ void CLexadoDlg::DoubleClickAction() {
     default:
         break;
     }
+}
+
+void CLexadoDlg::contextMenuEvent(QContextMenuEvent* event) {
+    ShowContextMenu(event->globalPos());
 }
 
 // While paused, Enter or Space shows the next entry with its meaning at once.

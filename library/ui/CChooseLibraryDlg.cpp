@@ -1,0 +1,3 @@
+#include "library/ui/CChooseLibraryDlg.h"
+
+CChooseLibraryDlg::CChooseLibraryDlg(QWidget* parent) : QDialog(parent) {}

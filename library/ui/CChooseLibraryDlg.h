@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class CChooseLibraryDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CChooseLibraryDlg(QWidget* parent = nullptr);
+};

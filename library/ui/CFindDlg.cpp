@@ -1,0 +1,3 @@
+#include "library/ui/CFindDlg.h"
+
+CFindDlg::CFindDlg(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "library/ui/CLibraryManagerDlg.h"
+
+CLibraryManagerDlg::CLibraryManagerDlg(QWidget* parent) : QDialog(parent) {}
