@@ -1,3 +1,4 @@
+# make run    installs what is missing, builds Lexado and starts it
 # make test   installs what is missing, builds everything and runs every test
 # make bench  builds the benchmarks with optimisation and runs them
 
@@ -5,7 +6,7 @@ BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test bench clean format
+.PHONY: deps configure build run test bench clean format
 
 deps:
 	bash scripts/install-deps.sh --if-missing
@@ -16,6 +17,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The program keeps its files in ~/.local/share/lexado, filled with the sample library on the
+# first start.
+run: build
+	$(BUILD_DIR)/bin/lexado
+
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
@@ -23,6 +29,7 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXADO_TESTS=OFF -DLEXADO_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	$(BENCH_DIR)/bench/lexado_bench
+	bash bench/run-window-bench.sh $(BENCH_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

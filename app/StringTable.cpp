@@ -55,10 +55,88 @@ constexpr std::array kStrings{
     StringEntry{StringId::ButtonHelp, QT_TRID_NOOP("IDS_121")},
     //% "设置"
     StringEntry{StringId::SettingsCaption, QT_TRID_NOOP("IDS_148")},
+    //% "库文件管理"
+    StringEntry{StringId::LibraryManagerCaption, QT_TRID_NOOP("IDD_187")},
+    //% "选择词库"
+    StringEntry{StringId::ChooseLibraryCaption, QT_TRID_NOOP("IDD_188")},
+    //% "查找/定位"
+    StringEntry{StringId::FindCaption, QT_TRID_NOOP("IDD_206")},
     //% "Lexado"
     StringEntry{StringId::ProgramName, QT_TRID_NOOP("IDS_300")},
+    //% "该文件不是进度文件!"
+    StringEntry{StringId::NotProgressFile, QT_TRID_NOOP("IDS_400")},
+    //% "词库名和文件名最多19个字节(约6个汉字)"
+    StringEntry{StringId::NameTooLong, QT_TRID_NOOP("IDS_420")},
+    //% "词库名不能含有“#”"
+    StringEntry{StringId::HashInLibraryName, QT_TRID_NOOP("IDS_421")},
     //% "请键入一个整数。"
     StringEntry{StringId::EnterAnInteger, QT_TRID_NOOP("IDS_61712")},
+    //% "删除"
+    StringEntry{StringId::ButtonDeleteLibrary, QT_TRID_NOOP("IDD_187_1000")},
+    //% "添加"
+    StringEntry{StringId::ButtonAddLibrary, QT_TRID_NOOP("IDD_187_1001")},
+    //% "移出"
+    StringEntry{StringId::ButtonRemoveLibrary, QT_TRID_NOOP("IDD_187_1002")},
+    //% "已有的词库"
+    StringEntry{StringId::LibraryListLabel, QT_TRID_NOOP("IDD_187_1007")},
+    //% "改名"
+    StringEntry{StringId::ButtonRenameLibrary, QT_TRID_NOOP("IDD_187_1016")},
+    //% "上移"
+    StringEntry{StringId::ButtonMoveUp, QT_TRID_NOOP("IDD_187_1017")},
+    //% "下移"
+    StringEntry{StringId::ButtonMoveDown, QT_TRID_NOOP("IDD_187_1018")},
+    //% "词库名"
+    StringEntry{StringId::LibraryNameLabel, QT_TRID_NOOP("IDD_187_1052")},
+    //% "对应文件名"
+    StringEntry{StringId::LibraryFileLabel, QT_TRID_NOOP("IDD_187_1053")},
+    //% "单词总数:"
+    StringEntry{StringId::WordCountLabel, QT_TRID_NOOP("IDD_188_1025")},
+    //% "暂停(&P)　　　　　Ctrl+P "
+    StringEntry{StringId::MenuPause, QT_TRID_NOOP("IDM_144_32786")},
+    //% "再读一遍(&R)　　　Ctrl+R"
+    StringEntry{StringId::MenuReadAgain, QT_TRID_NOOP("IDM_144_32795")},
+    //% "存入生词本(&S)　　Ctrl+S"
+    StringEntry{StringId::MenuAddToNewWordBook, QT_TRID_NOOP("IDM_144_32781")},
+    //% "删除单词(&D)      Ctrl+Del"
+    StringEntry{StringId::MenuDeleteWord, QT_TRID_NOOP("IDM_144_32793")},
+    //% "选择词库(&W)      Ctrl+W "
+    StringEntry{StringId::MenuChooseLibrary, QT_TRID_NOOP("IDM_144_32771")},
+    //% "设置(&T)　　　　　Ctrl+T"
+    StringEntry{StringId::MenuSettings, QT_TRID_NOOP("IDM_144_32792")},
+    //% "库文件管理(&M)"
+    StringEntry{StringId::MenuLibraryManager, QT_TRID_NOOP("IDM_144_32794")},
+    //% "清空生词本(&C)"
+    StringEntry{StringId::MenuClearNewWordBook, QT_TRID_NOOP("IDM_144_32780")},
+    //% "保存进度(&Z)"
+    StringEntry{StringId::MenuSaveProgress, QT_TRID_NOOP("IDM_144_32788")},
+    //% "取出进度(&O)"
+    StringEntry{StringId::MenuLoadProgress, QT_TRID_NOOP("IDM_144_32789")},
+    //% "上一组(&L)        Ctrl+L"
+    StringEntry{StringId::MenuPreviousGroup, QT_TRID_NOOP("IDM_144_32796")},
+    //% "下一组(&N)        Ctrl+N"
+    StringEntry{StringId::MenuNextGroup, QT_TRID_NOOP("IDM_144_32797")},
+    //% "查找/定位(&F)     Ctrl+F"
+    StringEntry{StringId::MenuFind, QT_TRID_NOOP("IDM_144_32799")},
+    //% "总在最前(&A)"
+    StringEntry{StringId::MenuAlwaysOnTop, QT_TRID_NOOP("IDM_144_32800")},
+    //% "Language"
+    StringEntry{StringId::MenuLanguage, QT_TRID_NOOP("IDM_144_LANGUAGE")},
+    //% "Simplified Chinese"
+    StringEntry{StringId::MenuSimplifiedChinese, QT_TRID_NOOP("IDM_144_32802")},
+    //% "Traditional Chinese"
+    StringEntry{StringId::MenuTraditionalChinese, QT_TRID_NOOP("IDM_144_32803")},
+    //% "English"
+    StringEntry{StringId::MenuEnglish, QT_TRID_NOOP("IDM_144_32804")},
+    //% "Japanese"
+    StringEntry{StringId::MenuJapanese, QT_TRID_NOOP("IDM_144_32805")},
+    //% "Korean"
+    StringEntry{StringId::MenuKorean, QT_TRID_NOOP("IDM_144_32806")},
+    //% "帮助(&H)　　　　　F1"
+    StringEntry{StringId::MenuHelp, QT_TRID_NOOP("IDM_144_32775")},
+    //% "关于(&A)"
+    StringEntry{StringId::MenuAbout, QT_TRID_NOOP("IDM_144_32776")},
+    //% "退出(&X)          Alt+X"
+    StringEntry{StringId::MenuExit, QT_TRID_NOOP("IDM_144_32777")},
 };
 
 const char* TranslationId(StringId id) {

@@ -48,18 +48,28 @@ QString RuntimeFolder() {
                              : runtime;
 }
 
+QStringList ArgumentList(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before the application connects to a display, so that they work in a terminal
+    // without one.
+    if (AnswersCommandLine(ArgumentList(argc, argv))) {
+        return 0;
+    }
     PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));
     QApplication::setApplicationVersion(QStringLiteral(LEXADO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = QApplication::arguments();
-    if (AnswersCommandLine(arguments)) {
-        return 0;
-    }
 
     const SingleCopy singleCopy(RuntimeFolder());
     if (!singleCopy.IsOnlyCopy()) {

@@ -9,6 +9,10 @@
 // entry, an empty one included.
 using LibraryCatalogue = WordList;
 
+// The longest name or file name of a library, in bytes: the settings record keeps the current
+// library's name and file name in fields of 20 bytes, a NUL included.
+inline constexpr qsizetype kLibraryNameBytes = 19;
+
 struct CatalogueEntry {
     QByteArrayView name; // the text before the first '#'
     QByteArrayView file; // everything after the first '#'; the whole line when there is none

@@ -2,6 +2,10 @@
 
 #include "library/TextCodec.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 QString DataFolderPath(const QString& programFolder) {
     return programFolder + QStringLiteral("/data");
 }
@@ -13,4 +17,17 @@ std::optional<QString> DataFilePath(const QString& programFolder, QByteArrayView
         return std::nullopt;
     }
     return DataFolderPath(programFolder) + u'/' + name;
+}
+
+QStringList LibraryFileNames(const QString& programFolder) {
+    return QDir(DataFolderPath(programFolder))
+        .entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+}
+
+bool DiscardLibraryFile(const QString& programFolder, QByteArrayView fileName) {
+    const std::optional<QString> path = DataFilePath(programFolder, fileName);
+    if (!path || QFileInfo(*path).isDir()) {
+        return false;
+    }
+    return QFile::moveToTrash(*path) || QFile::remove(*path);
 }

@@ -15,3 +15,13 @@ convert -size 128x128 xc:none -fill '#0080FF' -stroke '#005BB5' -strokewidth 4 \
   -annotate +0-8 "Lx" -gravity northwest \
   -stroke red -strokewidth 6 -draw "line 22,92 84,92" \
   -define png:exclude-chunks=date,time PNG32:lexado.png
+
+# The context menu's strip, picture 185: "Lexado" in yellow, reading upwards, on a gradient from
+# light blue at the top to dark blue at the bottom.
+convert -background none -fill '#FFFF00' -font DejaVu-Sans-Bold -pointsize 17 label:Lexado \
+  -rotate 270 miff:- |
+  convert -size 24x284 gradient:'#5A9CFF'-'#000070' - -gravity south -geometry +0+8 -composite \
+    -define png:exclude-chunks=date,time PNG24:picture-185.png
+
+# The context menu's item pictures, drawn pixel by pixel.
+python3 ../../scripts/make-menu-pictures.py

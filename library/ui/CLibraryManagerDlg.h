@@ -1,10 +1,60 @@
 #pragma once
 
-#include <QDialog>
+#include "app/StringIds.h"
+#include "library/Catalogue.h"
+#include "library/CatalogueEditor.h"
 
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The library manager: the catalogue's names in a list, a name field and a file field (whose
+// list holds the library files of data/), and buttons that add, rename, move and remove
+// entries and delete a library file. It edits the main window's catalogue in place, so its
+// edits stay in force however the dialog ends; only OK writes table.ini.
 class CLibraryManagerDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CLibraryManagerDlg(QWidget* parent = nullptr);
+    CLibraryManagerDlg(const QString& programFolder, LibraryCatalogue& catalogue,
+                       QWidget* parent = nullptr);
+
+private:
+    void BuildControls();
+    QPushButton* AddButton(StringId text, const char* name, void (CLibraryManagerDlg::*onClick)());
+
+    void OnSelectionChanged(int row);
+    void OnAdd();
+    void OnDelete();
+    void OnRename();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnRemove();
+    void OnOk();
+
+    // Shows the catalogue's names with the editor's selection.
+    void ShowNames();
+    // Shows the selected entry's name and file part in the fields.
+    void ShowFields();
+    void FillFileList();
+    QByteArray NameField() const;
+    QByteArray FileField() const;
+    // Shows the catalogue as it is now, then tells the user why an edit was refused.
+    void Show(CatalogueEdit result);
+
+    QString programFolder_;
+    CatalogueEditor editor_;
+    // The bytes of the entry last shown in the fields: a field the user has not changed keeps
+    // them, so that a name stored in another encoding is written back unchanged.
+    QByteArray shownName_;
+    QByteArray shownFile_;
+
+    QListWidget* names_ = nullptr; // 1007
+    QLineEdit* name_ = nullptr;    // 1052
+    QComboBox* file_ = nullptr;    // 1053
 };

@@ -149,10 +149,15 @@ void CLexadoDlg::Exit() {
         close();
         return;
     }
+    WriteBackLibrary();
+    close();
+}
+
+// Writes back a library that lost entries; tells the user when its file cannot be written.
+void CLexadoDlg::WriteBackLibrary() {
     if (!library_.RewriteIfDirty(programFolder_, NameField(settings_.libraryFile))) {
         ShowMessage(this, StringText(StringId::LibraryFileNotFound));
     }
-    close();
 }
 
 // Closing in any way but the exit command writes nothing.

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QScreen;
 
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
@@ -67,6 +69,7 @@ private:
     void ApplyAlwaysOnTop();
     void ToggleAlwaysOnTop();
     void Exit();
+    void WriteBackLibrary();
 
     // Display (CLexadoDlgDisplay.cpp).
     void ShowEntry();
@@ -108,10 +111,16 @@ private:
     int phoneticFontId_ = -1;
 
     DisplayLine displayLine_;
+    EntryMeasures measures_; // the sizes of the three texts in their fonts
     EntryLayout layout_;
     int barDrawnTo_ = 0; // where the bar ended at the last tick, to repaint only what grew
 
     bool dragging_ = false;
     QPoint dragOffset_; // from the window's top-left corner to the pointer
     int exitCode_ = 0;
+    // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
+    int languageIndex_ = -1;
+
+    // The line deleted last in this run; a second delete of the same line is refused.
+    std::optional<QByteArray> lastDeletedLine_;
 };

@@ -20,7 +20,18 @@ TextSize Measure(const QFont& font, const QString& text) {
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
-void DrawOpaqueText(QPainter& painter, const QFont& font, Point at, const QString& text) {
+QRect TextRect(Point at, TextSize size) {
+    return QRect(at.x, at.y, size.width, size.height);
+}
+
+// Draws a text with its cell filled in the background colour. A text outside the region to
+// repaint is skipped: most paints are a tick's sliver of the bar, and shaping the three texts
+// for each of them would be most of the program's work while it recites.
+void DrawOpaqueText(QPainter& painter, const QRegion& region, const QFont& font, Point at,
+                    TextSize size, const QString& text) {
+    if (!region.intersects(TextRect(at, size))) {
+        return;
+    }
     painter.setFont(font);
     painter.drawText(QPoint(at.x, at.y + QFontMetrics(font).ascent()), text);
 }
@@ -45,13 +56,12 @@ QScreen* CLexadoDlg::ScreenOfWindowRect() const {
 }
 
 void CLexadoDlg::LayOut() {
-    const EntryMeasures measures{Measure(wordFont_, displayLine_.word),
-                                 Measure(wordFont_, displayLine_.meaning),
-                                 Measure(phoneticFont_, displayLine_.phonetic)};
+    measures_ = {Measure(wordFont_, displayLine_.word), Measure(wordFont_, displayLine_.meaning),
+                 Measure(phoneticFont_, displayLine_.phonetic)};
     const LayoutOptions options{settings_.oneLine != 0, settings_.showMeaning != 0,
                                 settings_.showProgressBar != 0};
     const QRect screen = ScreenOfWindowRect()->geometry();
-    layout_ = LayOutEntry(measures, options, screen.width());
+    layout_ = LayOutEntry(measures_, options, screen.width());
     const int left =
         WindowLeft(settings_.windowRect.left, layout_.blockWidth, screen.left(), screen.width());
     setGeometry(left, settings_.windowRect.top, layout_.windowWidth, layout_.windowHeight);
@@ -64,18 +74,23 @@ void CLexadoDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), background);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(background);
+    painter.setPen(text);
+    const QRegion& region = event->region();
+    DrawOpaqueText(painter, region, wordFont_, layout_.word, measures_.word, displayLine_.word);
+    DrawOpaqueText(painter, region, phoneticFont_, layout_.phonetic, measures_.phonetic,
+                   displayLine_.phonetic);
+    const bool meaningHidden = settings_.fadeInMeaning && !state_.meaningShown;
+    painter.setPen(meaningHidden ? background : text);
+    DrawOpaqueText(painter, region, wordFont_, layout_.meaning, measures_.meaning,
+                   displayLine_.meaning);
+    // The bar goes last: a text's opaque cell may reach down to it (the phonetic font's cell is
+    // taller than the word's line), and a tick repaints the bar's piece with the texts there.
     if (settings_.showProgressBar) {
         painter.setPen(QPen(ColorFromColorRef(settings_.barColor), kBarPenWidth));
         painter.drawLine(0, layout_.barY, BarEnd(layout_.blockWidth, state_.tick), layout_.barY);
     }
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(background);
-    painter.setPen(text);
-    DrawOpaqueText(painter, wordFont_, layout_.word, displayLine_.word);
-    DrawOpaqueText(painter, phoneticFont_, layout_.phonetic, displayLine_.phonetic);
-    const bool meaningHidden = settings_.fadeInMeaning && !state_.meaningShown;
-    painter.setPen(meaningHidden ? background : text);
-    DrawOpaqueText(painter, wordFont_, layout_.meaning, displayLine_.meaning);
 }
 
 // A tick repaints only what changed: the meaning once when it is revealed, and the piece of
@@ -83,8 +98,7 @@ void CLexadoDlg::paintEvent(QPaintEvent* event) {
 void CLexadoDlg::OnTick() {
     const TickStep step = engine_.Tick(layout_.blockWidth);
     if (step.revealMeaning) {
-        const TextSize size = Measure(wordFont_, displayLine_.meaning);
-        update(layout_.meaning.x, layout_.meaning.y, size.width, size.height);
+        update(TextRect(layout_.meaning, measures_.meaning));
     }
     if (step.drawBar && step.barEnd > barDrawnTo_) {
         const int halfPen = kBarPenWidth / 2 + 1;

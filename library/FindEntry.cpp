@@ -1,0 +1,38 @@
+#include "library/FindEntry.h"
+
+#include "library/TextCodec.h"
+
+#include <QStringEncoder>
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+QByteArrayView WithoutLeadingWhiteSpace(QByteArrayView line) {
+    qsizetype start = 0;
+    while (start < line.size() && IsWhiteSpace(line[start])) {
+        ++start;
+    }
+    return line.sliced(start);
+}
+
+} // namespace
+
+qsizetype FindEntry(const WordList& words, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    QStringEncoder toGb18030("GB18030");
+    const QByteArray gb18030 = toGb18030.encode(text);
+    const bool sameInBoth = utf8 == gb18030; // plain ASCII
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QByteArrayView line = WithoutLeadingWhiteSpace(words.at(i));
+        if (line.startsWith(utf8)) {
+            return i;
+        }
+        if (!sameInBoth && line.startsWith(gb18030) && !IsUtf8(words.at(i))) {
+            return i;
+        }
+    }
+    return -1;
+}

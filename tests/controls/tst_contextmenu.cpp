@@ -1,0 +1,219 @@
+// The main window's context menu under the offscreen platform: a right click opens menu 144
+// with the window's state in it, the timers stand still while it is open, and the chosen
+// command reaches the window once the menu has gone.
+
+#include "tests/controls/MenuScript.h"
+#include "tests/recitation/ui/WindowRig.h"
+
+#include "controls/PictureIds.h"
+
+namespace {
+
+constexpr int kPauseRow = 0;
+constexpr int kPreviousGroupRow = 11;
+constexpr int kNextGroupRow = 12;
+constexpr int kAlwaysOnTopRow = 14;
+constexpr int kLanguageRow = 15;
+constexpr int kAboutRow = 18;
+
+QString Ideographic(int count) {
+    return QString(count, QChar(0x3000));
+}
+
+QString Spaces(int count) {
+    return QString(count, u' ');
+}
+
+// The rows of menu 144: command (0 for a separator or the sub-menu) and text.
+const QList<std::pair<int, QString>>& Menu144() {
+    static const QList<std::pair<int, QString>> rows{
+        {32786, "暂停(&P)" + Ideographic(5) + "Ctrl+P "},
+        {32795, "再读一遍(&R)" + Ideographic(3) + "Ctrl+R"},
+        {32781, "存入生词本(&S)" + Ideographic(2) + "Ctrl+S"},
+        {32793, "删除单词(&D)" + Spaces(6) + "Ctrl+Del"},
+        {0, ""},
+        {32771, "选择词库(&W)" + Spaces(6) + "Ctrl+W "},
+        {32792, "设置(&T)" + Ideographic(5) + "Ctrl+T"},
+        {32794, "库文件管理(&M)"},
+        {32780, "清空生词本(&C)"},
+        {32788, "保存进度(&Z)"},
+        {32789, "取出进度(&O)"},
+        {32796, "上一组(&L)" + Spaces(8) + "Ctrl+L"},
+        {32797, "下一组(&N)" + Spaces(8) + "Ctrl+N"},
+        {32799, "查找/定位(&F)" + Spaces(5) + "Ctrl+F"},
+        {32800, "总在最前(&A)"},
+        {0, "Language"},
+        {0, ""},
+        {32775, "帮助(&H)" + Ideographic(5) + "F1"},
+        {32776, "关于(&A)"},
+        {32777, "退出(&X)" + Spaces(10) + "Alt+X"},
+    };
+    return rows;
+}
+
+// Right-clicks the window at `at` (its coordinates) and runs the steps while the menu is open;
+// true when the menu opened, every step ran and the menu has closed.
+bool RightClick(CLexadoDlg& window, QPoint at, QList<MenuScript::Step> steps) {
+    bool opened = false;
+    steps.prepend([&] { opened = ActiveMenu() != nullptr; });
+    MenuScript script(std::move(steps));
+    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
+    return opened && script.Completed() && !ActiveMenu();
+}
+
+const MenuDescription& Rows() {
+    return ActiveMenu()->itemBar()->items();
+}
+
+bool TimersRun(const CLexadoDlg& window) {
+    return window.engine().wordTimer().isActive();
+}
+
+} // namespace
+
+class TestContextMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsMenu144() {
+        WindowRig rig(QuietSettings());
+        QVERIFY(rig.show());
+        CLexadoDlg& window = *rig.window;
+        MenuDescription rows;
+        QVERIFY(RightClick(window, {5, 5}, {[&] {
+                               rows = Rows();
+                               QCOMPARE(ActiveMenu()->pos(), window.mapToGlobal(QPoint(5, 5)));
+                               QVERIFY(!TimersRun(window));
+                               PressKey(Qt::Key_Escape);
+                           }}));
+        QVERIFY(TimersRun(window)); // running again after the menu
+
+        QCOMPARE(rows.size(), Menu144().size());
+        for (int row = 0; row < rows.size(); ++row) {
+            const MenuItem& item = rows.at(row);
+            const auto& [command, text] = Menu144().at(row);
+            QCOMPARE(item.type == MenuItem::Type::Separator, row == 4 || row == 16);
+            QCOMPARE(item.type == MenuItem::Type::SubMenu, row == kLanguageRow);
+            QCOMPARE(item.text, text);
+            QCOMPARE(item.command, command);
+            QVERIFY(!item.checked);
+        }
+        // The pictures; pause (not paused) and always-on-top (on at a first start) show their
+        // state, both with 167 for checked.
+        const QList<std::pair<int, PictureId>> pictures{
+            {0, PictureId::StateOff},
+            {1, PictureId::ReadAgain},
+            {2, PictureId::AddToNewWordBook},
+            {3, PictureId::DeleteWord},
+            {5, PictureId::ChooseLibrary},
+            {6, PictureId::Settings},
+            {7, PictureId::LibraryManager},
+            {8, PictureId::ClearNewWordBook},
+            {9, PictureId::SaveProgress},
+            {10, PictureId::LoadProgress},
+            {11, PictureId::PreviousGroup},
+            {12, PictureId::NextGroup},
+            {13, PictureId::Find},
+            {14, PictureId::StateOn},
+            {15, PictureId::Language},
+            {17, PictureId::Help},
+            {18, PictureId::About},
+            {19, PictureId::Exit},
+        };
+        for (const auto& [row, picture] : pictures) {
+            QVERIFY2(rows.at(row).uncheckedPicture == Picture(picture),
+                     qPrintable(QString::number(row)));
+        }
+        QCOMPARE(rows.at(kPauseRow).checkedPicture, Picture(PictureId::StateOn));
+        QCOMPARE(rows.at(kAlwaysOnTopRow).checkedPicture, Picture(PictureId::StateOn));
+
+        // Speech is off: read again is grey; grouping is on: the group rows are not.
+        QVERIFY(rows.at(1).greyed);
+        QVERIFY(!rows.at(kPreviousGroupRow).greyed && !rows.at(kNextGroupRow).greyed);
+
+        // The languages, none checked before one is chosen.
+        QStringList languages;
+        QList<int> commands;
+        for (const MenuItem& item : rows.at(kLanguageRow).subMenu) {
+            languages << item.text;
+            commands << item.command;
+            QVERIFY(!item.checked && !item.greyed && item.uncheckedPicture.isNull());
+        }
+        QCOMPARE(languages, (QStringList{"Simplified Chinese", "Traditional Chinese", "English",
+                                         "Japanese", "Korean"}));
+        QCOMPARE(commands, (QList<int>{32802, 32803, 32804, 32805, 32806}));
+    }
+
+    // Without grouping the group rows are grey; always on top off shows 168.
+    void greyedAndOffWithoutGroupingAndOnTop() {
+        SettingsRecord settings = QuietSettings();
+        settings.grouping = 0;
+        settings.alwaysOnTop = 0;
+        WindowRig rig(settings);
+        QVERIFY(rig.show());
+        MenuDescription rows;
+        QVERIFY(RightClick(*rig.window, {5, 5}, {[&] {
+            rows = Rows();
+            PressKey(Qt::Key_Escape);
+        }}));
+        QVERIFY(rows.at(kPreviousGroupRow).greyed && rows.at(kNextGroupRow).greyed);
+        QCOMPARE(rows.at(kAlwaysOnTopRow).uncheckedPicture, Picture(PictureId::StateOff));
+    }
+
+    // Paused, the pause row shows 167, drawn in its own green; the timers stay stopped after
+    // the menu. P chooses pause; the command reaches the window after the menu has gone.
+    void pauseFromTheMenu() {
+        WindowRig rig(QuietSettings());
+        QVERIFY(rig.show());
+        CLexadoDlg& window = *rig.window;
+        window.RunCommand(CommandId::Pause);
+        QVERIFY(window.state().paused);
+        QVERIFY(RightClick(window, {5, 5}, {[&] {
+                               QCOMPARE(Rows().at(kPauseRow).uncheckedPicture,
+                                        Picture(PictureId::StateOn));
+                               // Picture 167 has a green pixel at (2, 7); 168 the ground.
+                               CBmpMenuBar* bar = ActiveMenu()->itemBar();
+                               const QRect row = bar->RowRect(kPauseRow);
+                               const int offset = (row.height() - 16) / 2;
+                               QCOMPARE(bar->grab().toImage().pixel(row.left() + 1 + offset + 2,
+                                                                    row.top() + offset + 7),
+                                        qRgb(0, 128, 0));
+                               PressKey(Qt::Key_Escape);
+                           }}));
+        QVERIFY(!TimersRun(window));
+
+        // P resumes: the command runs once, after the menu.
+        bool pausedWhenMenuClosed = false;
+        QVERIFY(RightClick(window, {5, 5}, {[&] {
+                               QObject::connect(ActiveMenu(), &CBmpMenu::exitMenuLoop, [&] {
+                                   pausedWhenMenuClosed = window.state().paused;
+                               });
+                               PressKey(Qt::Key_P);
+                           }}));
+        QVERIFY(pausedWhenMenuClosed);
+        QTRY_VERIFY(!window.state().paused);
+        QVERIFY(TimersRun(window));
+    }
+
+    // A moves between the two rows that share it and chooses neither.
+    void aMovesBetweenAlwaysOnTopAndAbout() {
+        WindowRig rig(QuietSettings());
+        QVERIFY(rig.show());
+        QVERIFY(RightClick(*rig.window, {5, 5}, {[&] {
+            const CBmpMenuBar* bar = ActiveMenu()->itemBar();
+            PressKey(Qt::Key_A);
+            QCOMPARE(bar->hotRow(), kAlwaysOnTopRow);
+            PressKey(Qt::Key_A);
+            QCOMPARE(bar->hotRow(), kAboutRow);
+            PressKey(Qt::Key_A);
+            QCOMPARE(bar->hotRow(), kAlwaysOnTopRow);
+            PressKey(Qt::Key_Escape);
+        }}));
+        QTest::qWait(20);
+        QCOMPARE(rig.window->settings().alwaysOnTop, 1);
+    }
+};
+
+QTEST_MAIN(TestContextMenu)
+#include "tst_contextmenu.moc"

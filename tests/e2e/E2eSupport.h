@@ -1,0 +1,167 @@
+#pragma once
+
+// Running the real program in the X server of an end-to-end test and driving it with xdotool.
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <QtTest>
+
+// Generous, for a busy machine; every wait polls and ends as soon as it can.
+inline constexpr int kWaitMs = 10000;
+
+// An X server on a busy machine now and then refuses a connection opened just after another
+// one closed; a program it refused is started again, up to this many times.
+inline constexpr int kConnectAttempts = 5;
+
+// What xdotool, ImageMagick and Qt print when the X server refuses them.
+inline bool DisplayRefused(const QByteArray& errors) {
+    return errors.contains("open display") || errors.contains("open X server") ||
+           errors.contains("connect to display");
+}
+
+inline void PassOn(const QByteArray& errors) {
+    if (!errors.isEmpty()) {
+        qWarning("%s", errors.trimmed().constData());
+    }
+}
+
+inline QByteArray RunTool(const QString& program, const QStringList& arguments) {
+    for (int attempt = 1;; ++attempt) {
+        QProcess tool;
+        tool.start(program, arguments);
+        if (!tool.waitForFinished(kWaitMs)) {
+            tool.kill();
+            tool.waitForFinished();
+            return {};
+        }
+        const QByteArray errors = tool.readAllStandardError();
+        if (tool.exitCode() == 0 || !DisplayRefused(errors) || attempt == kConnectAttempts) {
+            PassOn(errors);
+            return tool.readAllStandardOutput();
+        }
+        QThread::msleep(100);
+    }
+}
+
+inline QByteArray Xdotool(const QStringList& arguments) {
+    return RunTool(QStringLiteral("xdotool"), arguments);
+}
+
+inline QStringList Lines(const QByteArray& output) {
+    return QString::fromLatin1(output).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// Tries `condition` until it holds; false when the time is up first. Unlike QTRY_VERIFY, which
+// evaluates its expression again after it has held, each try here runs the condition once, so
+// it suits conditions that take screenshots or wait.
+template <typename Condition> bool PollUntil(Condition condition) {
+    for (QDeadlineTimer deadline(kWaitMs); !deadline.hasExpired(); QTest::qWait(50)) {
+        if (condition()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One run of the real program on a program folder. Each test gives it a runtime folder of its
+// own, so that its single-copy lock is not shared with anything else running on the machine.
+class Lexado {
+public:
+    Lexado(const QString& home, const QString& runtimeFolder)
+        : arguments_{QStringLiteral("--home"), home} {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the X server, as on a desktop
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        Start();
+    }
+
+    ~Lexado() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+        PassOn(process_.readAllStandardError());
+    }
+
+    // The id of this process's visible window titled LXD, once it is there; empty when none
+    // comes.
+    QString WaitForWindow() {
+        for (QDeadlineTimer deadline(kWaitMs); !deadline.hasExpired();) {
+            if (process_.state() == QProcess::NotRunning && !StartAgainIfRefused()) {
+                return {};
+            }
+            const QString pid = QString::number(process_.processId());
+            window_ = Lines(Xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name",
+                                     "^LXD$"}))
+                          .value(0);
+            if (!window_.isEmpty()) {
+                return window_;
+            }
+            process_.waitForFinished(100);
+        }
+        return {};
+    }
+
+    QString window() const { return window_; }
+
+    // Shortcut keys reach the window only when it has the focus.
+    void Press(const QString& keys) const {
+        Xdotool({"windowfocus", "--sync", window_, "key", keys});
+    }
+
+    // The exit code once the program has ended by itself; -1 when it does not end in time or
+    // crashes.
+    int WaitForEnd() {
+        do {
+            if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(kWaitMs)) {
+                return -1;
+            }
+        } while (StartAgainIfRefused());
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+
+    int Exit() {
+        Press(QStringLiteral("alt+x"));
+        return WaitForEnd();
+    }
+
+    bool IsRunning() const { return process_.state() == QProcess::Running; }
+
+    // Milliseconds since the program was started.
+    qint64 RunTime() const { return clock_.elapsed(); }
+
+private:
+    void Start() {
+        process_.start(QStringLiteral(LEXADO_BINARY), arguments_);
+        process_.waitForStarted(kWaitMs);
+        clock_.start();
+    }
+
+    // Starts the program again when it ended because the X server refused it; false when it
+    // ended for any other reason, or was refused too often.
+    bool StartAgainIfRefused() {
+        const QByteArray errors = process_.readAllStandardError();
+        PassOn(errors);
+        if (!DisplayRefused(errors) || ++starts_ >= kConnectAttempts) {
+            return false;
+        }
+        QThread::msleep(100);
+        Start();
+        return true;
+    }
+
+    QStringList arguments_;
+    QProcess process_;
+    QElapsedTimer clock_;
+    int starts_ = 0;
+    QString window_;
+};

@@ -1,0 +1,299 @@
+// The real program in a real X server: started on a program folder of its own, driven by
+// xdotool as a user would drive it, seen through screenshots, and judged by the files it
+// leaves behind.
+
+#include "tests/e2e/E2eSupport.h"
+
+#include "library/TextFile.h"
+#include "recitation/SettingsRecord.h"
+#include "recitation/ui/WindowGeometry.h"
+#include "tests/e2e/CloseRequest.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The X server's one screen (see tests/e2e/CMakeLists.txt); with no panel it is the work area.
+constexpr QRect kScreen(0, 0, 1280, 800);
+// The background of a first start, RGB(0,128,255).
+constexpr QRgb kDefaultBackground = qRgb(0, 128, 255);
+
+QStringList VisibleLxdWindows() {
+    return Lines(Xdotool({"search", "--onlyvisible", "--name", "^LXD$"}));
+}
+
+// The window's place on the screen as the X server has it.
+QRect WindowGeometry(const QString& window) {
+    QHash<QString, int> values;
+    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
+        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    }
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
+                 values.value("HEIGHT"));
+}
+
+QImage Screenshot(const QString& path) {
+    RunTool(QStringLiteral("import"), {"-window", "root", path});
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+int CountPixels(const QImage& image, const QRect& area, QRgb colour) {
+    int count = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            count += image.pixel(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+QByteArray ReadFile(const QString& path) {
+    return ReadWholeFile(path).value_or("<missing>");
+}
+
+QString SampleFile(const QString& relative) {
+    return QFileInfo(QStringLiteral(LEXADO_BINARY)).dir().filePath("sample/" + relative);
+}
+
+// The window as it is on the screen now.
+QImage WindowShot(const QString& window, const QString& path) {
+    return Screenshot(path).copy(WindowGeometry(window));
+}
+
+// Takes the window by its middle and moves the pointer to `to` in steps, as a hand would.
+void DragMiddleTo(const QString& window, QPoint to) {
+    const QPoint from = WindowGeometry(window).center();
+    QStringList arguments{
+        "mousemove", "--sync", QString::number(from.x()), QString::number(from.y()),
+        "mousedown", "1"};
+    constexpr int kSteps = 10;
+    for (int step = 1; step <= kSteps; ++step) {
+        const QPoint at = from + (to - from) * step / kSteps;
+        arguments << "mousemove"
+                  << "--sync" << QString::number(at.x()) << QString::number(at.y());
+    }
+    arguments << "mouseup"
+              << "1";
+    Xdotool(arguments);
+}
+
+} // namespace
+
+char* toString(const WindowRect& r) {
+    return QTest::toString(
+        QStringLiteral("(%1,%2,%3,%4)").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom));
+}
+
+class TestE2eWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        folders_ = std::make_unique<QTemporaryDir>();
+        runtime_ = std::make_unique<QTemporaryDir>(); // mode 0700, as a runtime folder must be
+        // The pointer rests where no window of these tests opens, so that no tooltip covers one.
+        Xdotool({"mousemove", "--sync", "1279", "400"});
+    }
+
+    // A first start fills the program folder from the samples and shows the window, painted
+    // in the default background, where the X server says it is.
+    void firstStartShowsTheWindow() {
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        const QRect window = WindowGeometry(lexado.window());
+        QVERIFY2(kScreen.contains(window) && window.width() > 20 && window.height() > 20,
+                 qPrintable(QTest::toString(window)));
+
+        const QString shotPath = folders_->filePath("screen.png");
+        QImage shot;
+        const auto mostlyBackground = [&] {
+            shot = Screenshot(shotPath);
+            return CountPixels(shot, window, kDefaultBackground) >
+                   window.width() * window.height() / 2;
+        };
+        QVERIFY(PollUntil(mostlyBackground));
+        QCOMPARE(shot.size(), kScreen.size());
+        // Nothing of that colour outside the window: it is drawn where the server has it.
+        QCOMPARE(CountPixels(shot, shot.rect(), kDefaultBackground),
+                 CountPixels(shot, window, kDefaultBackground));
+
+        for (const char* file : {"table.ini", "data/TOEFL.dat", "data/New_Word.dat"}) {
+            QCOMPARE(ReadFile(homeFile(file)), ReadFile(SampleFile(file)));
+        }
+        QVERIFY(!QFileInfo::exists(homeFile("Lexado.ini"))); // written only by the exit command
+        QVERIFY(lexado.IsRunning());
+    }
+
+    // Ctrl+P, then Alt+X: the settings file holds the record of a first start, with the cursor
+    // after the first entry, and the program ends with 0.
+    void exitSavesTheSettings() {
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        const QRect window = WindowGeometry(lexado.window());
+        lexado.Press("ctrl+p");
+        QCOMPARE(lexado.Exit(), 0);
+
+        const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
+        QVERIFY(bytes);
+        QCOMPARE(bytes->size(), qsizetype(kSettingsRecordSize));
+        const SettingsRecord saved = RecordFromBytes(*bytes, SettingsRecord{});
+        QCOMPARE(NameField(saved.libraryFile).toByteArray(), QByteArray("TOEFL.dat"));
+        QCOMPARE(NameField(saved.libraryName).toByteArray(), QByteArray("TOEFL"));
+        QCOMPARE(saved.groupNumber, 1);
+        QCOMPARE(saved.position, 1);
+        QCOMPARE(saved.repeatCount, 0);
+        QCOMPARE(saved.wordTimeMs, 5000);
+        QCOMPARE(saved.groupSize, 50);
+        QCOMPARE(saved.groupRepeats, 3);
+        QCOMPARE(saved.textColor, 0x00FFFFFFu);
+        QCOMPARE(saved.backColor, 0x00FF8000u);
+        QCOMPARE(saved.barColor, 0x000000FFu);
+        QCOMPARE(saved.speechOn, 1);
+        QCOMPARE(saved.showMeaning, 1);
+        QCOMPARE(saved.showProgressBar, 1);
+        QCOMPARE(saved.grouping, 1);
+        QCOMPARE(saved.orderedBrowse, 1);
+        QCOMPARE(saved.oneLine, 0);
+        QCOMPARE(saved.fadeInMeaning, 1);
+        QCOMPARE(saved.confirmActions, 1);
+        QCOMPARE(saved.alwaysOnTop, 1);
+        QCOMPARE(saved.doubleClickAction, 1);
+        QCOMPARE(saved.speechEngineIndex, 0);
+        QCOMPARE(NameField(saved.wordFont.lfFaceName).toByteArray(), QByteArray("Arial"));
+        QCOMPARE(saved.wordFont.lfHeight, -21); // 16 points at the server's 96 dots per inch
+        QCOMPARE(saved.wordFont.lfWeight, 400);
+        QVERIFY(saved.speechModeId == kDefaultSpeechModeId);
+        QCOMPARE(QPoint(saved.windowRect.left, saved.windowRect.top), window.topLeft());
+    }
+
+    // A record left by an earlier run is taken up: the window opens where it was, in its
+    // colours, changing from entry to entry; paused, it stands still.
+    void pauseHoldsTheEntry() {
+        SettingsRecord earlier = DefaultSettings(96, {100, 120, 300, 180});
+        earlier.wordTimeMs = 200;
+        earlier.speechOn = 0;
+        earlier.showProgressBar = 0; // so that the window changes only with the entry
+        earlier.fadeInMeaning = 0;
+        earlier.backColor = 0x00203040; // RGB(64,48,32)
+        QVERIFY(QDir().mkpath(home()));
+        QVERIFY(ReplaceFileContents(homeFile("Lexado.ini"), RecordBytes(earlier)));
+
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QCOMPARE(WindowGeometry(lexado.window()).topLeft(), QPoint(100, 120));
+        const QString shotPath = folders_->filePath("window.png");
+        QImage first;
+        const auto inItsColours = [&] {
+            first = WindowShot(lexado.window(), shotPath);
+            const int background = CountPixels(first, first.rect(), qRgb(64, 48, 32));
+            return background > first.width() * first.height() / 2;
+        };
+        QVERIFY(PollUntil(inItsColours));
+        QVERIFY(PollUntil([&] { return WindowShot(lexado.window(), shotPath) != first; }));
+
+        lexado.Press("ctrl+p");
+        QImage held;
+        const auto standsStill = [&] {
+            held = WindowShot(lexado.window(), shotPath);
+            QTest::qWait(600); // three entries' time
+            return WindowShot(lexado.window(), shotPath) == held;
+        };
+        QVERIFY(PollUntil(standsStill));
+        QTest::qWait(600);
+        QCOMPARE(WindowShot(lexado.window(), shotPath), held);
+
+        QCOMPARE(lexado.Exit(), 0);
+        const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
+        QVERIFY(bytes);
+        const SettingsRecord saved = RecordFromBytes(*bytes, SettingsRecord{});
+        QVERIFY2(saved.position >= 2, qPrintable(QString::number(saved.position)));
+        QCOMPARE(saved.wordTimeMs, 200);
+        QCOMPARE(saved.backColor, earlier.backColor);
+        QCOMPARE(saved.speechOn, 0);
+    }
+
+    // Dragged by the pointer the window follows it, and snaps flush into a corner it is pushed
+    // past; Alt+X keeps where it is, and the next run opens there.
+    void dragMovesTheWindow() {
+        QRect moved;
+        {
+            Lexado lexado(home(), runtime());
+            QVERIFY(!lexado.WaitForWindow().isEmpty());
+            lexado.Press("ctrl+p"); // the entry, and with it the window's size, stays
+            const QRect before = WindowGeometry(lexado.window());
+            DragMiddleTo(lexado.window(), before.center() + QPoint(400, 300));
+            QTRY_COMPARE_WITH_TIMEOUT(WindowGeometry(lexado.window()), before.translated(400, 300),
+                                      kWaitMs);
+            moved = WindowGeometry(lexado.window());
+            QCOMPARE(lexado.Exit(), 0);
+            QCOMPARE(SavedWindowRect(), RectOf(moved));
+        }
+
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QCOMPARE(WindowGeometry(lexado.window()).topLeft(), moved.topLeft());
+        lexado.Press("ctrl+p");
+        const QSize size = WindowGeometry(lexado.window()).size();
+        DragMiddleTo(lexado.window(), kScreen.bottomRight());
+        const QRect corner(kScreen.right() + 1 - size.width(), kScreen.bottom() + 1 - size.height(),
+                           size.width(), size.height());
+        QTRY_COMPARE_WITH_TIMEOUT(WindowGeometry(lexado.window()), corner, kWaitMs);
+        QCOMPARE(lexado.Exit(), 0);
+        QCOMPARE(SavedWindowRect(), RectOf(corner));
+    }
+
+    // A second copy, even one for another folder, ends at once with 0, shows no window and
+    // leaves its folder alone; the first runs on.
+    void secondCopyEndsAtOnce() {
+        Lexado first(home(), runtime());
+        QVERIFY(!first.WaitForWindow().isEmpty());
+
+        const QString otherHome = folders_->filePath("other");
+        Lexado second(otherHome, runtime());
+        QCOMPARE(second.WaitForEnd(), 0);
+        const qint64 elapsed = second.RunTime();
+        qInfo("the second copy ended after %lld ms", elapsed);
+        QVERIFY2(elapsed < 3000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!QFileInfo::exists(otherHome));
+
+        QCOMPARE(VisibleLxdWindows(), QStringList{first.window()});
+        QVERIFY(first.IsRunning());
+        QCOMPARE(first.Exit(), 0);
+    }
+
+    // Closed at the window system's request, the program ends and writes no settings.
+    void closeRequestWritesNothing() {
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QVERIFY(SendCloseRequest(lexado.window().toULong()));
+        QCOMPARE(lexado.WaitForEnd(), 0);
+        QVERIFY(!QFileInfo::exists(homeFile("Lexado.ini")));
+        QVERIFY(QFileInfo::exists(homeFile("table.ini")));
+    }
+
+private:
+    // Not made beforehand: the program makes its folder on a first start.
+    QString home() const { return folders_->filePath("home"); }
+    QString homeFile(const QString& relative) const { return home() + u'/' + relative; }
+    QString runtime() const { return runtime_->path(); }
+
+    WindowRect SavedWindowRect() const {
+        const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
+        return bytes ? RecordFromBytes(*bytes, SettingsRecord{}).windowRect : WindowRect{};
+    }
+
+    std::unique_ptr<QTemporaryDir> folders_;
+    std::unique_ptr<QTemporaryDir> runtime_;
+};
+
+QTEST_GUILESS_MAIN(TestE2eWindow)
+#include "tst_e2e_window.moc"

@@ -1,0 +1,267 @@
+// The library manager under the offscreen platform, with a real table.ini and data/ in a
+// program folder of its own. Message boxes are answered in advance.
+
+#include "controls/MessageBox.h"
+#include "library/Catalogue.h"
+#include "library/ui/CLibraryManagerDlg.h"
+#include "tests/support/ProgramFolder.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using Lines = QList<QByteArray>;
+
+namespace {
+
+const QString kListed = QStringLiteral("已有该词库或重名");
+const QString kLast = QStringLiteral("不能删了,没有库文件你怎么用");
+const QString kWriteError = QStringLiteral("写文件出错!");
+
+struct Rig {
+    explicit Rig(const QByteArray& table) {
+        folder.write("table.ini", table);
+        folder.write("data/toefl.dat", "a#b\r\n");
+        folder.write("data/gre.dat", "a#b\r\n");
+        folder.write("data/Book.DAT", "a#b\r\n");
+        folder.write("data/notes.txt", "");
+        QDir(folder.path()).mkpath("data/folder.dat");
+        catalogue = ReadCatalogue(folder.path());
+        dialog = std::make_unique<CLibraryManagerDlg>(folder.path(), catalogue);
+    }
+
+    QListWidget* names() const { return dialog->findChild<QListWidget*>("names"); }
+    QLineEdit* name() const { return dialog->findChild<QLineEdit*>("name"); }
+    QComboBox* file() const { return dialog->findChild<QComboBox*>("file"); }
+    QPushButton* button(const char* name) const {
+        return dialog->findChild<QPushButton*>(QLatin1String(name));
+    }
+    void click(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void fill(const QString& nameText, const QString& fileText) const {
+        name()->setText(nameText);
+        file()->setEditText(fileText);
+    }
+
+    QStringList shownNames() const {
+        QStringList list;
+        for (int i = 0; i < names()->count(); ++i) {
+            list.append(names()->item(i)->text());
+        }
+        return list;
+    }
+    QStringList files() const {
+        QStringList list;
+        for (int i = 0; i < file()->count(); ++i) {
+            list.append(file()->itemText(i));
+        }
+        return list;
+    }
+    // The list's selection and the fields, as the user sees them.
+    QString shown() const {
+        return QStringLiteral("%1|%2|%3")
+            .arg(names()->currentRow())
+            .arg(name()->text(), file()->currentText());
+    }
+
+    ProgramFolder folder;
+    LibraryCatalogue catalogue;
+    std::unique_ptr<CLibraryManagerDlg> dialog;
+};
+
+} // namespace
+
+class TestLibraryManagerDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY(trashHome_.isValid());
+        qputenv("XDG_DATA_HOME", trashHome_.path().toLocal8Bit());
+        MessageBoxAnswers::Enable(true);
+    }
+    void init() { MessageBoxAnswers::Clear(); }
+
+    void opensOnTheFirstEntry() {
+        Rig rig("TOEFL#toefl.dat\r\n\r\n生词#New_Word.dat\r\n");
+        QCOMPARE(rig.dialog->windowTitle(), QStringLiteral("库文件管理"));
+        // The empty line is an entry with an empty name.
+        QCOMPARE(rig.shownNames(), (QStringList{"TOEFL", "", "生词"}));
+        QCOMPARE(rig.shown(), QStringLiteral("0|TOEFL|toefl.dat"));
+        // Library files of any case, in name order; no folders, no other files.
+        QCOMPARE(rig.files(), (QStringList{"Book.DAT", "gre.dat", "toefl.dat"}));
+        QStringList labels;
+        for (const QLabel* label : rig.dialog->findChildren<QLabel*>()) {
+            labels.append(label->text());
+        }
+        labels.sort();
+        QCOMPARE(labels, (QStringList{"对应文件名", "已有的词库", "词库名"}));
+        const QList<std::pair<const char*, QString>> buttons{
+            {"add", "添加"},      {"delete", "删除"}, {"rename", "改名"}, {"moveUp", "上移"},
+            {"moveDown", "下移"}, {"remove", "移出"}, {"ok", "确定"}};
+        for (const auto& [name, text] : buttons) {
+            QCOMPARE(rig.button(name)->text(), text);
+        }
+        QVERIFY(rig.button("ok")->isDefault());
+
+        rig.names()->setCurrentRow(2);
+        QCOMPARE(rig.shown(), QStringLiteral("2|生词|New_Word.dat"));
+        rig.names()->setCurrentRow(1);
+        QCOMPARE(rig.shown(), QStringLiteral("1||"));
+
+        // In the middle of the desktop, give or take the window frame.
+        rig.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.dialog.get()));
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY((rig.dialog->frameGeometry().center() - middle).manhattanLength() <= 8);
+    }
+
+    void addAndOkWriteTheCatalogue() {
+        const QByteArray table = "TOEFL#toefl.dat\r\n\r\nGRE#gre.dat\r\n";
+        Rig rig(table);
+        rig.fill("New", "gre.dat");
+        rig.click("add");
+        rig.fill("GRE", "new.dat");
+        rig.click("add");
+        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{kListed, kListed}));
+        QCOMPARE(rig.catalogue.size(), 3);
+
+        MessageBoxAnswers::Clear();
+        rig.fill("新词", "Book.DAT");
+        rig.click("add");
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QCOMPARE(rig.shownNames(), (QStringList{"TOEFL", "", "GRE", "新词"}));
+        QCOMPARE(rig.shown(), QStringLiteral("3|新词|Book.DAT"));
+        QCOMPARE(rig.folder.read("table.ini"), table); // nothing written yet
+
+        rig.click("ok");
+        QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(rig.folder.read("table.ini"), table + "新词#Book.DAT\r\n");
+    }
+
+    void escapeWritesNothingButKeepsTheEdits() {
+        const QByteArray table = "TOEFL#toefl.dat\r\nGRE#gre.dat\r\n";
+        Rig rig(table);
+        rig.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.dialog.get()));
+        rig.fill("Book", "Book.DAT");
+        rig.click("add");
+        QTest::keyClick(rig.dialog.get(), Qt::Key_Escape);
+        QCOMPARE(rig.dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(rig.folder.read("table.ini"), table);
+        QCOMPARE(rig.catalogue.toList(),
+                 (Lines{"TOEFL#toefl.dat", "GRE#gre.dat", "Book#Book.DAT"}));
+    }
+
+    // The list and the fields follow each edit; the edits themselves are the editor's.
+    void listAndFieldsFollowTheEdits() {
+        Rig rig("A#a.dat\r\nB#b.dat\r\nC#c.dat\r\n");
+        rig.names()->setCurrentRow(1);
+        rig.fill("A", "c.dat");
+        rig.click("rename");
+        QCOMPARE(rig.shownNames(), (QStringList{"A", "A", "C"}));
+        QCOMPARE(rig.shown(), QStringLiteral("1|A|c.dat"));
+        rig.click("moveDown"); // the fields stay
+        QCOMPARE(rig.shown(), QStringLiteral("2|A|c.dat"));
+        rig.click("moveDown");
+        QCOMPARE(rig.shown(), QStringLiteral("2|A|c.dat"));
+        rig.click("remove");
+        QCOMPARE(rig.shown(), QStringLiteral("1|C|c.dat"));
+        rig.click("remove");
+        QCOMPARE(rig.shown(), QStringLiteral("0|A|a.dat"));
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        rig.click("remove");
+        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kLast});
+        QVERIFY(rig.folder.exists("data/toefl.dat")); // remove leaves files alone
+    }
+
+    void deleteTakesTheFileAndItsEntries() {
+        Rig rig("TOEFL#toefl.dat\r\nGRE#gre.dat\r\nGRE 2#gre.dat\r\n");
+        rig.names()->setCurrentRow(2);
+        rig.click("delete");
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(!rig.folder.exists("data/gre.dat"));
+        QVERIFY(QFile::exists(trashHome_.filePath("Trash/files/gre.dat")));
+        QCOMPARE(rig.shownNames(), QStringList{"TOEFL"});
+        QCOMPARE(rig.files(), (QStringList{"Book.DAT", "toefl.dat"}));
+        QCOMPARE(rig.shown(), QStringLiteral("0|TOEFL|toefl.dat"));
+    }
+
+    void deleteKeepsTheLastEntry() {
+        Rig rig("TOEFL#toefl.dat\r\nTOEFL 2#toefl.dat\r\n");
+        rig.click("delete");
+        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kLast});
+        QCOMPARE(rig.shownNames(), QStringList{"TOEFL 2"});
+        QCOMPARE(rig.shown(), QStringLiteral("0|TOEFL 2|toefl.dat"));
+        QVERIFY(!rig.folder.exists("data/toefl.dat"));
+        QCOMPARE(rig.files(), (QStringList{"Book.DAT", "gre.dat"}));
+
+        // A typed file that no entry names: the file goes, the fields stay as typed.
+        MessageBoxAnswers::Clear();
+        rig.catalogue.append("GRE#gre.dat");
+        rig.fill("x", "Book.DAT");
+        rig.click("delete");
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(!rig.folder.exists("data/Book.DAT"));
+        QCOMPARE(rig.files(), QStringList{"gre.dat"});
+        QCOMPARE(rig.file()->currentText(), QStringLiteral("Book.DAT"));
+        QCOMPARE(rig.catalogue.size(), 2);
+    }
+
+    void refusesNamesTheSettingsCannotHold() {
+        Rig rig("TOEFL#toefl.dat\r\nGRE#gre.dat\r\n");
+        rig.fill("二十个字节以上的名字", "x.dat");
+        rig.click("add");
+        rig.fill("a#b", "x.dat");
+        rig.click("rename");
+        QCOMPARE(MessageBoxAnswers::Shown(),
+                 (QStringList{"词库名和文件名最多19个字节(约6个汉字)", "词库名不能含有“#”"}));
+        QCOMPARE(rig.catalogue.toList(), (Lines{"TOEFL#toefl.dat", "GRE#gre.dat"}));
+    }
+
+    void emptyCatalogueIsSafe() {
+        Rig rig("");
+        QCOMPARE(rig.shown(), QStringLiteral("-1||"));
+        for (const char* name : {"rename", "moveUp", "moveDown"}) {
+            rig.click(name);
+        }
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        rig.click("remove");
+        rig.click("delete");
+        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{kLast, kLast}));
+        QVERIFY(rig.catalogue.isEmpty());
+        rig.fill("TOEFL", "toefl.dat");
+        rig.click("add");
+        QCOMPARE(rig.shown(), QStringLiteral("0|TOEFL|toefl.dat"));
+    }
+
+    void writeFailureIsToldAndTheDialogCloses() {
+        Rig rig("TOEFL#toefl.dat\r\n");
+        CLibraryManagerDlg dialog(rig.folder.filePath("no such folder"), rig.catalogue);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kWriteError});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // Bytes in the encoding of the original platform stay as they were unless edited.
+    void untouchedFieldsKeepTheirBytes() {
+        const QByteArray gbkName("\xC9\xFA\xB4\xCA", 4); // 生词 in GBK
+        Rig rig(gbkName + "#toefl.dat\r\nGRE#gre.dat\r\n");
+        QCOMPARE(rig.name()->text(), QStringLiteral("生词"));
+        rig.click("rename");
+        QCOMPARE(rig.catalogue.entry(0), gbkName + "#toefl.dat");
+        rig.name()->setText(QStringLiteral("生词本"));
+        rig.click("rename");
+        QCOMPARE(rig.catalogue.entry(0), QByteArray("生词本#toefl.dat"));
+    }
+
+private:
+    QTemporaryDir trashHome_;
+};
+
+QTEST_MAIN(TestLibraryManagerDlg)
+#include "tst_librarymanagerdlg.moc"

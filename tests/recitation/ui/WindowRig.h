@@ -1,0 +1,97 @@
+#pragma once
+
+#include "recitation/SettingsRecord.h"
+#include "recitation/ui/CLexadoDlg.h"
+#include "recitation/ui/WordFont.h"
+#include "tests/support/ProgramFolder.h"
+
+#include <QByteArrayList>
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMetaObject>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QtTest>
+
+#include <memory>
+
+// The main window over a program folder of its own: table.ini naming one library, that
+// library in data/, and a Lexado.ini with the settings the test asks for. The resource folder
+// is the build's output folder, which holds the real phonetic font.
+struct WindowRig {
+    explicit WindowRig(const SettingsRecord& settings,
+                       const QByteArrayList& lines = {"apple#苹果"}) {
+        folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n");
+        folder.write(QStringLiteral("data/words.dat"), lines.join("\r\n") + "\r\n");
+        folder.write(QStringLiteral("Lexado.ini"), RecordBytes(settings));
+    }
+
+    // Without a Lexado.ini: the defaults of a first start.
+    WindowRig() { folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n"); }
+
+    CLexadoDlg& open() {
+        window = std::make_unique<CLexadoDlg>(folder.path(), QStringLiteral(LEXADO_OUTPUT_DIR));
+        return *window;
+    }
+
+    // Opens and shows the window; true once it is on screen.
+    bool show() {
+        open().show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+
+    ProgramFolder folder;
+    std::unique_ptr<CLexadoDlg> window;
+};
+
+// The settings of a first start at 96 dpi, with the window at (100, 100), speech off, and a
+// time per word so long that no timer fires unless a test makes it.
+inline SettingsRecord QuietSettings() {
+    SettingsRecord s = DefaultSettings(96, {100, 100, 300, 160});
+    SetNameField(s.libraryFile, "words.dat");
+    SetNameField(s.libraryName, "TOEFL");
+    s.speechOn = 0;
+    s.wordTimeMs = 1000000;
+    return s;
+}
+
+// One expiry of the tick timer, as the timer itself would deliver it.
+inline void Tick(const CLexadoDlg& window) {
+    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().tickTimer()), "timeout");
+}
+
+// Where the meaning is drawn and how large it is, in the word font.
+inline QRect MeaningRect(const CLexadoDlg& window) {
+    const QFontMetrics metrics(window.wordFont());
+    const Point at = window.entryLayout().meaning;
+    return {at.x, at.y, metrics.horizontalAdvance(window.displayLine().meaning), metrics.height()};
+}
+
+// How many pixels of the window's picture inside `area` have exactly this colour.
+inline int CountPixels(const QImage& image, const QRect& area, const QColor& color) {
+    int count = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            count += image.pixelColor(x, y).rgb() == color.rgb() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The region of every paint the window receives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* window) { window->installEventFilter(this); }
+
+    QList<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            regions.append(static_cast<QPaintEvent*>(event)->region());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};

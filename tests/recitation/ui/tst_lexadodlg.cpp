@@ -1,0 +1,243 @@
+// The display of the main window, measured with the real fonts under the offscreen platform:
+// where the texts go, how large the window is and where it stands, the delayed meaning as it
+// appears in the window's pixels, and what each tick repaints.
+
+#include "tests/recitation/ui/WindowRig.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+int Width(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+int Height(const QFont& font) {
+    return QFontMetrics(font).height();
+}
+
+int ScreenWidth() {
+    return QGuiApplication::primaryScreen()->geometry().width();
+}
+
+// The rows of the meaning above the bar line, which may run through its lowest pixels.
+QRect MeaningAboveBar(const CLexadoDlg& window) {
+    QRect area = MeaningRect(window);
+    area.setBottom(std::min(area.bottom(), window.entryLayout().blockHeight - 1));
+    return area;
+}
+
+// The window as it is on the screen, after the partial repaints of the ticks.
+QImage OnScreen(CLexadoDlg& window) {
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+int TextPixels(const QImage& image, const CLexadoDlg& window, const QRect& area) {
+    return CountPixels(image, area, ColorFromColorRef(window.settings().textColor));
+}
+
+} // namespace
+
+class TestLexadoDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoLinesAndOneLine() {
+        WindowRig two(QuietSettings(), {"apple#苹果"});
+        const CLexadoDlg& w = two.open();
+        QCOMPARE(QFontInfo(w.phoneticFont()).family(), kPhoneticFamily);
+        const QFont& word = w.wordFont();
+        const QFont& phonetic = w.phoneticFont();
+        const int ww = Width(word, "apple");
+        const int wh = Height(word);
+        const int pw = Width(phonetic, " ");
+        const int ph = Height(phonetic);
+        const int mw = Width(word, "苹果");
+        QCOMPARE(w.displayLine().phonetic, QStringLiteral(" "));
+        EntryLayout layout = w.entryLayout();
+        QCOMPARE(layout.word, (Point{2, 0}));
+        QCOMPARE(layout.phonetic, (Point{ww, 0}));
+        QCOMPARE(layout.meaning, (Point{2, wh}));
+        QCOMPARE(layout.blockWidth, std::max(ww + pw, mw));
+        QCOMPARE(layout.blockHeight, wh + ph);
+        QCOMPARE(w.geometry(), QRect(100, 100, layout.blockWidth + 6, wh + ph + 9));
+
+        // A meaning longer than the first line widens the block.
+        WindowRig longer(QuietSettings(), {"apple#苹果苹果苹果苹果"});
+        const int longMeaning = Width(longer.open().wordFont(), "苹果苹果苹果苹果");
+        QVERIFY(longMeaning > ww + pw);
+        QCOMPARE(longer.window->entryLayout().blockWidth, longMeaning);
+
+        SettingsRecord s = QuietSettings();
+        s.oneLine = 1;
+        WindowRig one(s, {"apple#苹果#apl"});
+        const CLexadoDlg& w1 = one.open();
+        QCOMPARE(w1.displayLine().phonetic, QStringLiteral(" 2apl3 "));
+        const int framed = Width(phonetic, " 2apl3 ");
+        layout = w1.entryLayout();
+        QCOMPARE(layout.word, (Point{2, 0}));
+        QCOMPARE(layout.phonetic, (Point{ww, 0}));
+        QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+        QCOMPARE(layout.blockWidth, ww + framed + mw);
+        QCOMPARE(layout.blockHeight, wh);
+        QCOMPARE(w1.geometry(), QRect(100, 100, ww + framed + mw + 6, wh + 9));
+    }
+
+    void meaningOffIsOneLineHigh() {
+        for (const int oneLine : {0, 1}) {
+            SettingsRecord s = QuietSettings();
+            s.showMeaning = 0;
+            s.oneLine = oneLine;
+            WindowRig rig(s, {"apple#苹果#apl"});
+            const CLexadoDlg& w = rig.open();
+            QCOMPARE(w.displayLine().meaning, QStringLiteral(" "));
+            const int ww = Width(w.wordFont(), "apple");
+            const int framed = Width(w.phoneticFont(), " 2apl3 ");
+            const EntryLayout& layout = w.entryLayout();
+            QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+            QCOMPARE(layout.blockWidth, ww + framed + Width(w.wordFont(), " "));
+            QCOMPARE(layout.blockHeight, Height(w.wordFont()));
+            QCOMPARE(w.height(), Height(w.wordFont()) + 9);
+        }
+    }
+
+    void keptOnTheScreen() {
+        const int screen = ScreenWidth();
+
+        // A meaning wider than the screen is cut to the screen less 20.
+        WindowRig wide(QuietSettings(), {"apple#" + QByteArray("苹果").repeated(200)});
+        QVERIFY(wide.show());
+        const CLexadoDlg& w = *wide.window;
+        QCOMPARE(w.entryLayout().blockWidth, screen - 20);
+        QCOMPARE(w.width(), screen - 14);
+        QCOMPARE(w.x(), 15); // pushed in as well: S - (S - 20) - 5
+
+        // A window stored near the right edge is drawn so that it ends 5 pixels short of it;
+        // the stored rectangle stays as it was.
+        SettingsRecord s = QuietSettings();
+        s.windowRect = {screen - 40, 200, screen + 60, 260};
+        WindowRig right(s, {"apple#苹果"});
+        QVERIFY(right.show());
+        const CLexadoDlg& r = *right.window;
+        const int block = r.entryLayout().blockWidth;
+        QCOMPARE(r.pos(), QPoint(screen - block - 5, 200));
+        QCOMPARE(r.settings().windowRect, s.windowRect);
+
+        // Exactly at the limit it is not moved.
+        s.windowRect.left = screen - block - 5;
+        WindowRig edge(s, {"apple#苹果"});
+        QVERIFY(edge.show());
+        QCOMPARE(edge.window->pos(), QPoint(screen - block - 5, 200));
+    }
+
+    void twoPixelsLowerWithoutTheBar() {
+        for (const int oneLine : {0, 1}) {
+            SettingsRecord s = QuietSettings();
+            s.oneLine = oneLine;
+            WindowRig withBar(s, {"apple#苹果#apl"});
+            s.showProgressBar = 0;
+            WindowRig withoutBar(s, {"apple#苹果#apl"});
+            const CLexadoDlg& on = withBar.open();
+            const CLexadoDlg& off = withoutBar.open();
+            QCOMPARE(on.height(), on.entryLayout().blockHeight + 9);
+            QCOMPARE(off.height(), off.entryLayout().blockHeight + 7);
+            QCOMPARE(on.height() - off.height(), 2);
+            QCOMPARE(on.width(), off.width());
+        }
+    }
+
+    void meaningHiddenUntilTheReveal_data() {
+        QTest::addColumn<int>("oneLine");
+        QTest::newRow("two lines") << 0;
+        QTest::newRow("one line") << 1;
+    }
+
+    // The meaning is drawn from the start, in the background colour; the 24th tick after the
+    // entry is shown reveals it, and every repaint from then on keeps it visible.
+    void meaningHiddenUntilTheReveal() {
+        QFETCH(int, oneLine);
+        SettingsRecord s = QuietSettings();
+        s.oneLine = oneLine;
+        WindowRig rig(s, {"apple#苹果#apl"});
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        const QRect meaning = MeaningAboveBar(w);
+        const QColor background = ColorFromColorRef(s.backColor);
+        QCOMPARE(CountPixels(w.grab().toImage(), meaning, background),
+                 meaning.width() * meaning.height());
+
+        for (int i = 0; i < 23; ++i) {
+            Tick(w);
+        }
+        QCOMPARE(w.state().tick, 25);
+        QVERIFY(!w.state().meaningShown);
+        QCoreApplication::processEvents();
+        QCOMPARE(TextPixels(OnScreen(w), w, meaning), 0);
+        QCOMPARE(TextPixels(w.grab().toImage(), w, meaning), 0);
+
+        Tick(w);
+        QVERIFY(w.state().meaningShown);
+        QTRY_VERIFY(TextPixels(OnScreen(w), w, meaning) > 20);
+        QVERIFY(TextPixels(w.grab().toImage(), w, meaning) > 20);
+        // The word was visible all along, in the text colour.
+        const QRect word(2, 0, Width(w.wordFont(), "apple"), Height(w.wordFont()));
+        QVERIFY(TextPixels(w.grab().toImage(), w, word) > 20);
+    }
+
+    // Each tick repaints the piece of the bar that grew, and the meaning once, at the reveal;
+    // after the last tick the bar runs under the whole block, on screen and in a full repaint,
+    // also where the phonetic text's cell reaches down to it.
+    void ticksRepaintOnlyWhatChanged_data() {
+        QTest::addColumn<int>("oneLine");
+        QTest::newRow("two lines") << 0;
+        QTest::newRow("one line") << 1;
+    }
+
+    void ticksRepaintOnlyWhatChanged() {
+        QFETCH(int, oneLine);
+        SettingsRecord s = QuietSettings();
+        s.oneLine = oneLine;
+        WindowRig rig(s, {"apple#苹果苹果苹果#apl"});
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QCoreApplication::processEvents();
+        PaintRecorder paints(rig.window.get());
+        const QRect meaning = MeaningRect(w);
+        const EntryLayout& layout = w.entryLayout();
+        const int windowArea = w.width() * w.height();
+
+        int meaningPaints = 0;
+        for (int i = 1; i <= 48; ++i) {
+            Tick(w);
+            QTRY_COMPARE_WITH_TIMEOUT(paints.regions.size(), i, 1000);
+            const QRegion region = paints.regions.last();
+            if (region.intersected(meaning) == QRegion(meaning)) { // all of it
+                ++meaningPaints;
+                QCOMPARE(i, 24);
+                continue;
+            }
+            const QRect piece = region.boundingRect();
+            QVERIFY2(piece.height() <= 5 && piece.width() <= layout.blockWidth / 50 + 6,
+                     qPrintable(QStringLiteral("tick %1 repainted %2x%3")
+                                    .arg(i)
+                                    .arg(piece.width())
+                                    .arg(piece.height())));
+            QVERIFY(piece.width() * piece.height() * 20 < windowArea);
+        }
+        QCOMPARE(meaningPaints, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.regions.size(), 48);
+
+        const QColor bar = ColorFromColorRef(w.settings().barColor);
+        const QRect barLine(0, layout.barY, layout.blockWidth, 1);
+        QCOMPARE(CountPixels(OnScreen(w), barLine, bar), layout.blockWidth);
+        QCOMPARE(CountPixels(w.grab().toImage(), barLine, bar), layout.blockWidth);
+    }
+};
+
+QTEST_MAIN(TestLexadoDlg)
+#include "tst_lexadodlg.moc"

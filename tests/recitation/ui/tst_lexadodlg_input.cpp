@@ -1,0 +1,234 @@
+// The main window driven as a user drives it, under the offscreen platform: pause and resume,
+// stepping with Enter and Space, the tooltip, dragging with snapping, the exit command and
+// the always-on-top switch.
+
+#include "tests/recitation/ui/WindowRig.h"
+
+#include "controls/MessageBox.h"
+#include "recitation/ui/WindowGeometry.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+
+namespace {
+
+QByteArrayList Entries(int count) {
+    QByteArrayList lines;
+    for (int i = 0; i < count; ++i) {
+        lines.append("w" + QByteArray::number(i) + "#意思" + QByteArray::number(i));
+    }
+    return lines;
+}
+
+// Moves the pointer, with the left button held, so that it is at `global` on the screen.
+void DragPointerTo(QWidget& window, const QPoint& global) {
+    QTest::mouseMove(&window, window.mapFromGlobal(global));
+}
+
+bool ActivateWindow(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+} // namespace
+
+class TestLexadoDlgInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        MessageBoxAnswers::Enable(true);
+        MessageBoxAnswers::Clear();
+    }
+
+    // Ctrl+P stops both timers and keeps the entry; pressed again it shows the next entry at
+    // once and starts both timers afresh.
+    void pauseAndResume() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QVERIFY(ActivateWindow(w));
+        const QTimer& words = w.engine().wordTimer();
+        const QTimer& ticks = w.engine().tickTimer();
+        QCOMPARE(w.state().currentLine, QByteArray("w0#意思0"));
+        QVERIFY(words.isActive() && ticks.isActive());
+
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(w.state().paused);
+        QVERIFY(!words.isActive() && !ticks.isActive());
+        QCOMPARE(w.state().currentIndex, 0);
+
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!w.state().paused);
+        QCOMPARE(w.state().currentIndex, 1);
+        QCOMPARE(w.displayLine().word, QStringLiteral("w1"));
+        QCOMPARE(w.state().tick, 2);
+        QVERIFY(words.isActive() && ticks.isActive());
+        QCOMPARE(words.interval(), 1000000);
+        QCOMPARE(ticks.interval(), 20000);
+        QVERIFY(words.remainingTime() > 1000000 - 1000);
+        QVERIFY(ticks.remainingTime() > 20000 - 1000);
+    }
+
+    // Enter does nothing while browsing runs (nor does it close the window); while paused,
+    // Enter and Space step to the next entry and show its meaning at once.
+    void enterAndSpaceStepWhilePaused() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QTest::keyClick(&w, Qt::Key_Return);
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(w.state().currentIndex, 0);
+        QCOMPARE(w.state().currentLine, QByteArray("w0#意思0"));
+        QVERIFY(w.isVisible());
+
+        w.RunCommand(CommandId::Pause);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QCOMPARE(w.state().currentIndex, 1);
+        QVERIFY(w.state().meaningShown);
+        QCOMPARE(w.settings().fadeInMeaning, 1);
+        const QRect meaning = MeaningRect(w) & QRect(0, 0, w.width(), w.entryLayout().blockHeight);
+        const QColor text = ColorFromColorRef(w.settings().textColor);
+        QVERIFY(CountPixels(w.grab().toImage(), meaning, text) > 20);
+
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(w.state().currentIndex, 2);
+        QCOMPARE(w.displayLine().meaning, QStringLiteral("意思2"));
+        QVERIFY(w.state().meaningShown);
+        QVERIFY(CountPixels(w.grab().toImage(), meaning, text) > 20);
+        QVERIFY(!w.engine().wordTimer().isActive());
+    }
+
+    void tooltipNamesLibraryAndPlace() {
+        // Grouped, in order: group 2 of 10 entries each, its 5th entry on show.
+        SettingsRecord grouped = QuietSettings();
+        grouped.groupSize = 10;
+        grouped.groupNumber = 2;
+        grouped.position = 4;
+        WindowRig inGroups(grouped, Entries(30));
+        QVERIFY(inGroups.show());
+        CLexadoDlg& g = *inGroups.window;
+        QCOMPARE(g.state().currentIndex, 14);
+        QTest::mouseMove(&g, QPoint(5, 5));
+        QCOMPARE(g.toolTip(), QStringLiteral("TOEFL 第2 组,第 5个单词"));
+        inGroups.window.reset(); // the pointer's moves go to the window under it
+
+        // Not grouped, in order: the last entry of 100 on show, the position back to 0.
+        SettingsRecord plain = QuietSettings();
+        plain.grouping = 0;
+        plain.position = 99;
+        WindowRig wholeList(plain, Entries(100));
+        QVERIFY(wholeList.show());
+        CLexadoDlg& p = *wholeList.window;
+        QCOMPARE(p.state().currentIndex, 99);
+        QCOMPARE(p.settings().position, 0);
+        QTest::mouseMove(&p, QPoint(6, 7)); // moving to where the pointer is sends nothing
+        QCOMPARE(p.toolTip(), QStringLiteral("TOEFL 第100个单词"));
+    }
+
+    // The window follows the pointer and snaps to the work area's edges while it moves; the
+    // release stores where it ended, and later entries are shown there.
+    void dragSnapsToTheWorkArea() {
+        SettingsRecord s = QuietSettings();
+        s.windowRect = {300, 200, 400, 260};
+        WindowRig rig(s, Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        const QRect work = w.screen()->availableGeometry();
+        const QPoint grip(10, 10); // where the pointer holds the window
+
+        QTest::mousePress(&w, Qt::LeftButton, {}, grip);
+        DragPointerTo(w, QPoint(work.left() + 5, 250) + grip);
+        QCOMPARE(w.pos(), QPoint(work.left(), 250));
+        DragPointerTo(w, QPoint(work.left() + 20, 250) + grip);
+        QCOMPARE(w.pos(), QPoint(work.left() + 20, 250));
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
+        QCOMPARE(w.settings().windowRect,
+                 RectOf(QRect(work.left() + 20, 250, w.width(), w.height())));
+
+        w.RunCommand(CommandId::Pause);
+        w.RunCommand(CommandId::Pause); // resumes with a new entry, laid out where it was left
+        QCOMPARE(w.state().currentIndex, 1);
+        QCOMPARE(w.pos(), QPoint(work.left() + 20, 250));
+
+        // Past the bottom-right corner: flush in the corner.
+        QTest::mousePress(&w, Qt::LeftButton, {}, grip);
+        DragPointerTo(w, work.bottomRight() + QPoint(30, 40) + grip);
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
+        const QPoint corner(work.right() + 1 - w.width(), work.bottom() + 1 - w.height());
+        QCOMPARE(w.pos(), corner);
+        QCOMPARE(w.settings().windowRect, RectOf(QRect(corner, w.size())));
+    }
+
+    // Exit writes the record as it is and ends with 0; closing any other way writes nothing.
+    void exitWritesTheSettings() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QSignalSpy finished(&w, &CLexadoDlg::finished);
+        w.RunCommand(CommandId::Pause);
+        w.RunCommand(CommandId::Pause);
+        w.RunCommand(CommandId::Exit);
+        const QByteArray written = rig.folder.read(QStringLiteral("Lexado.ini"));
+        QCOMPARE(written.size(), 212);
+        QCOMPARE(written, RecordBytes(w.settings()));
+        QCOMPARE(w.settings().position, 2); // the cursor moved on by two entries
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toInt(), 0);
+        QVERIFY(!w.isVisible());
+        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+
+        WindowRig closing(QuietSettings(), Entries(5));
+        QVERIFY(closing.show());
+        QSignalSpy closed(closing.window.get(), &CLexadoDlg::finished);
+        closing.window->RunCommand(CommandId::NextGroup);
+        closing.window->close();
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed.first().first().toInt(), 0);
+        QCOMPARE(closing.folder.read(QStringLiteral("Lexado.ini")), RecordBytes(QuietSettings()));
+
+        WindowRig firstStart;
+        QVERIFY(firstStart.show());
+        firstStart.window->close();
+        QVERIFY(!firstStart.folder.exists(QStringLiteral("Lexado.ini")));
+    }
+
+    void unwritableSettingsFileEndsWithOne() {
+        WindowRig rig;
+        QVERIFY(QDir(rig.folder.path()).mkdir(QStringLiteral("Lexado.ini")));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QSignalSpy finished(&w, &CLexadoDlg::finished);
+        w.RunCommand(CommandId::Exit);
+        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{QStringLiteral("写文件出错!")});
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toInt(), 1);
+        QVERIFY(!w.isVisible());
+        QVERIFY(QFileInfo(rig.folder.filePath(QStringLiteral("Lexado.ini"))).isDir());
+    }
+
+    void alwaysOnTopTogglesBack() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+        w.RunCommand(CommandId::AlwaysOnTop);
+        QCOMPARE(w.settings().alwaysOnTop, 0);
+        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.isVisible());
+
+        w.RunCommand(CommandId::AlwaysOnTop);
+        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.pos(), QPoint(100, 100));
+        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    }
+};
+
+QTEST_MAIN(TestLexadoDlgInput)
+#include "tst_lexadodlg_input.moc"
