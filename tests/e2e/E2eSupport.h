@@ -2,6 +2,8 @@
 
 // Running the real program in the X server of an end-to-end test and driving it with xdotool.
 
+#include "library/TextFile.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -10,6 +12,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
@@ -164,4 +167,22 @@ private:
     QElapsedTimer clock_;
     int starts_ = 0;
     QString window_;
+};
+
+// The folders of one test function, removed after it: a program folder for --home and a
+// runtime folder of its own (mode 0700, as a runtime folder must be), so the single-copy lock
+// of one test never meets another's.
+class E2eFolders {
+public:
+    QString home() const { return home_.path(); }
+    QString homeFile(const QString& relative) const { return home_.filePath(relative); }
+    QString runtime() const { return runtime_.path(); }
+
+    QByteArray ReadFile(const QString& relative) const {
+        return ReadWholeFile(homeFile(relative)).value_or("<missing>");
+    }
+
+private:
+    QTemporaryDir home_;
+    QTemporaryDir runtime_;
 };

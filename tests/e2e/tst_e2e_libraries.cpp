@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -36,23 +35,23 @@ class TestE2eLibraries : public QObject {
 
 private slots:
     void init() {
-        home_ = std::make_unique<QTemporaryDir>();
-        runtime_ = std::make_unique<QTemporaryDir>(); // mode 0700, as a runtime folder must be
-        QVERIFY(QDir(home()).mkpath(QStringLiteral("data")));
-        QVERIFY(ReplaceFileContents(homeFile("table.ini"), "Short#short.dat\r\nLong#long.dat\r\n"));
-        QVERIFY(ReplaceFileContents(homeFile("data/short.dat"), kShort));
-        QVERIFY(ReplaceFileContents(homeFile("data/long.dat"), kLong));
+        folders_ = std::make_unique<E2eFolders>();
+        QVERIFY(QDir(folders_->home()).mkpath(QStringLiteral("data")));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("table.ini"),
+                                    "Short#short.dat\r\nLong#long.dat\r\n"));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("data/short.dat"), kShort));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("data/long.dat"), kLong));
         // The first entry on show for longer than the test takes; no voice.
         SettingsRecord record = DefaultSettings(96, {100, 100, 300, 160});
         SetNameField(record.libraryFile, "short.dat");
         SetNameField(record.libraryName, "Short");
         record.wordTimeMs = 1000000;
         record.speechOn = 0;
-        QVERIFY(ReplaceFileContents(homeFile("Lexado.ini"), RecordBytes(record)));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("Lexado.ini"), RecordBytes(record)));
     }
 
     void chooseTheNextLibraryWithTheKeyboard() {
-        Lexado lexado(home(), runtime());
+        Lexado lexado(folders_->home(), folders_->runtime());
         QVERIFY(!lexado.WaitForWindow().isEmpty());
         const int narrow = WindowWidth(lexado.window());
         QVERIFY(narrow > 0);
@@ -68,7 +67,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(WindowWidth(lexado.window()) > 2 * narrow, kWaitMs);
 
         QCOMPARE(lexado.Exit(), 0);
-        const SettingsRecord saved = RecordFromBytes(ReadFile("Lexado.ini"), SettingsRecord{});
+        const SettingsRecord saved =
+            RecordFromBytes(folders_->ReadFile("Lexado.ini"), SettingsRecord{});
         QCOMPARE(NameField(saved.libraryFile), "long.dat");
         QCOMPARE(NameField(saved.libraryName), "Long");
         QCOMPARE(saved.groupNumber, 1);
@@ -76,16 +76,7 @@ private slots:
     }
 
 private:
-    QString home() const { return home_->path(); }
-    QString homeFile(const QString& relative) const { return home_->filePath(relative); }
-    QString runtime() const { return runtime_->path(); }
-
-    QByteArray ReadFile(const QString& relative) const {
-        return ReadWholeFile(homeFile(relative)).value_or("<missing>");
-    }
-
-    std::unique_ptr<QTemporaryDir> home_;
-    std::unique_ptr<QTemporaryDir> runtime_;
+    std::unique_ptr<E2eFolders> folders_;
 };
 
 QTEST_GUILESS_MAIN(TestE2eLibraries)

@@ -6,7 +6,6 @@
 #include "tests/e2e/E2eSupport.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -22,12 +21,11 @@ class TestE2eWords : public QObject {
 
 private slots:
     void init() {
-        home_ = std::make_unique<QTemporaryDir>();
-        runtime_ = std::make_unique<QTemporaryDir>(); // mode 0700, as a runtime folder must be
-        QVERIFY(QDir(home()).mkpath(QStringLiteral("data")));
-        QVERIFY(ReplaceFileContents(homeFile("table.ini"), "Words#words.dat\r\n"));
-        QVERIFY(ReplaceFileContents(homeFile("data/words.dat"), kLibrary));
-        QVERIFY(ReplaceFileContents(homeFile("data/New_Word.dat"), "old#旧\r\n"));
+        folders_ = std::make_unique<E2eFolders>();
+        QVERIFY(QDir(folders_->home()).mkpath(QStringLiteral("data")));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("table.ini"), "Words#words.dat\r\n"));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("data/words.dat"), kLibrary));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("data/New_Word.dat"), "old#旧\r\n"));
         // The second entry on show, for longer than the test takes; no questions, no voice.
         SettingsRecord record = DefaultSettings(96, {100, 100, 300, 160});
         SetNameField(record.libraryFile, "words.dat");
@@ -36,36 +34,27 @@ private slots:
         record.wordTimeMs = 1000000;
         record.confirmActions = 0;
         record.speechOn = 0;
-        QVERIFY(ReplaceFileContents(homeFile("Lexado.ini"), RecordBytes(record)));
+        QVERIFY(ReplaceFileContents(folders_->homeFile("Lexado.ini"), RecordBytes(record)));
     }
 
     // Ctrl+S appends the entry on show to the new-word book at once; Ctrl+Delete takes it out
     // of the library, which Alt+X writes back one line shorter.
     void addAndDeleteTheEntryOnShow() {
-        Lexado lexado(home(), runtime());
+        Lexado lexado(folders_->home(), folders_->runtime());
         QVERIFY(!lexado.WaitForWindow().isEmpty());
         lexado.Press(QStringLiteral("ctrl+s"));
-        QTRY_COMPARE_WITH_TIMEOUT(ReadFile("data/New_Word.dat"),
+        QTRY_COMPARE_WITH_TIMEOUT(folders_->ReadFile("data/New_Word.dat"),
                                   QByteArray("old#旧\r\nbanana#香蕉\r\n"), kWaitMs);
         lexado.Press(QStringLiteral("ctrl+Delete"));
-        QCOMPARE(ReadFile("data/words.dat"), kLibrary); // written at exit, not before
+        QCOMPARE(folders_->ReadFile("data/words.dat"), kLibrary); // written at exit, not before
         QCOMPARE(lexado.Exit(), 0);
-        QCOMPARE(ReadFile("data/words.dat"),
+        QCOMPARE(folders_->ReadFile("data/words.dat"),
                  QByteArray("apple#苹果#ˈæpl\r\n\xb9\xfe#gbk\r\ncat#猫\r\n"));
-        QCOMPARE(ReadFile("data/New_Word.dat"), QByteArray("old#旧\r\nbanana#香蕉\r\n"));
+        QCOMPARE(folders_->ReadFile("data/New_Word.dat"), QByteArray("old#旧\r\nbanana#香蕉\r\n"));
     }
 
 private:
-    QString home() const { return home_->path(); }
-    QString homeFile(const QString& relative) const { return home_->filePath(relative); }
-    QString runtime() const { return runtime_->path(); }
-
-    QByteArray ReadFile(const QString& relative) const {
-        return ReadWholeFile(homeFile(relative)).value_or("<missing>");
-    }
-
-    std::unique_ptr<QTemporaryDir> home_;
-    std::unique_ptr<QTemporaryDir> runtime_;
+    std::unique_ptr<E2eFolders> folders_;
 };
 
 QTEST_GUILESS_MAIN(TestE2eWords)

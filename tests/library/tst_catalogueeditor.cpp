@@ -1,23 +1,12 @@
 #include "library/CatalogueEditor.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/WordLists.h"
 
 #include <QDirIterator>
 #include <QStandardPaths>
 #include <QtTest>
 
 using Lines = QList<QByteArray>;
-
-namespace {
-
-LibraryCatalogue Catalogue(const Lines& lines) {
-    LibraryCatalogue catalogue;
-    for (const QByteArray& line : lines) {
-        catalogue.append(line);
-    }
-    return catalogue;
-}
-
-} // namespace
 
 class TestCatalogueEditor : public QObject {
     Q_OBJECT
@@ -30,7 +19,7 @@ private slots:
     }
 
     void addRefusesAListedNameOrFile() {
-        LibraryCatalogue catalogue = Catalogue({"TOEFL#TOEFL.dat", "GRE#GRE.dat"});
+        LibraryCatalogue catalogue = ListOf({"TOEFL#TOEFL.dat", "GRE#GRE.dat"});
         CatalogueEditor editor(catalogue);
         QCOMPARE(editor.selected(), 0);
         QCOMPARE(editor.Add("New", "GRE.dat"), CatalogueEdit::AlreadyListed);
@@ -50,7 +39,7 @@ private slots:
     }
 
     void refusesWhatTheSettingsRecordCannotHold() {
-        LibraryCatalogue catalogue = Catalogue({"TOEFL#TOEFL.dat"});
+        LibraryCatalogue catalogue = ListOf({"TOEFL#TOEFL.dat"});
         CatalogueEditor editor(catalogue);
         const QByteArray six = "六个汉字的名"; // 18 bytes
         QCOMPARE(editor.Add(QByteArray(19, 'n'), "x.dat"), CatalogueEdit::Done);
@@ -70,7 +59,7 @@ private slots:
     }
 
     void renameMayRepeatANameOrFile() {
-        LibraryCatalogue catalogue = Catalogue({"A#a.dat", "B#b.dat", "C#c.dat"});
+        LibraryCatalogue catalogue = ListOf({"A#a.dat", "B#b.dat", "C#c.dat"});
         CatalogueEditor editor(catalogue);
         editor.Select(1);
         QCOMPARE(editor.Rename("A", "c.dat"), CatalogueEdit::Done);
@@ -79,7 +68,7 @@ private slots:
     }
 
     void removeKeepsTheLastEntry() {
-        LibraryCatalogue catalogue = Catalogue({"A#a.dat", "B#b.dat", "C#c.dat"});
+        LibraryCatalogue catalogue = ListOf({"A#a.dat", "B#b.dat", "C#c.dat"});
         CatalogueEditor editor(catalogue);
         editor.Select(2); // the last: the new last is selected
         QCOMPARE(editor.Remove(), CatalogueEdit::Done);
@@ -93,7 +82,7 @@ private slots:
     }
 
     void movesStopAtTheEnds() {
-        LibraryCatalogue catalogue = Catalogue({"A#a.dat", "B#b.dat", "C#c.dat"});
+        LibraryCatalogue catalogue = ListOf({"A#a.dat", "B#b.dat", "C#c.dat"});
         CatalogueEditor editor(catalogue);
         QCOMPARE(editor.MoveUp(), CatalogueEdit::Nothing);
         QCOMPARE(editor.MoveDown(), CatalogueEdit::Done);
@@ -128,7 +117,7 @@ private slots:
         folder.write("data/x.dat", "x#叉\r\n");
         folder.write("data/y.dat", "y#歪\r\n");
         // Entries of one file next to each other are both removed.
-        LibraryCatalogue catalogue = Catalogue({"Y#y.dat", "X1#x.dat", "X2#x.dat"});
+        LibraryCatalogue catalogue = ListOf({"Y#y.dat", "X1#x.dat", "X2#x.dat"});
         CatalogueEditor editor(catalogue);
         editor.Select(2);
         QCOMPARE(editor.DeleteLibrary(folder.path(), "x.dat"), CatalogueEdit::Done);
@@ -142,7 +131,7 @@ private slots:
     void deleteKeepsTheLastEntryOfTheFile() {
         ProgramFolder folder;
         folder.write("data/x.dat", "x#叉\r\n");
-        LibraryCatalogue catalogue = Catalogue({"X1#x.dat", "X2#x.dat"});
+        LibraryCatalogue catalogue = ListOf({"X1#x.dat", "X2#x.dat"});
         CatalogueEditor editor(catalogue);
         QCOMPARE(editor.DeleteLibrary(folder.path(), "x.dat"), CatalogueEdit::LastLibrary);
         QCOMPARE(catalogue.toList(), (Lines{"X2#x.dat"}));
@@ -159,7 +148,7 @@ private slots:
         ProgramFolder folder;
         folder.write("table.ini", "A#a.dat\r\n");
         folder.write("data/keep", "");
-        LibraryCatalogue catalogue = Catalogue({"A#a.dat", "T#../table.ini", "D#"});
+        LibraryCatalogue catalogue = ListOf({"A#a.dat", "T#../table.ini", "D#"});
         CatalogueEditor editor(catalogue);
         // The file stays; the entries naming it go all the same, as for any file that cannot
         // be deleted.

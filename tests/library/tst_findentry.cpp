@@ -1,18 +1,8 @@
 #include "library/FindEntry.h"
 
+#include "tests/support/WordLists.h"
+
 #include <QtTest>
-
-namespace {
-
-WordList ListOf(const QByteArrayList& lines) {
-    WordList words;
-    for (const QByteArray& line : lines) {
-        words.append(line);
-    }
-    return words;
-}
-
-} // namespace
 
 class TestFindEntry : public QObject {
     Q_OBJECT

@@ -1,21 +1,10 @@
 #include "library/NewWordBook.h"
 #include "library/WordDeletion.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/WordLists.h"
 
 #include <QFile>
 #include <QtTest>
-
-namespace {
-
-WordList ListOf(const QByteArrayList& lines) {
-    WordList words;
-    for (const QByteArray& line : lines) {
-        words.append(line);
-    }
-    return words;
-}
-
-} // namespace
 
 class TestNewWordBook : public QObject {
     Q_OBJECT
