@@ -5,11 +5,18 @@
 #include <QList>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace {
+
+struct QueuedAnswer {
+    MessageAnswer answer;
+    std::function<void()> whileShown;
+};
 
 struct Answers {
     bool enabled = false;
-    QList<MessageAnswer> queued;
+    QList<QueuedAnswer> queued;
     QStringList shown;
 };
 
@@ -22,7 +29,11 @@ MessageAnswer AnswerInAdvance(const QString& text, MessageButtons buttons) {
     Answers& answers = TheAnswers();
     answers.shown.append(text);
     if (!answers.queued.isEmpty()) {
-        return answers.queued.takeFirst();
+        const QueuedAnswer queued = answers.queued.takeFirst();
+        if (queued.whileShown) {
+            queued.whileShown();
+        }
+        return queued.answer;
     }
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
 }
@@ -49,8 +60,8 @@ void Enable(bool on) {
     TheAnswers().enabled = on;
 }
 
-void Queue(MessageAnswer answer) {
-    TheAnswers().queued.append(answer);
+void Queue(MessageAnswer answer, std::function<void()> whileShown) {
+    TheAnswers().queued.append({answer, std::move(whileShown)});
 }
 
 QStringList Shown() {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 enum class MessageButtons { Ok, YesNo };
@@ -15,10 +17,11 @@ MessageAnswer ShowMessage(QWidget* parent, const QString& text,
 
 // Tests answer message boxes in advance instead of showing them, so none can hang a test run:
 // while answering is on, ShowMessage records the text and returns the next queued answer (OK
-// or No when none is queued).
+// or No when none is queued). An answer may come with something that happens while the box
+// is open, such as a timer expiring: the program's timers run on behind a message box.
 namespace MessageBoxAnswers {
 void Enable(bool on);
-void Queue(MessageAnswer answer);
+void Queue(MessageAnswer answer, std::function<void()> whileShown = {});
 QStringList Shown();
 void Clear();
 } // namespace MessageBoxAnswers

@@ -56,6 +56,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -116,7 +117,8 @@ private:
     int barDrawnTo_ = 0; // where the bar ended at the last tick, to repaint only what grew
 
     bool dragging_ = false;
-    QPoint dragOffset_; // from the window's top-left corner to the pointer
+    QPoint dragOffset_;   // from the window's top-left corner to the pointer
+    int stepKeyDown_ = 0; // Enter or Space pressed on this window and not yet released
     int exitCode_ = 0;
     // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
     int languageIndex_ = -1;

@@ -94,11 +94,28 @@ void CLexadoDlg::contextMenuEvent(QContextMenuEvent* event) {
     ShowContextMenu(event->globalPos());
 }
 
+namespace {
+
+bool IsStepKey(const QKeyEvent* event) {
+    const int key = event->key();
+    return !event->isAutoRepeat() &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+
+} // namespace
+
+// Only a key pressed on this window steps: the release of the Return that chose a row of the
+// context menu arrives here too, once the menu has closed.
+void CLexadoDlg::keyPressEvent(QKeyEvent* event) {
+    stepKeyDown_ = IsStepKey(event) ? event->key() : 0;
+    QWidget::keyPressEvent(event);
+}
+
 // While paused, Enter or Space shows the next entry with its meaning at once.
 void CLexadoDlg::keyReleaseEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const bool stepKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-    if (state_.paused && stepKey && !event->isAutoRepeat()) {
+    const bool pressedHere = IsStepKey(event) && event->key() == stepKeyDown_;
+    stepKeyDown_ = 0;
+    if (state_.paused && pressedHere) {
         engine_.NextEntry();
         state_.meaningShown = true;
         update();

@@ -58,6 +58,10 @@ void CLexadoDlg::DeleteWord() {
     }
     library_.RemoveEntry(index);
     lastDeletedLine_ = line;
+    // An entry shown meanwhile from further down the list has moved up by one.
+    if (state_.currentIndex > index) {
+        --state_.currentIndex;
+    }
 }
 
 // The file holds the font in use, whatever the record said before.

@@ -99,6 +99,11 @@ private slots:
         QVERIFY(w.state().meaningShown);
         QVERIFY(CountPixels(w.grab().toImage(), meaning, text) > 20);
         QVERIFY(!w.engine().wordTimer().isActive());
+
+        // The release of a Return pressed elsewhere (on the context menu, which has closed)
+        // does not step.
+        QTest::keyRelease(&w, Qt::Key_Return);
+        QCOMPARE(w.state().currentIndex, 2);
     }
 
     void tooltipNamesLibraryAndPlace() {

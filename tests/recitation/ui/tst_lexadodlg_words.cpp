@@ -135,6 +135,22 @@ private slots:
                  QByteArray("apple#苹果#ˈæpl\r\ncat#猫\r\n  dog#狗\r\n"));
     }
 
+    // The word timer runs on while the question is open: the entry asked about goes, and the
+    // next delete takes the entry then on show, not its neighbour.
+    void deletesTheEntryAskedAbout() {
+        WindowRig rig(Confirming(true), {"a#1", "b#2", "c#3", "d#4"});
+        CLexadoDlg& w = rig.open();
+        NextWord(w);
+        QCOMPARE(w.state().currentLine, QByteArray("b#2"));
+        MessageBoxAnswers::Queue(MessageAnswer::Yes, [&w] { NextWord(w); });
+        w.RunCommand(CommandId::DeleteWord);
+        QCOMPARE(Words(w), (QList<QByteArray>{"a#1", "c#3", "d#4"}));
+        QCOMPARE(w.state().currentLine, QByteArray("c#3"));
+        MessageBoxAnswers::Queue(MessageAnswer::Yes);
+        w.RunCommand(CommandId::DeleteWord);
+        QCOMPARE(Words(w), (QList<QByteArray>{"a#1", "d#4"}));
+    }
+
     void neverDeletesTheLastEntry() {
         SettingsRecord s = Confirming(true);
         s.doubleClickAction = 0;
