@@ -42,10 +42,15 @@ bool AnswersCommandLine(const QStringList& arguments) {
     return false;
 }
 
+// The user's runtime folder; without one, a folder of the user's own under the temporary
+// folder, so that the lock stays per user.
 QString RuntimeFolder() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                             : runtime;
+    if (!runtime.isEmpty()) {
+        return runtime;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+           QStringLiteral("/lexado-") + qEnvironmentVariable("USER");
 }
 
 QStringList ArgumentList(int argc, char* argv[]) {

@@ -1,5 +1,7 @@
 #include "library/LineFields.h"
 
+#include "library/TextCodec.h"
+
 LineFields SplitFields(QByteArrayView line) {
     LineFields fields;
     const qsizetype first = line.indexOf('#');
@@ -18,4 +20,11 @@ LineFields SplitFields(QByteArrayView line) {
     fields.phonetic = rest.sliced(second + 1);
     fields.hasPhonetic = true;
     return fields;
+}
+
+TextFields DecodeFields(QByteArrayView line) {
+    const LineFields fields = SplitFields(line);
+    const LineEncoding encoding = EncodingOf(line);
+    return {Decode(fields.word, encoding), Decode(fields.meaning, encoding),
+            Decode(fields.phonetic, encoding), fields.hasPhonetic};
 }

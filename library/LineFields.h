@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 // The fields of a library line "word#meaning#phonetic": the word is the text before the first
 // '#', the meaning runs to the second '#' (or to the end), and the phonetic transcription is
@@ -14,3 +15,14 @@ struct LineFields {
 };
 
 LineFields SplitFields(QByteArrayView line);
+
+// The fields of a line as text, each read in the encoding of the whole line: a GBK field may
+// on its own happen to be valid UTF-8.
+struct TextFields {
+    QString word;
+    QString meaning;
+    QString phonetic;
+    bool hasPhonetic = false;
+};
+
+TextFields DecodeFields(QByteArrayView line);

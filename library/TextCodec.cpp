@@ -34,12 +34,20 @@ bool IsUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
-QString DecodeLine(QByteArrayView bytes) {
-    if (IsUtf8(bytes)) {
+LineEncoding EncodingOf(QByteArrayView line) {
+    return IsUtf8(line) ? LineEncoding::Utf8 : LineEncoding::Gb18030;
+}
+
+QString Decode(QByteArrayView bytes, LineEncoding encoding) {
+    if (encoding == LineEncoding::Utf8) {
         return QString::fromUtf8(bytes);
     }
     QStringDecoder gb18030("GB18030", QStringDecoder::Flag::Stateless);
     return gb18030.decode(bytes);
+}
+
+QString DecodeLine(QByteArrayView bytes) {
+    return Decode(bytes, EncodingOf(bytes));
 }
 
 QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes) {

@@ -9,8 +9,14 @@
 // Whether the bytes are valid UTF-8.
 bool IsUtf8(QByteArrayView bytes);
 
-// The text of one line for display or speech: UTF-8 when the bytes are valid UTF-8,
-// otherwise GB18030 (a superset of GBK).
+// How a line is read for display or speech: as UTF-8 when its bytes are valid UTF-8,
+// otherwise as GB18030 (a superset of GBK). The choice is made for the whole line, so that
+// each of its fields is read the same way.
+enum class LineEncoding { Utf8, Gb18030 };
+LineEncoding EncodingOf(QByteArrayView line);
+QString Decode(QByteArrayView bytes, LineEncoding encoding);
+
+// The text of one line in its encoding.
 QString DecodeLine(QByteArrayView bytes);
 
 // The longest start of the bytes that is at most maxBytes long and does not end inside a

@@ -1,15 +1,14 @@
 #include "recitation/DisplayLine.h"
 
 #include "library/LineFields.h"
-#include "library/TextCodec.h"
 
 DisplayLine SplitLine(QByteArrayView line) {
-    const LineFields fields = SplitFields(line);
+    TextFields fields = DecodeFields(line);
     DisplayLine display;
-    display.word = DecodeLine(fields.word);
-    display.meaning = DecodeLine(fields.meaning);
-    display.phonetic = fields.hasPhonetic ? QStringLiteral(" 2") + DecodeLine(fields.phonetic) +
-                                                QStringLiteral("3 ")
-                                          : QStringLiteral(" ");
+    display.word = std::move(fields.word);
+    display.meaning = std::move(fields.meaning);
+    display.phonetic = fields.hasPhonetic
+                           ? QStringLiteral(" 2") + fields.phonetic + QStringLiteral("3 ")
+                           : QStringLiteral(" ");
     return display;
 }

@@ -92,6 +92,10 @@ void AtLeastOne(std::int32_t& value) {
 } // namespace
 
 void BringIntoRange(SettingsRecord& record) {
+    // A font height far beyond any screen would overflow the phonetic font's 9/10.
+    constexpr std::int32_t kLargestFontHeight = 32767;
+    record.wordFont.lfHeight =
+        std::clamp(record.wordFont.lfHeight, -kLargestFontHeight, kLargestFontHeight);
     TerminateField(record.libraryFile);
     TerminateField(record.libraryName);
     TerminateField(record.wordFont.lfFaceName);

@@ -145,8 +145,9 @@ QByteArray RecordBytes(const SettingsRecord& record);
 SettingsRecord RecordFromBytes(QByteArrayView bytes, const SettingsRecord& fill);
 
 // Makes a record read from a file safe to use: the name fields and the font's face name end
-// with a NUL within their arrays (cut at a character boundary), and the time per word, the
-// group size, the number of passes and the group number are at least 1.
+// with a NUL within their arrays (cut at a character boundary), the time per word, the
+// group size, the number of passes and the group number are at least 1, and the font height
+// is within ±32767.
 void BringIntoRange(SettingsRecord& record);
 
 // Stores text in a NUL-terminated field of `capacity` bytes, cut at a character boundary to

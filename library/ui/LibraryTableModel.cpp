@@ -57,9 +57,9 @@ QVariant LibraryTableModel::data(const QModelIndex& index, int role) const {
     case NumberColumn:
         return QString::number(index.row() + 1);
     case WordColumn:
-        return DecodeLine(SplitFields(rows_.at(index.row())).word);
+        return DecodeFields(rows_.at(index.row())).word;
     case MeaningColumn:
-        return DecodeLine(SplitFields(rows_.at(index.row())).meaning);
+        return DecodeFields(rows_.at(index.row())).meaning;
     default:
         return {};
     }

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -116,7 +117,8 @@ private slots:
         bytes.replace(20, 20,
                       QString::fromUtf8("一二三四五六七").toUtf8().first(20)); // 20 of 21 bytes
         bytes.replace(164, 32, QByteArray(32, 'F')); // no NUL in the face name
-        for (int offset : {88, 96, 100, 104}) {      // time, group, size, passes
+        qToLittleEndian<qint32>(std::numeric_limits<qint32>::min(), bytes.data() + 136);
+        for (int offset : {88, 96, 100, 104}) { // time, group, size, passes
             qToLittleEndian<qint32>(offset == 100 ? -5 : 0, bytes.data() + offset);
         }
         const SettingsRecord loaded = RecordFromBytes(bytes, record);
@@ -129,6 +131,7 @@ private slots:
         QCOMPARE(loaded.groupNumber, 1);
         QCOMPARE(loaded.groupSize, 1);
         QCOMPARE(loaded.groupRepeats, 1);
+        QCOMPARE(loaded.wordFont.lfHeight, -32767);
     }
 
     void saveFailureIsReported() {

@@ -93,6 +93,11 @@ private slots:
         QCOMPARE(line.phonetic, QStringLiteral(" "));
         line = SplitLine("apple#苹果#ˈæpl");
         QCOMPARE(line.phonetic, QString::fromUtf8(" 2ˈæpl3 "));
+        // GBK: "苹#果" read as one line, although the word's two bytes alone are valid UTF-8.
+        line = SplitLine("\xc6\xbb#\xb9\xfb#\xc6\xbb");
+        QCOMPARE(line.word, QString::fromUtf8("苹"));
+        QCOMPARE(line.meaning, QString::fromUtf8("果"));
+        QCOMPARE(line.phonetic, QString::fromUtf8(" 2苹3 "));
         line = SplitLine("Error#无该词库文件");
         QCOMPARE(line.word, QStringLiteral("Error"));
         QCOMPARE(line.meaning, QString::fromUtf8("无该词库文件"));

@@ -233,6 +233,24 @@ private slots:
         QCOMPARE(w.pos(), QPoint(100, 100));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
+
+    // Double-click action 2 pauses on the first double-click and resumes, with a new entry at
+    // once, on the second.
+    void doubleClickPausesAndResumes() {
+        SettingsRecord s = QuietSettings();
+        s.doubleClickAction = 2;
+        WindowRig rig(s, Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(3, 4));
+        QVERIFY(w.state().paused);
+        QVERIFY(!w.engine().wordTimer().isActive());
+        QCOMPARE(w.state().currentIndex, 0);
+        QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(3, 4));
+        QVERIFY(!w.state().paused);
+        QVERIFY(w.engine().wordTimer().isActive());
+        QCOMPARE(w.state().currentIndex, 1);
+    }
 };
 
 QTEST_MAIN(TestLexadoDlgInput)
