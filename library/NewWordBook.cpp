@@ -6,7 +6,7 @@
 #include <QFile>
 
 QString NewWordBookPath(const QString& programFolder) {
-    return DataFolderPath(programFolder) + QStringLiteral("/New_Word.dat");
+    return DataFolderPath(programFolder) + u'/' + QLatin1String(kNewWordBookFile);
 }
 
 // The line goes out in one write, so a full disk leaves at most a cut last line and never

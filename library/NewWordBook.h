@@ -5,6 +5,8 @@
 
 // The new-word book: data/New_Word.dat, an ordinary library file that only ever grows by
 // appended lines or is emptied, so it can be chosen and learnt like any other library.
+inline constexpr char kNewWordBookFile[] = "New_Word.dat";
+
 QString NewWordBookPath(const QString& programFolder);
 
 // Appends the line and a carriage return and line feed, creating the file when it is missing.

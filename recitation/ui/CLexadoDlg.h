@@ -80,6 +80,7 @@ private:
 
     // Commands on the entry on show and progress files (CLexadoDlgWords.cpp).
     void AddToNewWordBook();
+    template <typename ChangeBook> bool ChangeNewWordBook(ChangeBook change);
     void ClearNewWordBook();
     void DeleteWord();
     void SaveProgress();

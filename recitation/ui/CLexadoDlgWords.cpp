@@ -22,24 +22,39 @@ FileDialogOptions ProgressFileDialog(FileDialogMode mode, const QString& program
 
 } // namespace
 
+// When the book is the library being learnt, a change of its file must not be undone by a
+// later rewrite of the list in memory: deletions made so far are written first, and the list
+// is read again after the change.
+template <typename ChangeBook> bool CLexadoDlg::ChangeNewWordBook(ChangeBook change) {
+    const bool learnt = NameField(settings_.libraryFile) == kNewWordBookFile;
+    if (learnt) {
+        WriteBackLibrary();
+    }
+    const bool changed = change();
+    if (learnt) {
+        library_.Load(programFolder_, NameField(settings_.libraryFile));
+    }
+    if (!changed) {
+        ShowMessage(this, StringText(StringId::WriteFileError));
+    }
+    return changed;
+}
+
 // The message boxes of the new-word book and of deleting leave the timers running.
 void CLexadoDlg::AddToNewWordBook() {
-    if (!AppendToNewWordBook(programFolder_, state_.currentLine)) {
-        ShowMessage(this, StringText(StringId::WriteFileError));
-        return;
-    }
-    if (settings_.confirmActions) {
+    const QByteArray line = state_.currentLine;
+    const bool added = ChangeNewWordBook([&] { return AppendToNewWordBook(programFolder_, line); });
+    if (added && settings_.confirmActions) {
         ShowMessage(this, StringText(StringId::WordAddedToNewWordBook));
     }
 }
 
-// Asked whatever confirmActions says. The list in memory stays as it is, also when the book is
-// the library being learnt.
+// Asked whatever confirmActions says.
 void CLexadoDlg::ClearNewWordBook() {
     const MessageAnswer answer =
         ShowMessage(this, StringText(StringId::ConfirmClearNewWordBook), MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes && !EmptyNewWordBook(programFolder_)) {
-        ShowMessage(this, StringText(StringId::WriteFileError));
+    if (answer == MessageAnswer::Yes) {
+        ChangeNewWordBook([&] { return EmptyNewWordBook(programFolder_); });
     }
 }
 

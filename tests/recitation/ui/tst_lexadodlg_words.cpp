@@ -97,8 +97,8 @@ private slots:
         QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kWriteError});
     }
 
-    // Emptying asks even without confirmations; only Yes empties. The book being learnt keeps
-    // its entries in memory.
+    // Emptying asks even without confirmations; only Yes empties. The book being learnt is read
+    // again, so it shows that it is empty.
     void emptyingTheBookAlwaysAsks() {
         SettingsRecord s = Confirming(false);
         SetNameField(s.libraryFile, "New_Word.dat");
@@ -112,7 +112,26 @@ private slots:
         w.RunCommand(CommandId::ClearNewWordBook);
         QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{kClear, kClear}));
         QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray());
-        QCOMPARE(Words(w), (QList<QByteArray>{"a#1", "b#2"}));
+        QCOMPARE(Words(w), QList<QByteArray>{"Error#词库为空"});
+        w.RunCommand(CommandId::Exit);
+        QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray());
+    }
+
+    // Learning the book itself: a word deleted from it and a word added to it both stay so
+    // when the program exits.
+    void bookBeingLearntKeepsAddedWords() {
+        SettingsRecord s = Confirming(false);
+        SetNameField(s.libraryFile, "New_Word.dat");
+        WindowRig rig(s);
+        rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
+        CLexadoDlg& w = rig.open();
+        QCOMPARE(w.state().currentLine, QByteArray("a#1"));
+        w.RunCommand(CommandId::DeleteWord);
+        w.RunCommand(CommandId::AddToNewWordBook); // "a#1" is still on show
+        QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray("b#2\r\nc#3\r\na#1\r\n"));
+        QCOMPARE(Words(w), (QList<QByteArray>{"b#2", "c#3", "a#1"}));
+        w.RunCommand(CommandId::Exit);
+        QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray("b#2\r\nc#3\r\na#1\r\n"));
     }
 
     // The deleted entry leaves the list, a second press on it does nothing, and exit rewrites
