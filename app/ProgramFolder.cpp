@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -42,6 +43,13 @@ QString ChooseProgramFolder(const ProgramFolderSources& sources) {
         return sources.executableDir;
     }
     return sources.userDataFolder;
+}
+
+QString ChooseProgramFolder(const QStringList& arguments, const QString& executableDir) {
+    const QString userFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        QStringLiteral("/lexado");
+    return ChooseProgramFolder({arguments, executableDir, userFolder});
 }
 
 QString ResourceFolder(const QString& executableDir) {

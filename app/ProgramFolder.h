@@ -18,6 +18,10 @@ struct ProgramFolderSources {
 
 QString ChooseProgramFolder(const ProgramFolderSources& sources);
 
+// The same choice for the running program: its command line and folder, and the user's data
+// folder of this system.
+QString ChooseProgramFolder(const QStringList& arguments, const QString& executableDir);
+
 // The folder of the read-only resources (language files, the phonetic font, help pages,
 // sample data): beside the executable in the build tree, share/lexado when installed.
 QString ResourceFolder(const QString& executableDir);

@@ -1,6 +1,16 @@
 #include "app/SingleCopy.h"
 
 #include <QDir>
+#include <QStandardPaths>
+
+QString UserRuntimeFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty()) {
+        return runtime;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+           QStringLiteral("/lexado-") + qEnvironmentVariable("USER");
+}
 
 SingleCopy::SingleCopy(const QString& runtimeFolder) {
     QDir().mkpath(runtimeFolder);

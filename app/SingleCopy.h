@@ -8,6 +8,10 @@
 // Holds the user's lock on running Lexado: while one copy runs, a second one started by the
 // same user finds the lock taken and ends. The lock lives in the user's runtime folder and is
 // released when the process ends, however it ends.
+// The user's runtime folder; without one, a folder of the user's own under the temporary
+// folder, so that the lock stays per user.
+QString UserRuntimeFolder();
+
 class SingleCopy {
 public:
     explicit SingleCopy(const QString& runtimeFolder);

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -42,17 +41,6 @@ bool AnswersCommandLine(const QStringList& arguments) {
     return false;
 }
 
-// The user's runtime folder; without one, a folder of the user's own under the temporary
-// folder, so that the lock stays per user.
-QString RuntimeFolder() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) {
-        return runtime;
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
-           QStringLiteral("/lexado-") + qEnvironmentVariable("USER");
-}
-
 QStringList ArgumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -76,17 +64,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList arguments = QApplication::arguments();
 
-    const SingleCopy singleCopy(RuntimeFolder());
+    const SingleCopy singleCopy(UserRuntimeFolder());
     if (!singleCopy.IsOnlyCopy()) {
         return 0;
     }
 
     const QString executableDir = QApplication::applicationDirPath();
     const QString resources = ResourceFolder(executableDir);
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/lexado");
-    const QString chosen = ChooseProgramFolder({arguments, executableDir, userFolder});
+    const QString chosen = ChooseProgramFolder(arguments, executableDir);
     const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
     if (!programFolder) {
         ShowMessage(nullptr, QStringLiteral("Cannot create the folder %1").arg(chosen));

@@ -9,7 +9,6 @@
 #include "recitation/ui/CLexadoDlg.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -20,21 +19,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     MarkStartupPhase("app");
 
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const SingleCopy singleCopy(runtime.isEmpty()
-                                    ? QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                                    : runtime);
+    const SingleCopy singleCopy(UserRuntimeFolder());
     if (!singleCopy.IsOnlyCopy()) {
         std::fputs("lexado_window: another copy of Lexado is running\n", stderr);
         return 1;
     }
     const QString executableDir = QApplication::applicationDirPath();
     const QString resources = ResourceFolder(executableDir);
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/lexado");
-    const QString chosen =
-        ChooseProgramFolder({QApplication::arguments(), executableDir, userFolder});
+    const QString chosen = ChooseProgramFolder(QApplication::arguments(), executableDir);
     const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
     if (!programFolder) {
         std::fputs("lexado_window: cannot create the program folder\n", stderr);
