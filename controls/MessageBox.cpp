@@ -1,6 +1,6 @@
 #include "controls/MessageBox.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 
 #include <QList>
 #include <QMessageBox>

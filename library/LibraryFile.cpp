@@ -1,6 +1,6 @@
 #include "library/LibraryFile.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "library/DataFolder.h"
 #include "library/TextFile.h"
 

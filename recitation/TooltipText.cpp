@@ -1,6 +1,6 @@
 #include "recitation/TooltipText.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "library/TextCodec.h"
 
 QString TooltipText(const SettingsRecord& s, qsizetype entryCount) {

@@ -1,6 +1,6 @@
 #include "library/ui/CChooseLibraryDlg.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryPick.h"
 #include "library/TextCodec.h"

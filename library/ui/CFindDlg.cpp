@@ -1,6 +1,6 @@
 #include "library/ui/CFindDlg.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "library/FindEntry.h"
 #include "library/ui/DialogPlacement.h"
 

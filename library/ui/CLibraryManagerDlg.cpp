@@ -1,6 +1,6 @@
 #include "library/ui/CLibraryManagerDlg.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "library/DataFolder.h"
 #include "library/TextCodec.h"

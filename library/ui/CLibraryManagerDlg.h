@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StringIds.h"
+#include "strings/StringIds.h"
 #include "library/Catalogue.h"
 #include "library/CatalogueEditor.h"
 

@@ -1,6 +1,6 @@
 #include "library/ui/LibraryTableModel.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "library/LineFields.h"
 #include "library/TextCodec.h"
 

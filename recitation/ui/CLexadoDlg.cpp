@@ -2,7 +2,7 @@
 
 #include "recitation/ui/WindowGeometry.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"

@@ -3,7 +3,7 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "controls/CBmpMenu.h"
 #include "controls/PictureIds.h"
 

@@ -3,7 +3,7 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 #include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
 #include "library/NewWordBook.h"

@@ -1,4 +1,4 @@
-#include "app/StringTable.h"
+#include "strings/StringTable.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -139,15 +139,6 @@ constexpr std::array kStrings{
     StringEntry{StringId::MenuExit, QT_TRID_NOOP("IDM_144_32777")},
 };
 
-const char* TranslationId(StringId id) {
-    for (const StringEntry& entry : kStrings) {
-        if (entry.id == id) {
-            return entry.trId;
-        }
-    }
-    return "";
-}
-
 // The program's own copy, compiled in from language/pChinese.qm.
 const QTranslator& OwnStrings() {
     static QTranslator translator;
@@ -158,8 +149,20 @@ const QTranslator& OwnStrings() {
 
 } // namespace
 
+const char* TranslationId(StringId id) {
+    for (const StringEntry& entry : kStrings) {
+        if (entry.id == id) {
+            return entry.trId;
+        }
+    }
+    return nullptr;
+}
+
 QString StringText(StringId id) {
     const char* trId = TranslationId(id);
+    if (!trId) {
+        return QLatin1Char('#') + QString::number(static_cast<int>(id));
+    }
     const QString text = qtTrId(trId);
     // qtTrId hands back the id itself when no installed translator knows it.
     if (text != QLatin1String(trId)) {
