@@ -74,3 +74,11 @@ void Clear() {
 }
 
 } // namespace MessageBoxAnswers
+
+void ShowWarning(QWidget* parent, const QString& text) {
+    if (TheAnswers().enabled) {
+        AnswerInAdvance(text, MessageButtons::Ok);
+        return;
+    }
+    QMessageBox::warning(parent, StringText(StringId::ProgramName), text);
+}

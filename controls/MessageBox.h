@@ -25,3 +25,6 @@ void Queue(MessageAnswer answer, std::function<void()> whileShown = {});
 QStringList Shown();
 void Clear();
 } // namespace MessageBoxAnswers
+
+// A warning with the exclamation icon and one OK button; tests answer it as above.
+void ShowWarning(QWidget* parent, const QString& text);

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
   libespeak-ng-dev espeak-ng-data espeak-ng
   libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick xdg-utils
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
 )

@@ -75,6 +75,12 @@ enum class StringId : int {
     MenuHelp = 14432775,
     MenuAbout = 14432776,
     MenuExit = 14432777,
+    // The About box, dialog 100: its caption and the texts of its controls.
+    AboutCaption = 100,
+    AboutVersion = 1001046,
+    AboutCopyright = 1001047,
+    AboutHomePage = 1001005,
+    AboutWriteToAuthor = 1001006,
 };
 Q_ENUM_NS(StringId)
 

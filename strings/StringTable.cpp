@@ -137,6 +137,16 @@ constexpr std::array kStrings{
     StringEntry{StringId::MenuAbout, QT_TRID_NOOP("IDM_144_32776")},
     //% "退出(&X)          Alt+X"
     StringEntry{StringId::MenuExit, QT_TRID_NOOP("IDM_144_32777")},
+    //% "关于"
+    StringEntry{StringId::AboutCaption, QT_TRID_NOOP("IDD_100")},
+    //% "Lexado 1.0 Beta6"
+    StringEntry{StringId::AboutVersion, QT_TRID_NOOP("IDD_100_1046")},
+    //% "版权所有 © 2026 Lexado 开发者"
+    StringEntry{StringId::AboutCopyright, QT_TRID_NOOP("IDD_100_1047")},
+    //% "访问主页"
+    StringEntry{StringId::AboutHomePage, QT_TRID_NOOP("IDD_100_1005")},
+    //% "写给作者"
+    StringEntry{StringId::AboutWriteToAuthor, QT_TRID_NOOP("IDD_100_1006")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -3,6 +3,7 @@
 #include "recitation/ui/WindowGeometry.h"
 
 #include "strings/StringTable.h"
+#include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
@@ -116,11 +117,14 @@ void CLexadoDlg::RunCommand(CommandId command) {
     case CommandId::AlwaysOnTop:
         ToggleAlwaysOnTop();
         break;
+    case CommandId::About: // the timers run on behind it
+        CAboutDlg(this).exec();
+        break;
     case CommandId::Exit:
         Exit();
         break;
     default:
-        // Read again, settings, help, about and the languages arrive with the speech engine,
+        // Read again, settings, help and the languages arrive with the speech engine,
         // the settings sheet and the application shell.
         break;
     }

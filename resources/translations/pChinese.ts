@@ -308,5 +308,30 @@
         <source>退出(&amp;X)          Alt+X</source>
         <translation>退出(&amp;X)          Alt+X</translation>
     </message>
+    <message id="IDD_100">
+        <location filename="../../strings/StringTable.cpp" line="141"/>
+        <source>关于</source>
+        <translation>关于</translation>
+    </message>
+    <message id="IDD_100_1046">
+        <location filename="../../strings/StringTable.cpp" line="143"/>
+        <source>Lexado 1.0 Beta6</source>
+        <translation>Lexado 1.0 Beta6</translation>
+    </message>
+    <message id="IDD_100_1047">
+        <location filename="../../strings/StringTable.cpp" line="145"/>
+        <source>版权所有 © 2026 Lexado 开发者</source>
+        <translation>版权所有 © 2026 Lexado 开发者</translation>
+    </message>
+    <message id="IDD_100_1005">
+        <location filename="../../strings/StringTable.cpp" line="147"/>
+        <source>访问主页</source>
+        <translation>访问主页</translation>
+    </message>
+    <message id="IDD_100_1006">
+        <location filename="../../strings/StringTable.cpp" line="149"/>
+        <source>写给作者</source>
+        <translation>写给作者</translation>
+    </message>
 </context>
 </TS>
