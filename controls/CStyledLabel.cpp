@@ -184,10 +184,10 @@ void CStyledLabel::paintEvent(QPaintEvent*) {
 }
 
 void CStyledLabel::DrawFrame(QPainter& painter) const {
-    QRect outline = rect().adjusted(0, 0, -1, -1);
+    QRect outline = rect();
     if (frameBorder_) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(outline);
+        painter.drawRect(outline.adjusted(0, 0, -1, -1)); // a pen's rectangle is a pixel wider
         outline.adjust(1, 1, -1, -1);
     }
     if (staticEdge_) {
