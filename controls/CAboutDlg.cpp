@@ -16,8 +16,8 @@ namespace {
 constexpr int kIconSize = 32;
 
 CLinkStatic* Link(StringId text, const char* target, QWidget* parent) {
-    auto* link = new CLinkStatic(StringText(text), QString::fromUtf8(target), StaticStyle::Left,
-                                 parent);
+    auto* link =
+        new CLinkStatic(StringText(text), QString::fromUtf8(target), StaticStyle::Left, parent);
     link->SetUnderlined(false);
     return link;
 }
@@ -28,9 +28,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(StringText(StringId::AboutCaption));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/pictures/lexado.png"))
-                        .scaled(kIconSize, kIconSize, Qt::KeepAspectRatio,
-                                Qt::SmoothTransformation));
+    icon->setPixmap(
+        QPixmap(QStringLiteral(":/pictures/lexado.png"))
+            .scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     auto* version = new CStyledLabel(StringText(StringId::AboutVersion), StaticStyle::Left, this);
     version->setObjectName(QStringLiteral("version"));
     version->SetPointSize(10);

@@ -5,8 +5,11 @@
 #include "controls/MessageBox.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 CLinkStatic::CLinkStatic(const QString& text, const QString& target, unsigned style,
                          QWidget* parent)
@@ -66,9 +69,12 @@ QColor CLinkStatic::currentColour() const {
     return visited_ ? visitedColour_ : linkColour_;
 }
 
-// The extent of the text on one line, line breaks and all.
+// The extent of the text on one line, line breaks and all, in whole pixels: rounded up, or a
+// word-wrapped text would not fit on its one line.
 QSize CLinkStatic::TextExtent() const {
-    return {fontMetrics().horizontalAdvance(text_), fontMetrics().height()};
+    const QFontMetricsF metrics(font());
+    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text_))),
+            static_cast<int>(std::ceil(metrics.height()))};
 }
 
 void CLinkStatic::Fit() {

@@ -13,9 +13,9 @@
 
 // A label that paints its text in colours and a font of its own: the colour and font samples
 // of the settings sheet and the lines of the About box. Until they are set, its colours are the
-// palette's window text and button colours, and follow a change of the palette. It can also blink its text or
-// its colours, draw its text embossed or turned, and open its text with the desktop's default
-// handler when clicked.
+// palette's window text and button colours, and follow a change of the palette. It can also blink
+// its text or its colours, draw its text embossed or turned, and open its text with the desktop's
+// default handler when clicked.
 //
 // Every setter repaints the label and returns it, so that calls can be chained:
 //     label.SetTextColour(Qt::red).SetFaceName("Serif").SetPointSize(12);

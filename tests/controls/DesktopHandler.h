@@ -22,8 +22,7 @@ public:
         }
         QFile script(handler());
         if (script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + openedFile().toUtf8() +
-                         "\"\n");
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + openedFile().toUtf8() + "\"\n");
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         Succeed();

@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 const QString kTarget = QStringLiteral("lexado-test:home");
@@ -69,8 +71,8 @@ private slots:
         QTest::newRow("centred") << StaticStyle::Centre << QSize(45, 13) << QRect(37, 20, 45, 13);
         QTest::newRow("middle") << middle << QSize(45, 13) << QRect(37, 28, 45, 13);
         QTest::newRow("middle, growing") << middle << QSize(105, 35) << QRect(8, 18, 105, 35);
-        QTest::newRow("right, growing") << StaticStyle::Right << QSize(120, 35)
-                                        << QRect(-10, 20, 120, 35);
+        QTest::newRow("right, growing")
+            << StaticStyle::Right << QSize(120, 35) << QRect(-10, 20, 120, 35);
     }
 
     // The rectangle (10, 20, 100, 30) fitted to a text's extent.
@@ -86,14 +88,17 @@ private slots:
     void fitsToItsText() {
         QWidget window;
         window.resize(300, 100);
-        auto* left = new CLinkStatic(QStringLiteral("写给作者"), kTarget, StaticStyle::Left, &window);
+        auto* left =
+            new CLinkStatic(QStringLiteral("写给作者"), kTarget, StaticStyle::Left, &window);
         left->setGeometry(10, 20, 200, 30);
-        auto* right = new CLinkStatic(QStringLiteral("写给作者"), kTarget, StaticStyle::Right,
-                                      &window);
+        auto* right =
+            new CLinkStatic(QStringLiteral("写给作者"), kTarget, StaticStyle::Right, &window);
         right->setGeometry(10, 60, 200, 30);
         window.show();
-        const QFontMetrics metrics(left->font());
-        const QSize extent(metrics.horizontalAdvance(QStringLiteral("写给作者")), metrics.height());
+        const QFontMetricsF metrics(left->font());
+        const QSize extent(
+            static_cast<int>(std::ceil(metrics.horizontalAdvance(QStringLiteral("写给作者")))),
+            static_cast<int>(std::ceil(metrics.height())));
         QCOMPARE(left->geometry(), QRect(QPoint(10, 20), extent));
         QCOMPARE(right->geometry(), QRect(QPoint(210 - extent.width(), 60), extent));
         QCOMPARE(left->sizeHint(), extent);
@@ -151,9 +156,12 @@ private slots:
     void missingFiles_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("file URL") << "file://%1/missing.txt" << "The specified file was not found.";
-        QTest::newRow("path") << "%1/missing.txt" << "The specified file was not found.";
-        QTest::newRow("folder") << "%1/missing/file.txt" << "The specified path was not found.";
+        QTest::newRow("file URL") << "file://%1/missing.txt"
+                                  << "The specified file was not found.";
+        QTest::newRow("path") << "%1/missing.txt"
+                              << "The specified file was not found.";
+        QTest::newRow("folder") << "%1/missing/file.txt"
+                                << "The specified path was not found.";
     }
 
     void missingFiles() {

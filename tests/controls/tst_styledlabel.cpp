@@ -53,8 +53,7 @@ private slots:
         QTest::newRow("centre over right") << 0x3u << oneLine << centre;
         QTest::newRow("centre image, one line") << 0x201u << oneLine << single;
         QTest::newRow("centre image over right") << 0x202u << oneLine << single;
-        QTest::newRow("centre image, two lines")
-            << 0x201u << QStringLiteral("a\nb") << centre;
+        QTest::newRow("centre image, two lines") << 0x201u << QStringLiteral("a\nb") << centre;
     }
 
     void formatRules() {
@@ -97,7 +96,8 @@ private slots:
     // The label paints exactly what a painter with its colours and font paints: one line in
     // the middle of its background.
     void paintsItsColoursAndFont() {
-        CStyledLabel label(QStringLiteral("Lexado"), StaticStyle::Centre | StaticStyle::CentreImage);
+        CStyledLabel label(QStringLiteral("Lexado"),
+                           StaticStyle::Centre | StaticStyle::CentreImage);
         label.resize(200, 60);
         label.SetBackColour(kBack).SetTextColour(kText).SetFaceName("DejaVu Sans").SetBold(true);
         label.SetPointSize(20);
@@ -165,8 +165,8 @@ private slots:
     void clicks() {
         DesktopHandler handler;
         QWidget window;
-        auto* label = new CStyledLabel(QStringLiteral("lexado-test:label"), StaticStyle::Left,
-                                       &window);
+        auto* label =
+            new CStyledLabel(QStringLiteral("lexado-test:label"), StaticStyle::Left, &window);
         label->setGeometry(0, 0, 100, 20);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

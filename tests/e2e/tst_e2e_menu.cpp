@@ -33,6 +33,18 @@ int CountPixels(const QImage& image, QRgb colour) {
     return count;
 }
 
+// Pixels of text in the link colour, RGB(0, 0, 238), smoothed into a grey background.
+int CountLinkPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += qBlue(pixel) >= 236 && qRed(pixel) == qGreen(pixel) && qRed(pixel) < 160;
+        }
+    }
+    return count;
+}
+
 QRect WindowGeometry(const QString& window) {
     QHash<QString, int> values;
     for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
@@ -84,6 +96,34 @@ private slots:
     void alwaysOnTopFromTheMenu() {
         QCOMPARE(RunChoosingAlwaysOnTop(1), 0);
         QCOMPARE(RunChoosingAlwaysOnTop(2), 1);
+    }
+
+    // The About row, the second that A reaches, opens the About box in the middle of the
+    // screen, its links in the link colour; Return closes it and the program runs on.
+    void aboutRowOpensTheAboutBox() {
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QVERIFY(OpenMenu(lexado));
+        Xdotool({"key", "a", "a", "Return"});
+        QString box;
+        QVERIFY(PollUntil([&] {
+            box = Lines(Xdotool({"search", "--onlyvisible", "--name", "^关于$"})).value(0);
+            return !box.isEmpty();
+        }));
+        QCOMPARE(QString::fromUtf8(Xdotool({"getwindowname", box})).trimmed(), "关于");
+        const QRect frame = WindowGeometry(box);
+        QVERIFY((frame.center() - QPoint(640, 400)).manhattanLength() <= 2);
+        QVERIFY(QDir().mkpath(LEXADO_ARTIFACTS_DIR));
+        QVERIFY(PollUntil([&] {
+            const QImage shot = Screenshot(LEXADO_ARTIFACTS_DIR "/about-box.png");
+            return CountLinkPixels(shot.copy(frame)) >= 100;
+        }));
+
+        Xdotool({"windowfocus", "--sync", box, "key", "Return"});
+        QVERIFY(PollUntil([] {
+            return Xdotool({"search", "--onlyvisible", "--name", "^关于$"}).isEmpty();
+        }));
+        QCOMPARE(lexado.Exit(), 0);
     }
 
 private:
