@@ -3,9 +3,12 @@
 #include "controls/DesktopOpener.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+
+#include <cmath>
 
 namespace {
 
@@ -164,10 +167,13 @@ void CStyledLabel::UpdateMargins() {
     update();
 }
 
+// The text's extent rounded up to whole pixels, or a word-wrapped text given just that width
+// could wrap.
 QSize CStyledLabel::sizeHint() const {
+    const QSizeF text = QFontMetricsF(font()).size(0, text_);
     const QMargins margins = contentsMargins();
-    return fontMetrics().size(0, text_) +
-           QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return QSize(static_cast<int>(std::ceil(text.width())) + margins.left() + margins.right(),
+                 static_cast<int>(std::ceil(text.height())) + margins.top() + margins.bottom());
 }
 
 void CStyledLabel::paintEvent(QPaintEvent*) {
