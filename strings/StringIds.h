@@ -75,6 +75,8 @@ enum class StringId : int {
     MenuHelp = 14432775,
     MenuAbout = 14432776,
     MenuExit = 14432777,
+    // Start-up.
+    ResourceLoadFailed = 470, // no language file could be loaded
 };
 Q_ENUM_NS(StringId)
 

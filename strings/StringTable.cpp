@@ -137,6 +137,9 @@ constexpr std::array kStrings{
     StringEntry{StringId::MenuAbout, QT_TRID_NOOP("IDM_144_32776")},
     //% "退出(&X)          Alt+X"
     StringEntry{StringId::MenuExit, QT_TRID_NOOP("IDM_144_32777")},
+    // Shown when no language file loads, so it reads the same in every language.
+    //% "Unable to load resource DLL!"
+    StringEntry{StringId::ResourceLoadFailed, QT_TRID_NOOP("IDS_470")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

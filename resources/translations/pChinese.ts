@@ -308,5 +308,10 @@
         <source>退出(&amp;X)          Alt+X</source>
         <translation>退出(&amp;X)          Alt+X</translation>
     </message>
+    <message id="IDS_470">
+        <location filename="../../strings/StringTable.cpp" line="142"/>
+        <source>Unable to load resource DLL!</source>
+        <translation>Unable to load resource DLL!</translation>
+    </message>
 </context>
 </TS>
