@@ -25,6 +25,7 @@ enum class PictureId : int {
     Find = 224,             // a torch
     DeleteWord = 234,       // flames
     Language = 237,         // a globe
+    Splash = 236,           // the start-up picture, 297 x 220 in 256 colours
 };
 
 inline QString PicturePath(PictureId id) {
