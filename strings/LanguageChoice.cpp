@@ -83,9 +83,10 @@ constexpr std::array kStartupFiles{
     IdFile{0x0C0A, "Spanish"},  IdFile{0x0419, "Russian"},
 };
 
-// The language commands' indexes, in the order of the menu's rows.
+// The language commands know the first five names, by their place; the menu offers the first
+// four of them.
+constexpr int kIndexedLanguages = 5;
 constexpr int kMenuRows = 4;
-constexpr std::array kIndexFiles{"pChinese", "cChinese", "English", "Japanese", "Korean"};
 
 } // namespace
 
@@ -122,19 +123,18 @@ QString LanguageFileForId(LanguageId id) {
 }
 
 std::optional<QString> LanguageFileForIndex(int index) {
-    if (index < 0 || index >= static_cast<int>(kIndexFiles.size())) {
+    if (index < 0 || index >= kIndexedLanguages) {
         return std::nullopt;
     }
-    return QLatin1String(kIndexFiles.at(index));
+    return LanguageNames().at(index);
 }
 
 std::optional<int> MenuIndexForLanguage(const QString& name) {
-    for (int index = 0; index < kMenuRows; ++index) {
-        if (name == QLatin1String(kIndexFiles.at(index))) {
-            return index;
-        }
+    const qsizetype index = LanguageNames().indexOf(name);
+    if (index < 0 || index >= kMenuRows) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<int>(index);
 }
 
 std::optional<QString> LanguageFromOption(const QString& value) {

@@ -14,7 +14,8 @@
 
 using LanguageId = std::uint16_t;
 
-// The nine language file names, the program's own Simplified Chinese first.
+// The nine language file names: first those of the language commands, in the order of their
+// indexes (see LanguageFileForIndex), the program's own Simplified Chinese first.
 const QStringList& LanguageNames();
 
 // The Windows language id (primary language and sub-language) of a locale's language and
