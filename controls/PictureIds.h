@@ -24,6 +24,7 @@ enum class PictureId : int {
     NextGroup = 223,        // a downward arrow in a diamond
     Find = 224,             // a torch
     DeleteWord = 234,       // flames
+    Splash = 236,           // the start-up picture, 297 x 220 in 256 colours
     Language = 237,         // a globe
 };
 

@@ -25,3 +25,6 @@ convert -background none -fill '#FFFF00' -font DejaVu-Sans-Bold -pointsize 17 la
 
 # The context menu's item pictures, drawn pixel by pixel.
 python3 ../../scripts/make-menu-pictures.py
+
+# The start-up picture.
+bash ../../scripts/make-splash-picture.sh

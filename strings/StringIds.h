@@ -81,6 +81,8 @@ enum class StringId : int {
     AboutCopyright = 1001047,
     AboutHomePage = 1001005,
     AboutWriteToAuthor = 1001006,
+    // Start-up.
+    ResourceLoadFailed = 470, // no language file could be loaded
 };
 Q_ENUM_NS(StringId)
 

@@ -147,6 +147,9 @@ constexpr std::array kStrings{
     StringEntry{StringId::AboutHomePage, QT_TRID_NOOP("IDD_100_1005")},
     //% "写给作者"
     StringEntry{StringId::AboutWriteToAuthor, QT_TRID_NOOP("IDD_100_1006")},
+    // Shown when no language file loads, so it reads the same in every language.
+    //% "Unable to load resource DLL!"
+    StringEntry{StringId::ResourceLoadFailed, QT_TRID_NOOP("IDS_470")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -333,5 +333,10 @@
         <source>写给作者</source>
         <translation>Write to the author</translation>
     </message>
+    <message id="IDS_470">
+        <location filename="../../strings/StringTable.cpp" line="152"/>
+        <source>Unable to load resource DLL!</source>
+        <translation>Unable to load resource DLL!</translation>
+    </message>
 </context>
 </TS>

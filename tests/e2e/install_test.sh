@@ -31,7 +31,8 @@ for file in bin/lexado share/applications/lexado.desktop \
   share/lexado/language/pChinese.qm share/lexado/language/English.qm \
   share/lexado/fonts/Lxdphone.ttf share/lexado/fonts/Lxdphone-LICENSE.txt \
   share/lexado/sample/table.ini share/lexado/sample/data/TOEFL.dat \
-  share/lexado/sample/data/New_Word.dat; do
+  share/lexado/sample/data/New_Word.dat share/lexado/help/English/index.html \
+  share/lexado/help/pChinese/index.html share/lexado/help/Russian/index.html; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/bin/lexado" ] || fail "bin/lexado is not executable"

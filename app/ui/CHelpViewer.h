@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// The help window: the help page of the interface language in use, in a window of its own.
+// There is one at a time; asking for help again brings it forward, on the page of the
+// language in use then.
+class CHelpViewer : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    // Opens the help for a language from the program's resources, English where that language
+    // has no page. Nothing, and null, when there is no page at all.
+    static CHelpViewer* ShowHelp(const QString& resourceFolder, const QString& language);
+
+    // Closes every help window, as the main window does when it goes.
+    static void CloseAll();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    explicit CHelpViewer(QWidget* modalOwner);
+    static CHelpViewer* OpenViewer();
+};

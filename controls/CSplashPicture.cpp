@@ -1,0 +1,78 @@
+#include "controls/CSplashPicture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+bool ClosesSplash(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return true;
+    case QEvent::MouseButtonPress: {
+        const Qt::MouseButton button = static_cast<const QMouseEvent*>(event)->button();
+        return button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CSplashPicture* CSplashPicture::Show(const QString& picturePath, int showTimeMs) {
+    const QPixmap picture(picturePath);
+    if (picture.isNull()) {
+        return nullptr;
+    }
+    auto* splash = new CSplashPicture(picture, showTimeMs);
+    splash->show();
+    splash->closeTimer_.start();
+    return splash;
+}
+
+CSplashPicture::CSplashPicture(const QPixmap& picture, int showTimeMs)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      picture_(picture) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(picture_.deviceIndependentSize().toSize());
+    QRect frame(QPoint(), size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.moveCenter(screen->availableGeometry().center());
+    }
+    move(frame.topLeft());
+
+    closeTimer_.setSingleShot(true);
+    closeTimer_.setInterval(showTimeMs);
+    connect(&closeTimer_, &QTimer::timeout, this, &CSplashPicture::Dismiss);
+    // Every press of the program passes here first while the picture is up.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CSplashPicture::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+bool CSplashPicture::eventFilter(QObject*, QEvent* event) {
+    // The shortcut check that comes before every key press: accepted, it keeps the key from
+    // any shortcut, and the key press follows.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (!ClosesSplash(event)) {
+        return false;
+    }
+    Dismiss();
+    return true;
+}
+
+void CSplashPicture::Dismiss() {
+    QCoreApplication::instance()->removeEventFilter(this);
+    closeTimer_.stop();
+    close();
+}

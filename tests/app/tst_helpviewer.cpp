@@ -1,0 +1,113 @@
+// The help window on the help pages beside the program, under the offscreen platform.
+
+#include "app/ui/CHelpViewer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kResources = QStringLiteral(LEXADO_OUTPUT_DIR);
+
+QString PagePath(const QString& folder, const QString& language) {
+    return QDir(folder).filePath(QStringLiteral("help/%1/index.html").arg(language));
+}
+
+QList<CHelpViewer*> OpenViewers() {
+    QList<CHelpViewer*> viewers;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<CHelpViewer*>(window); viewer && viewer->isVisible()) {
+            viewers << viewer;
+        }
+    }
+    return viewers;
+}
+
+} // namespace
+
+class TestHelpViewer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        CHelpViewer::CloseAll();
+        QTRY_VERIFY(OpenViewers().isEmpty());
+    }
+
+    // One help window, on the page of the language in use each time help is asked for, titled
+    // with the page's title; its contents lead to every section.
+    void showsThePageOfTheLanguageInUse() {
+        QPointer<CHelpViewer> viewer = CHelpViewer::ShowHelp(kResources, QStringLiteral("German"));
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        QCOMPARE(viewer->source().toLocalFile(), PagePath(kResources, QStringLiteral("German")));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Lexado-Hilfe"));
+        QVERIFY(viewer->toPlainText().contains(QStringLiteral("Tastenkürzel")));
+
+        QCOMPARE(viewer->verticalScrollBar()->value(), 0);
+        viewer->setSource(QUrl(QStringLiteral("#settings")));
+        QVERIFY(viewer->verticalScrollBar()->value() > 0);
+
+        QCOMPARE(CHelpViewer::ShowHelp(kResources, QStringLiteral("cChinese")), viewer.data());
+        QCOMPARE(viewer->source().toLocalFile(), PagePath(kResources, QStringLiteral("cChinese")));
+        QCOMPARE(viewer->windowTitle(), QString::fromUtf8("Lexado 說明"));
+        QCOMPARE(OpenViewers().size(), 1);
+
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        QTRY_VERIFY(viewer.isNull());
+    }
+
+    // A language without a page gets the English one; without any page nothing opens.
+    void fallsBackToEnglish() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("help/English")));
+        QVERIFY(QFile::copy(PagePath(kResources, QStringLiteral("English")),
+                            PagePath(folder.path(), QStringLiteral("English"))));
+        CHelpViewer* viewer = CHelpViewer::ShowHelp(folder.path(), QStringLiteral("Japanese"));
+        QVERIFY(viewer);
+        QCOMPARE(viewer->source().toLocalFile(),
+                 PagePath(folder.path(), QStringLiteral("English")));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Lexado Help"));
+
+        QTemporaryDir empty;
+        CHelpViewer::CloseAll();
+        QVERIFY(!CHelpViewer::ShowHelp(empty.path(), QStringLiteral("English")));
+        QVERIFY(OpenViewers().isEmpty());
+    }
+
+    // Help asked for from a modal dialog opens as a window of that dialog, which would block
+    // any other; once the dialog is gone, help opens on its own again.
+    void helpFromAModalDialogBelongsToIt() {
+        auto* dialog = new QDialog;
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        QCOMPARE(QApplication::activeModalWidget(), dialog);
+        QPointer<CHelpViewer> viewer = CHelpViewer::ShowHelp(kResources, QStringLiteral("English"));
+        QVERIFY(viewer);
+        QCOMPARE(viewer->parentWidget(), dialog);
+        QVERIFY(viewer->isWindow());
+
+        delete dialog;
+        QVERIFY(viewer.isNull());
+        viewer = CHelpViewer::ShowHelp(kResources, QStringLiteral("English"));
+        QVERIFY(viewer);
+        QCOMPARE(viewer->parentWidget(), nullptr);
+    }
+
+    void closeAllClosesEveryHelpWindow() {
+        QPointer<CHelpViewer> viewer = CHelpViewer::ShowHelp(kResources, QStringLiteral("English"));
+        QVERIFY(viewer);
+        CHelpViewer::CloseAll();
+        QVERIFY(OpenViewers().isEmpty());
+        QTRY_VERIFY(viewer.isNull());
+    }
+};
+
+QTEST_MAIN(TestHelpViewer)
+#include "tst_helpviewer.moc"
