@@ -15,7 +15,8 @@ public:
     virtual void Write(std::span<const short> samples) = 0;
     // The utterance has been synthesised whole or given up; what was written still plays.
     virtual void End() = 0;
-    // Silences at once whatever of the last utterance has not been played yet.
+    // Silences at once whatever of the last utterance has not been played yet: before End when
+    // the utterance is given up for a newer one, and before every new utterance.
     virtual void Cut() = 0;
 };
 

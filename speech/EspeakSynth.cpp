@@ -111,6 +111,9 @@ void EspeakSynth::Say(const Request& request) {
     const QByteArray text = request.text.toUtf8();
     espeak_ng_Synthesize(text.constData(), static_cast<size_t>(text.size()) + 1, 0, POS_CHARACTER,
                          0, espeakCHARS_UTF8, nullptr, this);
+    if (requests_.Superseded()) {
+        lastOutput_->Cut();
+    }
     lastOutput_->End();
 }
 

@@ -31,10 +31,17 @@ void MemoryAudio::End() {
 
 void MemoryAudio::Cut() {
     std::lock_guard lock(mutex_);
-    if (utterances_.empty() || utterances_.back().samples.empty()) {
+    if (utterances_.empty()) {
         return;
     }
     Utterance& utterance = utterances_.back();
+    // Given up while it was being made.
+    if (!utterance.finished) {
+        utterance.cut = true;
+    }
+    if (utterance.samples.empty()) {
+        return;
+    }
     const auto playing = std::chrono::duration<double>(Clock::now() - utterance.firstSample);
     const auto played = static_cast<std::size_t>(playing.count() * utterance.sampleRate);
     if (played < utterance.samples.size()) {

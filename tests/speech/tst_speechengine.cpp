@@ -67,7 +67,7 @@ double Likeness(const std::vector<short>& a, const std::vector<short>& b) {
 
 bool SoundAlike(const std::vector<short>& a, const std::vector<short>& b) {
     const double lengths = double(a.size()) / std::max<std::size_t>(b.size(), 1);
-    return lengths > 0.98 && lengths < 1.02 && Likeness(a, b) > 0.97;
+    return lengths > 0.95 && lengths < 1.05 && Likeness(a, b) > 0.97;
 }
 
 } // namespace
