@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libespeak-ng-dev espeak-ng-data espeak-ng
+  libespeak-ng-dev espeak-ng-data espeak-ng libpcaudio-dev
+  libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
+  pulseaudio pulseaudio-utils
   libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick xdg-utils
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core

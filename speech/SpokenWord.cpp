@@ -1,0 +1,7 @@
+#include "speech/SpokenWord.h"
+
+#include "library/LineFields.h"
+
+QString SpokenWord(QByteArrayView line) {
+    return DecodeFields(line).word;
+}

@@ -1,0 +1,34 @@
+#include "speech/Voices.h"
+
+#include "speech/EspeakBackend.h"
+#include "speech/SpeechdBackend.h"
+
+#include <array>
+
+namespace {
+
+std::array<SpeechBackend*, 2> Backends() {
+    static EspeakBackend builtIn;
+    static SpeechdBackend service;
+    return {&builtIn, &service};
+}
+
+} // namespace
+
+std::vector<VoiceInfo> InstalledVoices() {
+    std::vector<VoiceInfo> voices;
+    for (SpeechBackend* backend : Backends()) {
+        std::vector<VoiceInfo> more = backend->Voices();
+        voices.insert(voices.end(), more.begin(), more.end());
+    }
+    return voices;
+}
+
+std::unique_ptr<SpeakingVoice> OpenVoice(const QUuid& id) {
+    for (SpeechBackend* backend : Backends()) {
+        if (std::unique_ptr<SpeakingVoice> voice = backend->Open(id)) {
+            return voice;
+        }
+    }
+    return nullptr;
+}

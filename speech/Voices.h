@@ -1,0 +1,10 @@
+#pragma once
+
+#include "speech/SpeechBackend.h"
+
+// Every installed voice: the built-in synthesizer's, then the speech service's.
+std::vector<VoiceInfo> InstalledVoices();
+
+// An instance speaking with the installed voice of that id; nullptr when there is none. The
+// built-in voices are looked up first, so they never wait for the speech service.
+std::unique_ptr<SpeakingVoice> OpenVoice(const QUuid& id);
