@@ -25,6 +25,9 @@ enum class PictureId : int {
     Find = 224,             // a torch
     DeleteWord = 234,       // flames
     Language = 237,         // a globe
+    // The settings sheet's tab pictures, 39 x 13: a red square, a green circle and a blue
+    // triangle on white, 13 pixels wide each.
+    SettingsTabs = 193,
 };
 
 inline QString PicturePath(PictureId id) {
