@@ -114,30 +114,6 @@ private slots:
         QVERIFY(!applied.restartSpeech && !applied.cursorReset);
     }
 
-    void displayAndOtherOptionsAreStored() {
-        const SettingsRecord record = Record();
-        SheetValues values = CopyIn(record);
-        values.display.textColor = 0x00112233;
-        values.display.backColor = 0x00445566;
-        values.display.barColor = 0x00778899;
-        SetNameField(values.display.wordFont.lfFaceName, "DejaVu Serif");
-        values.display.wordFont.lfHeight = -30;
-        values.display.showMeaning = false;
-        values.display.oneLine = true;
-        values.other.doubleClickAction = 3;
-        values.other.confirmActions = false;
-        const SettingsRecord stored = ApplySettings(record, values, {false, 100}, {}).record;
-        QCOMPARE(stored.textColor, 0x00112233u);
-        QCOMPARE(stored.backColor, 0x00445566u);
-        QCOMPARE(stored.barColor, 0x00778899u);
-        QCOMPARE(NameField(stored.wordFont.lfFaceName), QByteArrayView("DejaVu Serif"));
-        QCOMPARE(stored.wordFont.lfHeight, -30);
-        QCOMPARE(stored.showMeaning, 0);
-        QCOMPARE(stored.oneLine, 1);
-        QCOMPARE(stored.doubleClickAction, 3);
-        QCOMPARE(stored.confirmActions, 0);
-    }
-
     // The pen exists whenever the bar or the delayed meaning is on, also after a confirmation
     // made while paused; the tick timer runs only while browsing.
     void barPenAndTickTimer_data() {
@@ -175,8 +151,7 @@ private slots:
         QTest::addColumn<int>("storedIndex");
         QTest::addColumn<int>("storedVoice"); // in kVoices, -1 for the default voice
 
-        QTest::newRow("left on") << true << true << 1 << false << 1 << -1;
-        QTest::newRow("same voice again") << true << true << 1 << false << 1 << -1;
+        QTest::newRow("left on, same voice") << true << true << 1 << false << 1 << -1;
         QTest::newRow("turned off") << true << false << 1 << false << 1 << -1;
         QTest::newRow("turned on") << false << true << 1 << true << 1 << -1;
         QTest::newRow("other voice, on") << true << true << 2 << true << 2 << 2;

@@ -251,8 +251,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("letters in the group") << SheetControl::GroupNumber << "abc";
         QTest::newRow("negative size") << SheetControl::GroupSize << "-3";
-        QTest::newRow("empty passes") << SheetControl::GroupRepeats << "";
-        QTest::newRow("negative seconds") << SheetControl::Seconds << "-1";
         QTest::newRow("seconds beyond 32 bits") << SheetControl::Seconds << "2147484";
     }
 
@@ -336,6 +334,7 @@ private slots:
             Find<QCheckBox>(display, SheetControl::ShowMeaning)->click();
             tabs->setCurrentIndex(1);
             Find<NumberField>(tabs->widget(1), SheetControl::Seconds)->setNumber(0);
+            Find<QRadioButton>(tabs->widget(2), SheetControl::DeleteWord)->click();
             Button(*sheet, confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
         const std::optional<SettingsApplied> applied = RunSettingsSheet(nullptr, record, Context());
@@ -351,6 +350,7 @@ private slots:
         QCOMPARE(stored.wordFont.lfUnderline, 1);
         QCOMPARE(stored.showMeaning, 1);
         QCOMPARE(stored.wordTimeMs, 1);
+        QCOMPARE(stored.doubleClickAction, 0);
         QVERIFY(!applied->cursorReset && !applied->restartSpeech);
     }
 
