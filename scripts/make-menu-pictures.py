@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the context menu's item pictures into resources/pictures/picture-<number>.png.
+"""Draws the context menu's item pictures and the settings sheet's tab pictures into
+resources/pictures/picture-<number>.png.
 
-Each picture is 16 x 16 pixels on a light grey (0xC0C0C0) ground. Black, dark grey (0x808080),
+Each menu picture is 16 x 16 pixels on a light grey (0xC0C0C0) ground. Black, dark grey (0x808080),
 light grey and white take the desktop's colours when the menu shows them, so only those four
 greys may stand for outlines, shades, the ground and highlights; the other colours stay as
-drawn. Standard library only; the PNG files come out the same on every run.
+drawn. The tab pictures are a strip of three 13 x 13 pictures on white, which the sheet leaves
+out. Standard library only; the PNG files come out the same on every run.
 """
 
 import pathlib
@@ -368,10 +370,28 @@ LANGUAGE = """
 ................
 """
 
+# 193: the settings sheet's tabs, three 13 x 13 pictures side by side on white: a red square
+# (display), a green circle (browse mode) and a blue triangle (other options).
+SETTINGS_TABS = """
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+wRRRRRRRRRRRwwwwwGGGGGwwwwwwwwwwBwwwwww
+wRRRRRRRRRRRwwwwGGGGGGGwwwwwwwwwBwwwwww
+wRRRRRRRRRRRwwwGGGGGGGGGwwwwwwwBBBwwwww
+wRRRRRRRRRRRwwGGGGGGGGGGGwwwwwwBBBwwwww
+wRRRRRRRRRRRwwGGGGGGGGGGGwwwwwBBBBBwwww
+wRRRRRRRRRRRwwGGGGGGGGGGGwwwwwBBBBBwwww
+wRRRRRRRRRRRwwGGGGGGGGGGGwwwwBBBBBBBwww
+wRRRRRRRRRRRwwGGGGGGGGGGGwwwwBBBBBBBwww
+wRRRRRRRRRRRwwwGGGGGGGGGwwwwBBBBBBBBBww
+wRRRRRRRRRRRwwwwGGGGGGGwwwwwBBBBBBBBBww
+wRRRRRRRRRRRwwwwwGGGGGwwwwwBBBBBBBBBBBw
+wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
+"""
 
-def rows_of(art):
+
+def rows_of(art, width=16, height=16):
     rows = art.strip("\n").split("\n")
-    assert len(rows) == 16 and all(len(row) == 16 for row in rows), art
+    assert len(rows) == height and all(len(row) == width for row in rows), art
     return rows
 
 
@@ -394,6 +414,7 @@ PICTURES = {
     224: rows_of(FIND),
     234: rows_of(DELETE_WORD),
     237: rows_of(LANGUAGE),
+    193: rows_of(SETTINGS_TABS, width=39, height=13),
 }
 
 

@@ -83,6 +83,47 @@ enum class StringId : int {
     AboutWriteToAuthor = 1001006,
     // Start-up.
     ResourceLoadFailed = 470, // no language file could be loaded
+    // The settings sheet: the tab titles of its pages (dialogs 149 to 151), the texts of their
+    // controls as above, and its font chooser (texts of our own). A text with no control of its
+    // own (a group box, a label) takes a number below 1000 in its dialog ("IDD_150_SECONDS").
+    SettingsDisplayTab = 149,
+    SettingsBrowseTab = 150,
+    SettingsOtherTab = 151,
+    FontChooserCaption = 450,
+    FontChooserColour = 451,
+    ButtonChooseFont = 1491030,
+    ButtonBackColour = 1491031,
+    ButtonBarColour = 1491015,
+    PreviewText = 1491028,
+    DisplayOptionsGroup = 1490001,
+    CheckFadeInMeaning = 1491022,
+    CheckShowMeaning = 1491017,
+    CheckProgressBar = 1491019,
+    CheckOneLine = 1491020,
+    BrowseModeGroup = 1500001,
+    RadioInOrder = 1501034,
+    RadioAtRandom = 1501035,
+    CheckGrouping = 1501016,
+    GroupSettingsGroup = 1500002,
+    GroupNumberBefore = 1501046,
+    GroupNumberAfter = 1501047,
+    GroupSizeBefore = 1501048,
+    GroupSizeAfter = 1501049,
+    GroupRepeatsBefore = 1501051,
+    GroupRepeatsAfter = 1501050,
+    SecondsBefore = 1500003,
+    SecondsAfter = 1500004,
+    CurrentLibraryLabel = 1501010,
+    BrowseWordCountLabel = 1501025,
+    CheckSpeech = 1511018,
+    VoiceGroup = 1510001,
+    ButtonTestVoice = 1511033,
+    DoubleClickGroup = 1510002,
+    RadioPause = 1511002,
+    RadioReadAgain = 1511004,
+    RadioAddToNewWordBook = 1511001,
+    RadioDeleteWord = 1511000,
+    CheckConfirmActions = 1511054,
 };
 Q_ENUM_NS(StringId)
 

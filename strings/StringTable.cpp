@@ -150,6 +150,82 @@ constexpr std::array kStrings{
     // Shown when no language file loads, so it reads the same in every language.
     //% "Unable to load resource DLL!"
     StringEntry{StringId::ResourceLoadFailed, QT_TRID_NOOP("IDS_470")},
+    //% "显示界面"
+    StringEntry{StringId::SettingsDisplayTab, QT_TRID_NOOP("IDD_149")},
+    //% "浏览方式"
+    StringEntry{StringId::SettingsBrowseTab, QT_TRID_NOOP("IDD_150")},
+    //% "其它选项"
+    StringEntry{StringId::SettingsOtherTab, QT_TRID_NOOP("IDD_151")},
+    //% "字体"
+    StringEntry{StringId::FontChooserCaption, QT_TRID_NOOP("IDS_450")},
+    //% "颜色:"
+    StringEntry{StringId::FontChooserColour, QT_TRID_NOOP("IDS_451")},
+    //% "字体"
+    StringEntry{StringId::ButtonChooseFont, QT_TRID_NOOP("IDD_149_1030")},
+    //% "背景"
+    StringEntry{StringId::ButtonBackColour, QT_TRID_NOOP("IDD_149_1031")},
+    //% "进度条"
+    StringEntry{StringId::ButtonBarColour, QT_TRID_NOOP("IDD_149_1015")},
+    //% "Lexado 背诵"
+    StringEntry{StringId::PreviewText, QT_TRID_NOOP("IDD_149_1028")},
+    //% "选项"
+    StringEntry{StringId::DisplayOptionsGroup, QT_TRID_NOOP("IDD_149_GROUP_OPTIONS")},
+    //% "词意缓出"
+    StringEntry{StringId::CheckFadeInMeaning, QT_TRID_NOOP("IDD_149_1022")},
+    //% "中文解释"
+    StringEntry{StringId::CheckShowMeaning, QT_TRID_NOOP("IDD_149_1017")},
+    //% "进度条"
+    StringEntry{StringId::CheckProgressBar, QT_TRID_NOOP("IDD_149_1019")},
+    //% "一行显示"
+    StringEntry{StringId::CheckOneLine, QT_TRID_NOOP("IDD_149_1020")},
+    //% "浏览方式"
+    StringEntry{StringId::BrowseModeGroup, QT_TRID_NOOP("IDD_150_GROUP_BROWSE")},
+    //% "顺序"
+    StringEntry{StringId::RadioInOrder, QT_TRID_NOOP("IDD_150_1034")},
+    //% "随机"
+    StringEntry{StringId::RadioAtRandom, QT_TRID_NOOP("IDD_150_1035")},
+    //% "分组"
+    StringEntry{StringId::CheckGrouping, QT_TRID_NOOP("IDD_150_1016")},
+    //% "分组设定"
+    StringEntry{StringId::GroupSettingsGroup, QT_TRID_NOOP("IDD_150_GROUP_GROUPS")},
+    //% "当前为第"
+    StringEntry{StringId::GroupNumberBefore, QT_TRID_NOOP("IDD_150_1046")},
+    //% "组单词"
+    StringEntry{StringId::GroupNumberAfter, QT_TRID_NOOP("IDD_150_1047")},
+    //% "每组"
+    StringEntry{StringId::GroupSizeBefore, QT_TRID_NOOP("IDD_150_1048")},
+    //% "个单词."
+    StringEntry{StringId::GroupSizeAfter, QT_TRID_NOOP("IDD_150_1049")},
+    //% "每组重复"
+    StringEntry{StringId::GroupRepeatsBefore, QT_TRID_NOOP("IDD_150_1051")},
+    //% "次"
+    StringEntry{StringId::GroupRepeatsAfter, QT_TRID_NOOP("IDD_150_1050")},
+    //% "每个单词停留时间"
+    StringEntry{StringId::SecondsBefore, QT_TRID_NOOP("IDD_150_SECONDS")},
+    //% "秒"
+    StringEntry{StringId::SecondsAfter, QT_TRID_NOOP("IDD_150_SECONDS_UNIT")},
+    //% "当前词库:"
+    StringEntry{StringId::CurrentLibraryLabel, QT_TRID_NOOP("IDD_150_1010")},
+    //% "单词总数:"
+    StringEntry{StringId::BrowseWordCountLabel, QT_TRID_NOOP("IDD_150_1025")},
+    //% "英文发音"
+    StringEntry{StringId::CheckSpeech, QT_TRID_NOOP("IDD_151_1018")},
+    //% "发音引擎"
+    StringEntry{StringId::VoiceGroup, QT_TRID_NOOP("IDD_151_GROUP_ENGINE")},
+    //% "测试"
+    StringEntry{StringId::ButtonTestVoice, QT_TRID_NOOP("IDD_151_1033")},
+    //% "鼠标左键双击功能设置"
+    StringEntry{StringId::DoubleClickGroup, QT_TRID_NOOP("IDD_151_GROUP_DOUBLE_CLICK")},
+    //% "暂停浏览"
+    StringEntry{StringId::RadioPause, QT_TRID_NOOP("IDD_151_1002")},
+    //% "当前单词再读一遍"
+    StringEntry{StringId::RadioReadAgain, QT_TRID_NOOP("IDD_151_1004")},
+    //% "当前单词加入生词本"
+    StringEntry{StringId::RadioAddToNewWordBook, QT_TRID_NOOP("IDD_151_1001")},
+    //% "删除当前单词"
+    StringEntry{StringId::RadioDeleteWord, QT_TRID_NOOP("IDD_151_1000")},
+    //% "显示确认信息"
+    StringEntry{StringId::CheckConfirmActions, QT_TRID_NOOP("IDD_151_1054")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -1,36 +1,8 @@
 #include "recitation/ui/WordFont.h"
 
-#include "library/TextCodec.h"
-
 #include <QFontDatabase>
-#include <QFontInfo>
 
-#include <algorithm>
 #include <cstdlib>
-
-QFont FontFromLogFont(const LogFontA& logFont) {
-    QFont font(DecodeLine(NameField(logFont.lfFaceName)));
-    if (logFont.lfHeight != 0) {
-        font.setPixelSize(std::abs(logFont.lfHeight));
-    }
-    if (logFont.lfWeight > 0) {
-        font.setWeight(static_cast<QFont::Weight>(std::clamp(logFont.lfWeight, 1, 1000)));
-    }
-    font.setItalic(logFont.lfItalic != 0);
-    font.setUnderline(logFont.lfUnderline != 0);
-    font.setStrikeOut(logFont.lfStrikeOut != 0);
-    return font;
-}
-
-void StoreFont(const QFont& font, LogFontA& logFont) {
-    SetNameField(logFont.lfFaceName, font.family().toUtf8());
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    logFont.lfHeight = -pixels;
-    logFont.lfWeight = font.weight();
-    logFont.lfItalic = font.italic() ? 1 : 0;
-    logFont.lfUnderline = font.underline() ? 1 : 0;
-    logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
-}
 
 QFont PhoneticFont(const LogFontA& wordFont) {
     QFont font(kPhoneticFamily);
@@ -39,11 +11,6 @@ QFont PhoneticFont(const LogFontA& wordFont) {
         font.setPixelSize(std::abs(height));
     }
     return font;
-}
-
-QColor ColorFromColorRef(std::uint32_t colorRef) {
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
 }
 
 int InstallPhoneticFont(const QString& resourceFolder) {

@@ -338,5 +338,195 @@
         <source>Unable to load resource DLL!</source>
         <translation>Unable to load resource DLL!</translation>
     </message>
+    <message id="IDD_149">
+        <location filename="../../strings/StringTable.cpp" line="154"/>
+        <source>显示界面</source>
+        <translation>Display</translation>
+    </message>
+    <message id="IDD_150">
+        <location filename="../../strings/StringTable.cpp" line="156"/>
+        <source>浏览方式</source>
+        <translation>Browsing</translation>
+    </message>
+    <message id="IDD_151">
+        <location filename="../../strings/StringTable.cpp" line="158"/>
+        <source>其它选项</source>
+        <translation>Other options</translation>
+    </message>
+    <message id="IDS_450">
+        <location filename="../../strings/StringTable.cpp" line="160"/>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message id="IDS_451">
+        <location filename="../../strings/StringTable.cpp" line="162"/>
+        <source>颜色:</source>
+        <translation>Colour:</translation>
+    </message>
+    <message id="IDD_149_1030">
+        <location filename="../../strings/StringTable.cpp" line="164"/>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message id="IDD_149_1031">
+        <location filename="../../strings/StringTable.cpp" line="166"/>
+        <source>背景</source>
+        <translation>Background</translation>
+    </message>
+    <message id="IDD_149_1015">
+        <location filename="../../strings/StringTable.cpp" line="168"/>
+        <source>进度条</source>
+        <translation>Progress bar</translation>
+    </message>
+    <message id="IDD_149_1028">
+        <location filename="../../strings/StringTable.cpp" line="170"/>
+        <source>Lexado 背诵</source>
+        <translation>Lexado words</translation>
+    </message>
+    <message id="IDD_149_GROUP_OPTIONS">
+        <location filename="../../strings/StringTable.cpp" line="172"/>
+        <source>选项</source>
+        <translation>Options</translation>
+    </message>
+    <message id="IDD_149_1022">
+        <location filename="../../strings/StringTable.cpp" line="174"/>
+        <source>词意缓出</source>
+        <translation>Delayed meaning</translation>
+    </message>
+    <message id="IDD_149_1017">
+        <location filename="../../strings/StringTable.cpp" line="176"/>
+        <source>中文解释</source>
+        <translation>Chinese meaning</translation>
+    </message>
+    <message id="IDD_149_1019">
+        <location filename="../../strings/StringTable.cpp" line="178"/>
+        <source>进度条</source>
+        <translation>Progress bar</translation>
+    </message>
+    <message id="IDD_149_1020">
+        <location filename="../../strings/StringTable.cpp" line="180"/>
+        <source>一行显示</source>
+        <translation>One line</translation>
+    </message>
+    <message id="IDD_150_GROUP_BROWSE">
+        <location filename="../../strings/StringTable.cpp" line="182"/>
+        <source>浏览方式</source>
+        <translation>Browse mode</translation>
+    </message>
+    <message id="IDD_150_1034">
+        <location filename="../../strings/StringTable.cpp" line="184"/>
+        <source>顺序</source>
+        <translation>In order</translation>
+    </message>
+    <message id="IDD_150_1035">
+        <location filename="../../strings/StringTable.cpp" line="186"/>
+        <source>随机</source>
+        <translation>At random</translation>
+    </message>
+    <message id="IDD_150_1016">
+        <location filename="../../strings/StringTable.cpp" line="188"/>
+        <source>分组</source>
+        <translation>In groups</translation>
+    </message>
+    <message id="IDD_150_GROUP_GROUPS">
+        <location filename="../../strings/StringTable.cpp" line="190"/>
+        <source>分组设定</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="IDD_150_1046">
+        <location filename="../../strings/StringTable.cpp" line="192"/>
+        <source>当前为第</source>
+        <translation>Now in group</translation>
+    </message>
+    <message id="IDD_150_1047">
+        <location filename="../../strings/StringTable.cpp" line="194"/>
+        <source>组单词</source>
+        <translation>of the library</translation>
+    </message>
+    <message id="IDD_150_1048">
+        <location filename="../../strings/StringTable.cpp" line="196"/>
+        <source>每组</source>
+        <translation>Each group has</translation>
+    </message>
+    <message id="IDD_150_1049">
+        <location filename="../../strings/StringTable.cpp" line="198"/>
+        <source>个单词.</source>
+        <translation>words.</translation>
+    </message>
+    <message id="IDD_150_1051">
+        <location filename="../../strings/StringTable.cpp" line="200"/>
+        <source>每组重复</source>
+        <translation>Show each group</translation>
+    </message>
+    <message id="IDD_150_1050">
+        <location filename="../../strings/StringTable.cpp" line="202"/>
+        <source>次</source>
+        <translation>times</translation>
+    </message>
+    <message id="IDD_150_SECONDS">
+        <location filename="../../strings/StringTable.cpp" line="204"/>
+        <source>每个单词停留时间</source>
+        <translation>Each word stays</translation>
+    </message>
+    <message id="IDD_150_SECONDS_UNIT">
+        <location filename="../../strings/StringTable.cpp" line="206"/>
+        <source>秒</source>
+        <translation>seconds</translation>
+    </message>
+    <message id="IDD_150_1010">
+        <location filename="../../strings/StringTable.cpp" line="208"/>
+        <source>当前词库:</source>
+        <translation>Current library:</translation>
+    </message>
+    <message id="IDD_150_1025">
+        <location filename="../../strings/StringTable.cpp" line="210"/>
+        <source>单词总数:</source>
+        <translation>Total words:</translation>
+    </message>
+    <message id="IDD_151_1018">
+        <location filename="../../strings/StringTable.cpp" line="212"/>
+        <source>英文发音</source>
+        <translation>Speak the English word</translation>
+    </message>
+    <message id="IDD_151_GROUP_ENGINE">
+        <location filename="../../strings/StringTable.cpp" line="214"/>
+        <source>发音引擎</source>
+        <translation>Voice</translation>
+    </message>
+    <message id="IDD_151_1033">
+        <location filename="../../strings/StringTable.cpp" line="216"/>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message id="IDD_151_GROUP_DOUBLE_CLICK">
+        <location filename="../../strings/StringTable.cpp" line="218"/>
+        <source>鼠标左键双击功能设置</source>
+        <translation>Double-click with the left button</translation>
+    </message>
+    <message id="IDD_151_1002">
+        <location filename="../../strings/StringTable.cpp" line="220"/>
+        <source>暂停浏览</source>
+        <translation>Pause browsing</translation>
+    </message>
+    <message id="IDD_151_1004">
+        <location filename="../../strings/StringTable.cpp" line="222"/>
+        <source>当前单词再读一遍</source>
+        <translation>Read the current word again</translation>
+    </message>
+    <message id="IDD_151_1001">
+        <location filename="../../strings/StringTable.cpp" line="224"/>
+        <source>当前单词加入生词本</source>
+        <translation>Add the current word to the new-word book</translation>
+    </message>
+    <message id="IDD_151_1000">
+        <location filename="../../strings/StringTable.cpp" line="226"/>
+        <source>删除当前单词</source>
+        <translation>Delete the current word</translation>
+    </message>
+    <message id="IDD_151_1054">
+        <location filename="../../strings/StringTable.cpp" line="228"/>
+        <source>显示确认信息</source>
+        <translation>Show confirmations</translation>
+    </message>
 </context>
 </TS>

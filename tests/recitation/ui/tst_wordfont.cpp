@@ -7,26 +7,6 @@ class TestWordFont : public QObject {
     Q_OBJECT
 
 private slots:
-    // Face, pixel height, weight, italic, underline and strike-out survive the way from the
-    // stored record to a font and back; the other stored bytes stay as they were.
-    void storedFontRoundTrips() {
-        LogFontA stored = DefaultWordFont(96);
-        SetNameField(stored.lfFaceName, "DejaVu Serif");
-        stored.lfWeight = 700;
-        stored.lfItalic = 1;
-        stored.lfStrikeOut = 1;
-        const QFont font = FontFromLogFont(stored);
-        QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
-        QCOMPARE(font.pixelSize(), 21);
-        QCOMPARE(font.weight(), QFont::Bold);
-        QVERIFY(font.italic() && font.strikeOut() && !font.underline());
-
-        LogFontA back = DefaultWordFont(120);
-        StoreFont(font, back);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&back), sizeof back),
-                 QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored));
-    }
-
     void phoneticFontIsNineTenthsCutTowardZero() {
         LogFontA word = DefaultWordFont(96);
         QCOMPARE(word.lfHeight, -21);
@@ -45,11 +25,6 @@ private slots:
         RemovePhoneticFont(id);
         QVERIFY(QFontDatabase::applicationFontFamilies(id).isEmpty());
         QCOMPARE(InstallPhoneticFont(QStringLiteral("/no/such/folder")), -1);
-    }
-
-    void coloursAreStoredBlueGreenRed() {
-        QCOMPARE(ColorFromColorRef(0x00FF8000), QColor(0, 128, 255));
-        QCOMPARE(ColorFromColorRef(0x000000FF), QColor(255, 0, 0));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "library/ui/DialogPlacement.h"
+#include "controls/DialogPlacement.h"
 
 #include <QGuiApplication>
 #include <QRect>

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "recitation/SettingsRecord.h"
+
+#include <cstdint>
+
+// The values the three pages of the settings sheet edit: copies of the settings record's
+// fields, taken when the sheet opens. A page the user never opens hands back what was copied in.
+
+// The display page: the colours, the word font and the display options.
+struct DisplayPageValues {
+    std::uint32_t textColor = 0; // 0x00BBGGRR; chosen together with the font
+    std::uint32_t backColor = 0;
+    std::uint32_t barColor = 0;
+    LogFontA wordFont{};
+    bool showMeaning = false;
+    bool oneLine = false;
+    bool fadeInMeaning = false;
+    bool showProgressBar = false;
+};
+
+// The browse-mode page. The four numbers are whole and not negative: the sheet does not close
+// while a field holds anything else.
+struct BrowsePageValues {
+    bool orderedBrowse = false;
+    bool grouping = false;
+    std::int32_t groupNumber = 0;
+    std::int32_t groupSize = 0;
+    std::int32_t groupRepeats = 0;
+    std::int32_t seconds = 0; // the time per word in whole seconds
+};
+
+// The other options: speech and the double-click action.
+struct OtherPageValues {
+    bool speechOn = false;
+    std::int32_t speechEngineIndex = 0; // in the list of voices the page shows
+    std::int32_t doubleClickAction = 0; // 0 delete, 1 new-word book, 2 pause, 3 read again
+    bool confirmActions = false;
+};
+
+struct SheetValues {
+    DisplayPageValues display;
+    BrowsePageValues browse;
+    OtherPageValues other;
+};
+
+// The pages' values when the sheet opens. The time per word is shown in whole seconds,
+// rounded down.
+SheetValues CopyIn(const SettingsRecord& record);
