@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
+  kdeedu-kvtml-data
 )
 
 all_installed() {
