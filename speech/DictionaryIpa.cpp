@@ -30,10 +30,10 @@ const QList<QStringList>& Onsets() {
         for (const QStringView affricate : kAffricates) {
             result.append({affricate.toString()});
         }
-        const QString clusters = QStringLiteral(
-            "pr br tr dr kr ɡr fr θr ʃr pl bl kl ɡl fl sl tw dw kw ɡw sw θw "
-            "pj bj tj dj kj ɡj fj vj θj mj nj lj sj zj hj sp st sk sm sn sf "
-            "spr str skr spl skl skw skj spj stj");
+        const QString clusters =
+            QStringLiteral("pr br tr dr kr ɡr fr θr ʃr pl bl kl ɡl fl sl tw dw kw ɡw sw θw "
+                           "pj bj tj dj kj ɡj fj vj θj mj nj lj sj zj hj sp st sk sm sn sf "
+                           "spr str skr spl skl skw skj spj stj");
         for (const QString& cluster : clusters.split(u' ')) {
             QStringList sounds;
             for (const QChar c : cluster) {
@@ -155,14 +155,17 @@ QString MainStressLast(QString ipa) {
 
 QString DictionaryIpa(const QString& espeakIpa) {
     // Marks the engine may put between the letters of one sound, or as invisible separators.
-    static const QRegularExpression invisible(QStringLiteral("[\u0361\u035c\u200b\u200c\u200d\u2060\ufeff]"));
+    static const QRegularExpression invisible(
+        QStringLiteral("[\u0361\u035c\u200b\u200c\u200d\u2060\ufeff]"));
     // The engine announces a switch to another language's rules as "(fr)" ... "(en)".
-    static const QRegularExpression languageSwitch(QStringLiteral("\\([a-z]{2,3}(?:-[a-z0-9]+)*\\)"));
+    static const QRegularExpression languageSwitch(
+        QStringLiteral("\\([a-z]{2,3}(?:-[a-z0-9]+)*\\)"));
     // The general British voice's trap vowel.
     static const QRegularExpression trapVowel(QStringLiteral("a(?![ɪʊ])"));
     // The engine marks stress right before the vowel, so a stressed "iə" is the vowel of "year".
     static const QRegularExpression stressedNear(QStringLiteral("([ˈˌ])iə"));
-    static const QRegularExpression weakNear(QStringLiteral("(?<![aeiouæɑɒɔəɛɜɪʊʌ])ɪə")); // not the end of "aɪə", "ɔɪə"
+    static const QRegularExpression weakNear(
+        QStringLiteral("(?<![aeiouæɑɒɔəɛɜɪʊʌ])ɪə")); // not the end of "aɪə", "ɔɪə"
     // The weak "ɪ" of "happy" and "radiation", which does not follow another vowel.
     static const QRegularExpression weakI(
         QStringLiteral("(?<![aeiouæɑɒɔəɛɜɪʊʌː])ɪ(?=[ˈˌ]?[aeiouæɑɒɔəɜɪʊʌ]|$| )"));

@@ -20,9 +20,8 @@ constexpr std::array<QStringView, 8> kGeneralBritishWords{
 };
 
 bool HasLatinLetter(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.isLetter() && c.script() == QChar::Script_Latin;
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
 }
 
 // The session is there to show that the engine is held while it works.
@@ -59,9 +58,8 @@ QString IpaTranscription(const QString& word) {
         return {};
     }
     const QString lower = text.toLower();
-    const bool generalBritish =
-        std::find(kGeneralBritishWords.begin(), kGeneralBritishWords.end(), lower) !=
-        kGeneralBritishWords.end();
+    const bool generalBritish = std::find(kGeneralBritishWords.begin(), kGeneralBritishWords.end(),
+                                          lower) != kGeneralBritishWords.end();
     EspeakSession session;
     if (!session.ready()) {
         return {};

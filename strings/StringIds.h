@@ -75,6 +75,16 @@ enum class StringId : int {
     MenuHelp = 14432775,
     MenuAbout = 14432776,
     MenuExit = 14432777,
+    // Import and export of word lists.
+    ImportDone = 440,
+    ImportSkippedEmptyWords = 441,
+    ImportSkippedInactive = 442,
+    ImportCannotRead = 443,
+    ImportNotWordList = 444,
+    ImportOldKvtml = 445,
+    ImportMalformed = 446,
+    ImportNoEntries = 447,
+    ExportDone = 448,
 };
 Q_ENUM_NS(StringId)
 

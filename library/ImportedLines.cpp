@@ -1,0 +1,124 @@
+#include "library/ImportedLines.h"
+
+#include <array>
+#include <numeric>
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+QByteArrayView Trimmed(QByteArrayView field) {
+    qsizetype start = 0;
+    qsizetype end = field.size();
+    while (start < end && IsWhiteSpace(field[start])) {
+        ++start;
+    }
+    while (end > start && IsWhiteSpace(field[end - 1])) {
+        --end;
+    }
+    return field.sliced(start, end - start);
+}
+
+QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
+    if (phonetic.size() >= 2 && ((phonetic.front() == '/' && phonetic.back() == '/') ||
+                                 (phonetic.front() == '[' && phonetic.back() == ']'))) {
+        return Trimmed(phonetic.sliced(1, phonetic.size() - 2));
+    }
+    return phonetic;
+}
+
+// The bytes that may need rewriting in a field: '#', line breaks, and the lead bytes of the
+// Unicode line breaks U+0085, U+2028 and U+2029.
+constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> special{};
+    for (const unsigned char c : {'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2'}) {
+        special[c] = true;
+    }
+    return special;
+}();
+
+constexpr QByteArrayView kFullWidthHash = "\xEF\xBC\x83"; // U+FF03 "＃"
+
+// The length of the line break at the start of the text, or 0.
+qsizetype LineBreakLength(QByteArrayView text) {
+    if (text.startsWith("\r\n")) {
+        return 2;
+    }
+    if (text.front() == '\r' || text.front() == '\n' || text.front() == '\v' ||
+        text.front() == '\f') {
+        return 1;
+    }
+    if (text.startsWith("\xC2\x85")) {
+        return 2;
+    }
+    if (text.startsWith("\xE2\x80\xA8") || text.startsWith("\xE2\x80\xA9")) {
+        return 3;
+    }
+    return 0;
+}
+
+} // namespace
+
+int SkippedEntries::total() const {
+    return std::accumulate(counts.begin(), counts.end(), 0);
+}
+
+ImportedLines::ImportedLines(PhoneticSource phonetics) : phonetics_(std::move(phonetics)) {}
+
+void ImportedLines::AppendField(QByteArrayView field) {
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < field.size();) {
+        if (!kSpecial[static_cast<unsigned char>(field[i])]) {
+            ++i;
+            continue;
+        }
+        const QByteArrayView rest = field.sliced(i);
+        qsizetype length = 0;
+        QByteArrayView replacement;
+        if (field[i] == '#') {
+            length = 1;
+            replacement = kFullWidthHash;
+        } else if ((length = LineBreakLength(rest)) > 0) {
+            replacement = " ";
+        } else {
+            ++i; // another character that starts with the same byte
+            continue;
+        }
+        text_.append(field.sliced(runStart, i - runStart));
+        text_.append(replacement);
+        i += length;
+        runStart = i;
+    }
+    text_.append(field.sliced(runStart));
+}
+
+void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
+    word = Trimmed(word);
+    meaning = Trimmed(meaning);
+    phonetic = WithoutBrackets(Trimmed(phonetic));
+    if (word.isEmpty()) {
+        if (!meaning.isEmpty() || !phonetic.isEmpty()) {
+            Skip(SkipReason::EmptyWord);
+        }
+        return;
+    }
+    QByteArray filled;
+    if (phonetic.isEmpty() && phonetics_) {
+        filled = phonetics_(QString::fromUtf8(word)).toUtf8();
+        if (!filled.isEmpty()) {
+            phonetic = filled;
+            ++phoneticsFilled_;
+        }
+    }
+    AppendField(word);
+    text_.append('#');
+    AppendField(meaning);
+    if (!phonetic.isEmpty()) {
+        text_.append('#');
+        AppendField(phonetic);
+    }
+    text_.append("\r\n");
+    ++entries_;
+}
