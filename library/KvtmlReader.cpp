@@ -1,10 +1,13 @@
 #include "library/KvtmlReader.h"
 
+#include "library/WordListEncoding.h"
+
 #include <QHash>
 #include <QList>
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -160,19 +163,53 @@ void AddEntry(const Entry& entry, const QHash<QString, QString>& locales, Import
               entry.translations[word].pronunciation.toUtf8());
 }
 
+// The line of the first byte that is not UTF-8, or 0 when there is none.
+qint64 FirstLineNotUtf8(QByteArrayView bytes) {
+    qint64 line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        const qsizetype lineFeed = bytes.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+        if (!bytes.sliced(start, end - start).isValidUtf8()) {
+            return line;
+        }
+        start = end;
+    }
+    return 0;
+}
+
+// Where a file in UTF-8, as declared or by default, holds bytes that are not, or 0. The
+// reader would take them as U+FFFD and pass silently over words it cannot read.
+qint64 EncodingErrorLine(QStringView declaredEncoding, const QByteArray& bytes) {
+    const bool utf8 = declaredEncoding.isEmpty() ||
+                      declaredEncoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+    const bool otherMark = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+                           bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
+    return utf8 && !otherMark ? FirstLineNotUtf8(bytes) : 0;
+}
+
 } // namespace
 
 bool IsKvtml(const QByteArray& bytes) {
-    // The root element comes first, after the declarations: the start is enough, and a large
-    // file of another kind is not read through.
-    constexpr qsizetype kStart = 64 * 1024;
-    QXmlStreamReader xml(bytes.first(std::min(bytes.size(), kStart)));
-    return xml.readNextStartElement() && xml.name() == u"kvtml";
+    // The root element comes first, after the declarations: the start is enough. It is looked
+    // at as text, so that a file with a fault further on still counts as KVTML and the reader
+    // can tell where the fault is.
+    constexpr qsizetype kStart = 4096;
+    const std::optional<QByteArray> start = WordListAsUtf8(bytes.first(std::min(bytes.size(), kStart)));
+    return start && start->trimmed().startsWith('<') && start->contains("<kvtml");
 }
 
 KvtmlContents ReadKvtml(const QByteArray& bytes, ImportedLines& lines) {
     QXmlStreamReader xml(bytes);
     KvtmlContents contents;
+    // The declaration's encoding is known only while the reader is on it.
+    const QString declaredEncoding =
+        xml.readNext() == QXmlStreamReader::StartDocument ? xml.documentEncoding().toString()
+                                                          : QString();
+    if (const qint64 line = EncodingErrorLine(declaredEncoding, bytes); line > 0) {
+        contents.error = ImportError::Malformed;
+        contents.errorLine = line;
+        return contents;
+    }
     if (!xml.readNextStartElement() || xml.name() != u"kvtml") {
         contents.error = ImportError::NotWordList;
         return contents;

@@ -12,7 +12,7 @@ struct KvtmlContents {
     QString title;
 };
 
-// Whether the bytes look like a KVTML file: XML whose root element is <kvtml>.
+// Whether the bytes look like a KVTML file: XML that begins with a <kvtml> element.
 bool IsKvtml(const QByteArray& bytes);
 
 // Reads the entries of a KVTML 2 file (the vocabulary files of KWordQuiz and Parley) into the

@@ -105,9 +105,15 @@ ColumnRoles RolesByPlace(const QList<int>& metadataColumns, const QList<QByteArr
     return roles;
 }
 
-char SeparatorOfLine(QByteArrayView text) {
-    const qsizetype lineFeed = text.indexOf('\n');
-    const QByteArrayView line = lineFeed < 0 ? text : text.first(lineFeed);
+// The first of tab, comma and semicolon in the first line that is not blank.
+char SeparatorOfFirstLine(QByteArrayView text) {
+    QByteArrayView line;
+    for (qsizetype start = 0; start < text.size() && line.trimmed().isEmpty();) {
+        const qsizetype lineFeed = text.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? text.size() : lineFeed + 1;
+        line = text.sliced(start, end - start);
+        start = end;
+    }
     for (const char separator : {'\t', ',', ';'}) {
         if (line.contains(separator)) {
             return separator;
@@ -137,7 +143,7 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const TextListHeader header = ReadTextListHeader(text);
     const QByteArrayView body = text.sliced(header.length);
-    const char separator = header.separator != 0 ? header.separator : SeparatorOfLine(body);
+    const char separator = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
     DelimitedRecords records(body, separator);
     QList<QByteArrayView> fields;
 
