@@ -132,22 +132,17 @@ qsizetype WordIndex(const Entry& entry, const QHash<QString, QString>& locales) 
     return 0;
 }
 
-QString Meaning(const Entry& entry, qsizetype word) {
+// The first translation with a text in another of the file's languages, else the word's
+// comment. Translations in a language the file does not declare are strays and left alone.
+QString Meaning(const Entry& entry, qsizetype word, const QHash<QString, QString>& locales) {
     const QString& wordIdentifier = entry.translations[word].identifier;
     for (const Translation& translation : entry.translations) {
-        if (translation.identifier != wordIdentifier && !translation.text.trimmed().isEmpty()) {
+        if (translation.identifier != wordIdentifier &&
+            locales.contains(translation.identifier) && !translation.text.trimmed().isEmpty()) {
             return translation.text;
         }
     }
-    if (!entry.translations[word].comment.trimmed().isEmpty()) {
-        return entry.translations[word].comment;
-    }
-    for (const Translation& translation : entry.translations) {
-        if (!translation.comment.trimmed().isEmpty()) {
-            return translation.comment;
-        }
-    }
-    return {};
+    return entry.translations[word].comment;
 }
 
 void AddEntry(const Entry& entry, const QHash<QString, QString>& locales, ImportedLines& lines) {
@@ -159,7 +154,7 @@ void AddEntry(const Entry& entry, const QHash<QString, QString>& locales, Import
         return; // nothing in it at all
     }
     const qsizetype word = WordIndex(entry, locales);
-    lines.Add(entry.translations[word].text.toUtf8(), Meaning(entry, word).toUtf8(),
+    lines.Add(entry.translations[word].text.toUtf8(), Meaning(entry, word, locales).toUtf8(),
               entry.translations[word].pronunciation.toUtf8());
 }
 

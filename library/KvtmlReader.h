@@ -17,8 +17,8 @@ bool IsKvtml(const QByteArray& bytes);
 
 // Reads the entries of a KVTML 2 file (the vocabulary files of KWordQuiz and Parley) into the
 // lines, in file order. The word is the entry's translation in the first language whose locale
-// begins with "en", else its first translation; the meaning its first other translation with
-// a text, else the first comment of the entry, the word's own first; the phonetic the word's
+// begins with "en", else its first translation; the meaning its first translation with a text
+// in another of the file's languages, else the word's comment; the phonetic the word's
 // pronunciation. Entries marked inactive (<inactive> or <deactivated> true) are left out.
 // The XML declares its own encoding.
 KvtmlContents ReadKvtml(const QByteArray& bytes, ImportedLines& lines);
