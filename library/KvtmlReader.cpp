@@ -137,8 +137,8 @@ qsizetype WordIndex(const Entry& entry, const QHash<QString, QString>& locales) 
 QString Meaning(const Entry& entry, qsizetype word, const QHash<QString, QString>& locales) {
     const QString& wordIdentifier = entry.translations[word].identifier;
     for (const Translation& translation : entry.translations) {
-        if (translation.identifier != wordIdentifier &&
-            locales.contains(translation.identifier) && !translation.text.trimmed().isEmpty()) {
+        if (translation.identifier != wordIdentifier && locales.contains(translation.identifier) &&
+            !translation.text.trimmed().isEmpty()) {
             return translation.text;
         }
     }
@@ -175,8 +175,8 @@ qint64 FirstLineNotUtf8(QByteArrayView bytes) {
 // Where a file in UTF-8, as declared or by default, holds bytes that are not, or 0. The
 // reader would take them as U+FFFD and pass silently over words it cannot read.
 qint64 EncodingErrorLine(QStringView declaredEncoding, const QByteArray& bytes) {
-    const bool utf8 = declaredEncoding.isEmpty() ||
-                      declaredEncoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+    const bool utf8 =
+        declaredEncoding.isEmpty() || declaredEncoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
     const bool otherMark = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
                            bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
     return utf8 && !otherMark ? FirstLineNotUtf8(bytes) : 0;
@@ -189,7 +189,8 @@ bool IsKvtml(const QByteArray& bytes) {
     // at as text, so that a file with a fault further on still counts as KVTML and the reader
     // can tell where the fault is.
     constexpr qsizetype kStart = 4096;
-    const std::optional<QByteArray> start = WordListAsUtf8(bytes.first(std::min(bytes.size(), kStart)));
+    const std::optional<QByteArray> start =
+        WordListAsUtf8(bytes.first(std::min(bytes.size(), kStart)));
     return start && start->trimmed().startsWith('<') && start->contains("<kvtml");
 }
 
@@ -197,9 +198,9 @@ KvtmlContents ReadKvtml(const QByteArray& bytes, ImportedLines& lines) {
     QXmlStreamReader xml(bytes);
     KvtmlContents contents;
     // The declaration's encoding is known only while the reader is on it.
-    const QString declaredEncoding =
-        xml.readNext() == QXmlStreamReader::StartDocument ? xml.documentEncoding().toString()
-                                                          : QString();
+    const QString declaredEncoding = xml.readNext() == QXmlStreamReader::StartDocument
+                                         ? xml.documentEncoding().toString()
+                                         : QString();
     if (const qint64 line = EncodingErrorLine(declaredEncoding, bytes); line > 0) {
         contents.error = ImportError::Malformed;
         contents.errorLine = line;

@@ -77,8 +77,9 @@ private slots:
         QCOMPARE(ExportLibrary(folder.path(), "empty.dat", folder.filePath("out.tsv")).entries, 0);
         QCOMPARE(folder.read("out.tsv"),
                  "#separator:tab\n#html:false\n#columns:Word\tMeaning\tPhonetic\n");
-        QCOMPARE(ExportLibrary(folder.path(), "empty.dat", folder.filePath("no/such/dir.tsv")).error,
-                 ExportError::CannotWrite);
+        QCOMPARE(
+            ExportLibrary(folder.path(), "empty.dat", folder.filePath("no/such/dir.tsv")).error,
+            ExportError::CannotWrite);
     }
 };
 

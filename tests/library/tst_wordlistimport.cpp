@@ -74,11 +74,11 @@ private slots:
                                     << QByteArray("fruit#fruit.dat") << 0 << 0;
         QTest::newRow("hash and line break in fields")
             << "code.csv" << QByteArray("\"C#\",\"一种\r\n编程语言\"\n\"a\nb\"\"c\",x#y\n")
-            << QByteArray("C＃#一种 编程语言\r\na b\"c#x＃y\r\n") << QByteArray("code#code.dat") << 0
-            << 0;
-        QTest::newRow("tab before comma") << "run.txt" << QByteArray("run\t跑，奔跑, 运行\n")
-                                          << QByteArray("run#跑，奔跑, 运行\r\n")
-                                          << QByteArray("run#run.dat") << 0 << 0;
+            << QByteArray("C＃#一种 编程语言\r\na b\"c#x＃y\r\n") << QByteArray("code#code.dat")
+            << 0 << 0;
+        QTest::newRow("tab before comma")
+            << "run.txt" << QByteArray("run\t跑，奔跑, 运行\n")
+            << QByteArray("run#跑，奔跑, 运行\r\n") << QByteArray("run#run.dat") << 0 << 0;
         QTest::newRow("semicolon") << "go.csv" << QByteArray("go;去\n") << QByteArray("go#去\r\n")
                                    << QByteArray("go#go.dat") << 0 << 0;
         QTest::newRow("anki export")
@@ -89,39 +89,38 @@ private slots:
                           "g2\tBasic\tDefault\ta &lt; b\t<div>小于</div>\t\n")
             << QByteArray("cat#猫&狗 宠物 / 哦\r\na < b#小于\r\n") << QByteArray("deck#deck.dat")
             << 0 << 0;
-        QTest::newRow("anki columns") << "pets.txt"
-                                      << QByteArray("#separator:Pipe\n#columns:Back|Front|IPA\n"
-                                                    "狗|dog|/dɒɡ/\n猫|cat|[kæt]\n")
-                                      << QByteArray("dog#狗#dɒɡ\r\ncat#猫#kæt\r\n")
-                                      << QByteArray("pets#pets.dat") << 0 << 0;
+        QTest::newRow("anki columns")
+            << "pets.txt"
+            << QByteArray("#separator:Pipe\n#columns:Back|Front|IPA\n"
+                          "狗|dog|/dɒɡ/\n猫|cat|[kæt]\n")
+            << QByteArray("dog#狗#dɒɡ\r\ncat#猫#kæt\r\n") << QByteArray("pets#pets.dat") << 0 << 0;
         QTest::newRow("html false keeps tags")
             << "tags.txt" << QByteArray("#html:false\na<b>\tx &amp; y\n")
             << QByteArray("a<b>#x &amp; y\r\n") << QByteArray("tags#tags.dat") << 0 << 0;
         QTest::newRow("names in the first line")
             << "book.csv" << QByteArray("Word,Phonetic,Meaning\nbook,bʊk,书\n")
             << QByteArray("book#书#bʊk\r\n") << QByteArray("book#book.dat") << 0 << 0;
-        QTest::newRow("empty words") << "some.csv"
-                                     << QByteArray("\n,孤立的意思\n  ,  \n\"\",,x\nok , 好 \n")
-                                     << QByteArray("ok#好\r\n") << QByteArray("some#some.dat") << 2
-                                     << 0;
-        QTest::newRow("single words") << "words.txt" << QByteArray("apple\nbanana")
-                                      << QByteArray("apple#\r\nbanana#\r\n")
-                                      << QByteArray("words#words.dat") << 0 << 0;
-        QTest::newRow("utf-8 bom") << "bom.csv" << QByteArray("\xEF\xBB\xBFhi,你好\n")
-                                   << QByteArray("hi#你好\r\n") << QByteArray("bom#bom.dat") << 0
-                                   << 0;
-        QTest::newRow("utf-16 le") << "le16.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf16LE)
-                                   << QByteArray("hi#你好\r\n") << QByteArray("le16#le16.dat") << 0
-                                   << 0;
-        QTest::newRow("utf-16 be") << "be16.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf16BE)
-                                   << QByteArray("hi#你好\r\n") << QByteArray("be16#be16.dat") << 0
-                                   << 0;
-        QTest::newRow("utf-32 le") << "le32.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf32LE)
-                                   << QByteArray("hi#你好\r\n") << QByteArray("le32#le32.dat") << 0
-                                   << 0;
-        QTest::newRow("utf-32 be") << "be32.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf32BE)
-                                   << QByteArray("hi#你好\r\n") << QByteArray("be32#be32.dat") << 0
-                                   << 0;
+        QTest::newRow("empty words")
+            << "some.csv" << QByteArray("\n,孤立的意思\n  ,  \n\"\",,x\nok , 好 \n")
+            << QByteArray("ok#好\r\n") << QByteArray("some#some.dat") << 2 << 0;
+        QTest::newRow("single words")
+            << "words.txt" << QByteArray("apple\nbanana") << QByteArray("apple#\r\nbanana#\r\n")
+            << QByteArray("words#words.dat") << 0 << 0;
+        QTest::newRow("utf-8 bom")
+            << "bom.csv" << QByteArray("\xEF\xBB\xBFhi,你好\n") << QByteArray("hi#你好\r\n")
+            << QByteArray("bom#bom.dat") << 0 << 0;
+        QTest::newRow("utf-16 le")
+            << "le16.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf16LE)
+            << QByteArray("hi#你好\r\n") << QByteArray("le16#le16.dat") << 0 << 0;
+        QTest::newRow("utf-16 be")
+            << "be16.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf16BE)
+            << QByteArray("hi#你好\r\n") << QByteArray("be16#be16.dat") << 0 << 0;
+        QTest::newRow("utf-32 le")
+            << "le32.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf32LE)
+            << QByteArray("hi#你好\r\n") << QByteArray("le32#le32.dat") << 0 << 0;
+        QTest::newRow("utf-32 be")
+            << "be32.txt" << Encoded("hi\t你好\r\n", QStringConverter::Utf32BE)
+            << QByteArray("hi#你好\r\n") << QByteArray("be32#be32.dat") << 0 << 0;
         QTest::newRow("gb18030") << "gb.csv" << Gb18030("hi,你好\nsmile,微笑 ☺\n")
                                  << QByteArray("hi#你好\r\nsmile#微笑 ☺\r\n")
                                  << QByteArray("gb#gb.dat") << 0 << 0;
@@ -220,7 +219,8 @@ private slots:
         folder.write("长标题.csv", "dog,狗\n");
         folder.write("C#, C++ words.csv", "int,整数\n");
         const auto import = [&](const QString& file, const QByteArray& name = {}) {
-            return ImportWordListIntoCatalogueFile(folder.path(), {folder.filePath(file), name, {}});
+            return ImportWordListIntoCatalogueFile(folder.path(),
+                                                   {folder.filePath(file), name, {}});
         };
 
         QCOMPARE(ProposedLibraryName(folder.filePath("list.csv")), "list");
@@ -269,7 +269,8 @@ private slots:
 
         const ImportResult result =
             ImportWordList(folder.path(), editor, {folder.filePath("list.kvtml"), {}, phonetics});
-        QCOMPARE(catalogue.toList(), (QList<QByteArray>{"TOEFL#TOEFL.dat", "My Words#My Words.dat"}));
+        QCOMPARE(catalogue.toList(),
+                 (QList<QByteArray>{"TOEFL#TOEFL.dat", "My Words#My Words.dat"}));
         QCOMPARE(editor.selected(), 1);
         QCOMPARE(folder.read("table.ini"), kCatalogue);
         QCOMPARE(folder.read("data/My Words.dat"),
