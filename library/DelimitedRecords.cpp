@@ -34,11 +34,40 @@ DelimitedRecords::FieldSpan DelimitedRecords::QuotedField() {
     return {true, start, buffer_.size() - start};
 }
 
-bool DelimitedRecords::Next(QList<QByteArrayView>& fields) {
+bool DelimitedRecords::Next(RecordFields& fields) {
     fields.clear();
     if (position_ >= text_.size()) {
         return false;
     }
+    return NextWithoutQuotes(fields) || NextWithQuotes(fields);
+}
+
+// Most records are one line with no field in quotes: their fields are views into the text,
+// found in one pass. False, with nothing read, at a field in quotes or a line ended by a
+// carriage return alone.
+bool DelimitedRecords::NextWithoutQuotes(RecordFields& fields) {
+    const qsizetype size = text_.size();
+    qsizetype start = position_;
+    for (qsizetype i = position_; i < size; ++i) {
+        const char c = text_[i];
+        if (c == separator_) {
+            fields.push_back(text_.sliced(start, i - start));
+            start = i + 1;
+        } else if (c == '\n' || (c == '\r' && i + 1 < size && text_[i + 1] == '\n')) {
+            fields.push_back(text_.sliced(start, i - start));
+            position_ = c == '\n' ? i + 1 : i + 2;
+            return true;
+        } else if (c == '\r' || (c == '"' && i == start)) {
+            fields.clear();
+            return false;
+        }
+    }
+    fields.push_back(text_.sliced(start));
+    position_ = size;
+    return true;
+}
+
+bool DelimitedRecords::NextWithQuotes(RecordFields& fields) {
     buffer_.clear();
     spans_.clear();
     while (true) {
@@ -69,7 +98,7 @@ bool DelimitedRecords::Next(QList<QByteArrayView>& fields) {
     }
     for (const FieldSpan& span : spans_) {
         const QByteArrayView source = span.inBuffer ? QByteArrayView(buffer_) : text_;
-        fields.append(source.sliced(span.start, span.size));
+        fields.push_back(source.sliced(span.start, span.size));
     }
     return true;
 }

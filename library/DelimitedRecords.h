@@ -4,6 +4,11 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <vector>
+
+// The fields of one record.
+using RecordFields = std::vector<QByteArrayView>;
+
 // The records of delimited text (comma-separated values and the like), read one after
 // another as RFC 4180 describes them, with any one-byte separator: a record ends at a line
 // feed, a carriage return and line feed, or a carriage return; a field that begins with '"'
@@ -16,10 +21,7 @@ public:
 
     // The next record's fields, as views into the text or into this reader's own buffer; they
     // stay valid until the next call. False at the end of the text.
-    bool Next(QList<QByteArrayView>& fields);
-
-    // Where the next record starts in the text.
-    qsizetype position() const { return position_; }
+    bool Next(RecordFields& fields);
 
 private:
     // Where a field's bytes are: in the text, or unquoted in the buffer.
@@ -29,6 +31,8 @@ private:
         qsizetype size;
     };
 
+    bool NextWithoutQuotes(RecordFields& fields);
+    bool NextWithQuotes(RecordFields& fields);
     FieldSpan QuotedField();
 
     QByteArrayView text_;

@@ -1,6 +1,8 @@
 #include "library/ImportedLines.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -59,6 +61,37 @@ qsizetype LineBreakLength(QByteArrayView text) {
     return 0;
 }
 
+char* Copy(QByteArrayView bytes, char* out) {
+    std::memcpy(out, bytes.data(), static_cast<std::size_t>(bytes.size()));
+    return out + bytes.size();
+}
+
+// Copies the field to `out`, '#' and line breaks rewritten, and returns where it ends.
+char* CopyField(QByteArrayView field, char* out) {
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < field.size();) {
+        if (!kSpecial[static_cast<unsigned char>(field[i])]) {
+            ++i;
+            continue;
+        }
+        qsizetype length = 1;
+        QByteArrayView replacement = kFullWidthHash;
+        if (field[i] != '#') {
+            length = LineBreakLength(field.sliced(i));
+            replacement = " ";
+            if (length == 0) {
+                ++i; // another character that starts with the same byte
+                continue;
+            }
+        }
+        out = Copy(field.sliced(runStart, i - runStart), out);
+        out = Copy(replacement, out);
+        i += length;
+        runStart = i;
+    }
+    return Copy(field.sliced(runStart), out);
+}
+
 } // namespace
 
 int SkippedEntries::total() const {
@@ -66,33 +99,6 @@ int SkippedEntries::total() const {
 }
 
 ImportedLines::ImportedLines(PhoneticSource phonetics) : phonetics_(std::move(phonetics)) {}
-
-void ImportedLines::AppendField(QByteArrayView field) {
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < field.size();) {
-        if (!kSpecial[static_cast<unsigned char>(field[i])]) {
-            ++i;
-            continue;
-        }
-        const QByteArrayView rest = field.sliced(i);
-        qsizetype length = 0;
-        QByteArrayView replacement;
-        if (field[i] == '#') {
-            length = 1;
-            replacement = kFullWidthHash;
-        } else if ((length = LineBreakLength(rest)) > 0) {
-            replacement = " ";
-        } else {
-            ++i; // another character that starts with the same byte
-            continue;
-        }
-        text_.append(field.sliced(runStart, i - runStart));
-        text_.append(replacement);
-        i += length;
-        runStart = i;
-    }
-    text_.append(field.sliced(runStart));
-}
 
 void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
     word = Trimmed(word);
@@ -112,13 +118,23 @@ void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayV
             ++phoneticsFilled_;
         }
     }
-    AppendField(word);
-    text_.append('#');
-    AppendField(meaning);
-    if (!phonetic.isEmpty()) {
-        text_.append('#');
-        AppendField(phonetic);
+    // The line is written in place, in room for the longest it can be (each byte of a field a
+    // '#' that takes three), rather than appended piece by piece.
+    const qsizetype start = text_.size();
+    const qsizetype most = start + 3 * (word.size() + meaning.size() + phonetic.size()) + 4;
+    if (text_.capacity() < most) {
+        text_.reserve(std::max(2 * text_.capacity(), most));
     }
-    text_.append("\r\n");
+    text_.resize(most);
+    char* out = CopyField(word, text_.data() + start);
+    *out++ = '#';
+    out = CopyField(meaning, out);
+    if (!phonetic.isEmpty()) {
+        *out++ = '#';
+        out = CopyField(phonetic, out);
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    text_.resize(out - text_.constData());
     ++entries_;
 }

@@ -49,8 +49,6 @@ public:
     const SkippedEntries& skipped() const { return skipped_; }
 
 private:
-    void AppendField(QByteArrayView field);
-
     PhoneticSource phonetics_;
     QByteArray text_;
     int entries_ = 0;

@@ -122,14 +122,14 @@ char SeparatorOfFirstLine(QByteArrayView text) {
     return '\t';
 }
 
-QByteArrayView Field(const QList<QByteArrayView>& fields, qsizetype column) {
-    return column >= 0 && column < fields.size() ? fields[column] : QByteArrayView();
+QByteArrayView Field(const RecordFields& fields, qsizetype column) {
+    return column >= 0 && column < std::ssize(fields) ? fields[column] : QByteArrayView();
 }
 
 // The fields of the first record of the text.
 QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
     DelimitedRecords records(text, separator);
-    QList<QByteArrayView> fields;
+    RecordFields fields;
     records.Next(fields);
     QList<QByteArray> copies;
     for (const QByteArrayView field : fields) {
@@ -145,7 +145,7 @@ void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const QByteArrayView body = text.sliced(header.length);
     const char separator = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
     DelimitedRecords records(body, separator);
-    QList<QByteArrayView> fields;
+    RecordFields fields;
 
     // Column names: the header's, or a first line that names the columns.
     const QList<QByteArray> names = FirstRecord(header.columns, separator);
