@@ -62,6 +62,9 @@ qsizetype LineBreakLength(QByteArrayView text) {
 }
 
 char* Copy(QByteArrayView bytes, char* out) {
+    if (bytes.isEmpty()) {
+        return out; // an empty view may point nowhere
+    }
     std::memcpy(out, bytes.data(), static_cast<std::size_t>(bytes.size()));
     return out + bytes.size();
 }
