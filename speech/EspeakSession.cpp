@@ -43,10 +43,6 @@ EspeakSession::EspeakSession() : lock_(Engine().mutex) {
     }
 }
 
-bool EspeakSession::ready() const {
-    return Engine().ready;
-}
-
 bool EspeakSession::SelectVoice(const QByteArray& name) {
     EngineState& engine = Engine();
     if (!engine.ready) {

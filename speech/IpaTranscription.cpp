@@ -24,7 +24,8 @@ bool HasLatinLetter(const QString& text) {
                        [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
 }
 
-// The session is there to show that the engine is held while it works.
+// The engine's own IPA for the text in the voice in force, its clauses joined by a space. The
+// session is there to show that the engine is held while it works.
 QString Transcribe(const EspeakSession& /*held*/, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     QString ipa;
@@ -44,14 +45,6 @@ QString Transcribe(const EspeakSession& /*held*/, const QString& text) {
 
 } // namespace
 
-QString EspeakIpa(const QString& text, const QByteArray& voice) {
-    EspeakSession session;
-    if (!session.SelectVoice(voice)) {
-        return {};
-    }
-    return Transcribe(session, text);
-}
-
 QString IpaTranscription(const QString& word) {
     const QString text = word.trimmed();
     if (!HasLatinLetter(text)) {
@@ -61,9 +54,6 @@ QString IpaTranscription(const QString& word) {
     const bool generalBritish = std::find(kGeneralBritishWords.begin(), kGeneralBritishWords.end(),
                                           lower) != kGeneralBritishWords.end();
     EspeakSession session;
-    if (!session.ready()) {
-        return {};
-    }
     if (generalBritish || !session.SelectVoice(kVoice)) {
         if (!session.SelectVoice(kFallbackVoice)) {
             return {};

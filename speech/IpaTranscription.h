@@ -8,7 +8,3 @@
 // when the text holds no Latin letter (the engine would spell other scripts out letter by
 // letter) or when the engine is not available.
 QString IpaTranscription(const QString& word);
-
-// The engine's own IPA for the text in the named voice, its clauses joined by a space; empty
-// when the voice cannot be chosen.
-QString EspeakIpa(const QString& text, const QByteArray& voice);
