@@ -35,8 +35,15 @@ bool WriteNewFile(const QString& path, const QByteArray& text) {
     return true;
 }
 
-QString TitleOrFileName(const QString& title, const QString& sourcePath) {
-    return title.isEmpty() ? QFileInfo(sourcePath).completeBaseName() : title;
+// The name asked for, else the title, else the file's name; something in any case.
+QByteArray LibraryName(const ImportRequest& request, const QString& title) {
+    for (const QString& candidate : {QString::fromUtf8(request.libraryName), title,
+                                     QFileInfo(request.sourcePath).completeBaseName()}) {
+        if (QByteArray name = LibraryNameFromTitle(candidate); !name.isEmpty()) {
+            return name;
+        }
+    }
+    return QByteArrayLiteral("import");
 }
 
 } // namespace
@@ -66,7 +73,7 @@ QByteArray ProposedLibraryName(const QString& sourcePath) {
         ImportedLines ignored;
         title = ReadKvtml(*bytes, ignored).title;
     }
-    return LibraryNameFromTitle(TitleOrFileName(title, sourcePath));
+    return LibraryName({sourcePath, {}, {}}, title);
 }
 
 ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
@@ -82,10 +89,7 @@ ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catal
     if (converted.error != ImportError::None) {
         return Failure(converted.error, converted.errorLine);
     }
-    const QString title = request.libraryName.isEmpty()
-                              ? TitleOrFileName(converted.title, request.sourcePath)
-                              : QString::fromUtf8(request.libraryName);
-    const QByteArray name = LibraryNameFromTitle(title);
+    const QByteArray name = LibraryName(request, converted.title);
     QDir().mkpath(DataFolderPath(programFolder));
     const std::optional<LibraryNames> names =
         FreeLibraryNames(programFolder, catalogue.catalogue(), name);

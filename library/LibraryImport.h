@@ -28,7 +28,8 @@ struct ConvertedWordList {
 };
 ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics = {});
 
-// The library name proposed for the word list in the file: its title, or the file's name.
+// The library name proposed for the word list in the file: its title, or else the file's name
+// without its extension (see LibraryNameFromTitle).
 QByteArray ProposedLibraryName(const QString& sourcePath);
 
 // Imports the word list as a new library: writes data/<file>.dat, never over an existing file

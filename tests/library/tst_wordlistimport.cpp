@@ -244,14 +244,21 @@ private slots:
         QCOMPARE(slashes.libraryName, "../a/b c");
         QCOMPARE(slashes.fileName, "___a_b c.dat");
 
+        // A name of nothing but blanks gives way to the file's name, an empty file name too.
+        QCOMPARE(import("list.csv", "  \t ").libraryName, "list");
+        folder.write(".csv", "a,b\n");
+        QCOMPARE(import(".csv").fileName, "import.dat");
+
         QCOMPARE(import("list.csv", "a#b").error, ImportError::HashInName);
         QCOMPARE(folder.read("table.ini"), "Animals-2#x.dat\r\n"
                                            "Animals-3#Animals-3.dat\r\n"
                                            "词汇表第一单#词汇表第一.dat\r\n"
                                            "词汇表第一-2#词汇表第-2.dat\r\n"
                                            "C＃, C++ words#C＃, C++ words.dat\r\n"
-                                           "../a/b c#___a_b c.dat\r\n");
-        QCOMPARE(QDir(folder.filePath("data")).entryList(QDir::Files).size(), 6);
+                                           "../a/b c#___a_b c.dat\r\n"
+                                           "list#list.dat\r\n"
+                                           "import#import.dat\r\n");
+        QCOMPARE(QDir(folder.filePath("data")).entryList(QDir::Files).size(), 8);
     }
 
     // The library manager's way: the entry is added to the catalogue in memory, selected, and
