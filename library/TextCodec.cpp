@@ -29,9 +29,8 @@ bool IsUtf8CutShort(QByteArrayView bytes) {
 } // namespace
 
 bool IsUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    // Checks without decoding: several times faster on a whole imported file.
+    return bytes.isValidUtf8();
 }
 
 LineEncoding EncodingOf(QByteArrayView line) {

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick xdg-utils
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
+  kdeedu-kvtml-data
 )
 
 all_installed() {

@@ -124,6 +124,16 @@ enum class StringId : int {
     RadioAddToNewWordBook = 1511001,
     RadioDeleteWord = 1511000,
     CheckConfirmActions = 1511054,
+    // Import and export of word lists.
+    ImportDone = 440,
+    ImportSkippedEmptyWords = 441,
+    ImportSkippedInactive = 442,
+    ImportCannotRead = 443,
+    ImportNotWordList = 444,
+    ImportOldKvtml = 445,
+    ImportMalformed = 446,
+    ImportNoEntries = 447,
+    ExportDone = 448,
 };
 Q_ENUM_NS(StringId)
 

@@ -226,6 +226,25 @@ constexpr std::array kStrings{
     StringEntry{StringId::RadioDeleteWord, QT_TRID_NOOP("IDD_151_1000")},
     //% "显示确认信息"
     StringEntry{StringId::CheckConfirmActions, QT_TRID_NOOP("IDD_151_1054")},
+    // Import and export of word lists.
+    //% "已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。"
+    StringEntry{StringId::ImportDone, QT_TRID_NOOP("IDS_440")},
+    //% "跳过了 %1 个没有单词的词条。"
+    StringEntry{StringId::ImportSkippedEmptyWords, QT_TRID_NOOP("IDS_441")},
+    //% "跳过了 %1 个停用的词条。"
+    StringEntry{StringId::ImportSkippedInactive, QT_TRID_NOOP("IDS_442")},
+    //% "无法打开该文件。"
+    StringEntry{StringId::ImportCannotRead, QT_TRID_NOOP("IDS_443")},
+    //% "该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。"
+    StringEntry{StringId::ImportNotWordList, QT_TRID_NOOP("IDS_444")},
+    //% "不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。"
+    StringEntry{StringId::ImportOldKvtml, QT_TRID_NOOP("IDS_445")},
+    //% "文件第 %1 行有格式错误。"
+    StringEntry{StringId::ImportMalformed, QT_TRID_NOOP("IDS_446")},
+    //% "文件中没有可导入的单词。"
+    StringEntry{StringId::ImportNoEntries, QT_TRID_NOOP("IDS_447")},
+    //% "已导出 %1 个词条。"
+    StringEntry{StringId::ExportDone, QT_TRID_NOOP("IDS_448")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -528,5 +528,50 @@
         <source>显示确认信息</source>
         <translation>Show confirmations</translation>
     </message>
+    <message id="IDS_440">
+        <location filename="../../strings/StringTable.cpp" line="231"/>
+        <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
+        <translation>Imported the library “%1” (file %2): %3 entries, %4 of them with phonetics filled in.</translation>
+    </message>
+    <message id="IDS_441">
+        <location filename="../../strings/StringTable.cpp" line="233"/>
+        <source>跳过了 %1 个没有单词的词条。</source>
+        <translation>Skipped %1 entries without a word.</translation>
+    </message>
+    <message id="IDS_442">
+        <location filename="../../strings/StringTable.cpp" line="235"/>
+        <source>跳过了 %1 个停用的词条。</source>
+        <translation>Skipped %1 inactive entries.</translation>
+    </message>
+    <message id="IDS_443">
+        <location filename="../../strings/StringTable.cpp" line="237"/>
+        <source>无法打开该文件。</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message id="IDS_444">
+        <location filename="../../strings/StringTable.cpp" line="239"/>
+        <source>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</source>
+        <translation>The file is not a word list: KVTML files and comma- or tab-separated text can be imported.</translation>
+    </message>
+    <message id="IDS_445">
+        <location filename="../../strings/StringTable.cpp" line="241"/>
+        <source>不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。</source>
+        <translation>KVTML files of the old version are not supported: save the file once with KWordQuiz or Parley first.</translation>
+    </message>
+    <message id="IDS_446">
+        <location filename="../../strings/StringTable.cpp" line="243"/>
+        <source>文件第 %1 行有格式错误。</source>
+        <translation>The file has a format error in line %1.</translation>
+    </message>
+    <message id="IDS_447">
+        <location filename="../../strings/StringTable.cpp" line="245"/>
+        <source>文件中没有可导入的单词。</source>
+        <translation>The file holds no words to import.</translation>
+    </message>
+    <message id="IDS_448">
+        <location filename="../../strings/StringTable.cpp" line="247"/>
+        <source>已导出 %1 个词条。</source>
+        <translation>Exported %1 entries.</translation>
+    </message>
 </context>
 </TS>

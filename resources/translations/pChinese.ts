@@ -528,5 +528,50 @@
         <source>显示确认信息</source>
         <translation>显示确认信息</translation>
     </message>
+    <message id="IDS_440">
+        <location filename="../../strings/StringTable.cpp" line="231"/>
+        <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
+        <translation>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</translation>
+    </message>
+    <message id="IDS_441">
+        <location filename="../../strings/StringTable.cpp" line="233"/>
+        <source>跳过了 %1 个没有单词的词条。</source>
+        <translation>跳过了 %1 个没有单词的词条。</translation>
+    </message>
+    <message id="IDS_442">
+        <location filename="../../strings/StringTable.cpp" line="235"/>
+        <source>跳过了 %1 个停用的词条。</source>
+        <translation>跳过了 %1 个停用的词条。</translation>
+    </message>
+    <message id="IDS_443">
+        <location filename="../../strings/StringTable.cpp" line="237"/>
+        <source>无法打开该文件。</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message id="IDS_444">
+        <location filename="../../strings/StringTable.cpp" line="239"/>
+        <source>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</source>
+        <translation>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</translation>
+    </message>
+    <message id="IDS_445">
+        <location filename="../../strings/StringTable.cpp" line="241"/>
+        <source>不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。</source>
+        <translation>不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。</translation>
+    </message>
+    <message id="IDS_446">
+        <location filename="../../strings/StringTable.cpp" line="243"/>
+        <source>文件第 %1 行有格式错误。</source>
+        <translation>文件第 %1 行有格式错误。</translation>
+    </message>
+    <message id="IDS_447">
+        <location filename="../../strings/StringTable.cpp" line="245"/>
+        <source>文件中没有可导入的单词。</source>
+        <translation>文件中没有可导入的单词。</translation>
+    </message>
+    <message id="IDS_448">
+        <location filename="../../strings/StringTable.cpp" line="247"/>
+        <source>已导出 %1 个词条。</source>
+        <translation>已导出 %1 个词条。</translation>
+    </message>
 </context>
 </TS>

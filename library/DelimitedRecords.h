@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <vector>
+
+// The fields of one record.
+using RecordFields = std::vector<QByteArrayView>;
+
+// The records of delimited text (comma-separated values and the like), read one after
+// another as RFC 4180 describes them, with any one-byte separator: a record ends at a line
+// feed, a carriage return and line feed, or a carriage return; a field that begins with '"'
+// runs to the next '"' that is not doubled, separators and line breaks included, and "" inside
+// it stands for one '"'. Text after the closing quote is kept as part of the field; a quote
+// that does not begin a field is an ordinary character, and an unclosed quote runs to the end.
+class DelimitedRecords {
+public:
+    DelimitedRecords(QByteArrayView text, char separator);
+
+    // The next record's fields, as views into the text or into this reader's own buffer; they
+    // stay valid until the next call. False at the end of the text.
+    bool Next(RecordFields& fields);
+
+private:
+    // Where a field's bytes are: in the text, or unquoted in the buffer.
+    struct FieldSpan {
+        bool inBuffer;
+        qsizetype start;
+        qsizetype size;
+    };
+
+    bool NextWithoutQuotes(RecordFields& fields);
+    bool NextWithQuotes(RecordFields& fields);
+    FieldSpan QuotedField();
+
+    QByteArrayView text_;
+    char separator_;
+    qsizetype position_ = 0;
+    QByteArray buffer_;
+    QList<FieldSpan> spans_;
+};

@@ -1,0 +1,62 @@
+#include "library/ImportSummary.h"
+
+#include "strings/StringTable.h"
+
+#include <QStringList>
+
+namespace {
+
+QString ImportErrorText(const ImportResult& result) {
+    switch (result.error) {
+    case ImportError::None:
+        break;
+    case ImportError::CannotRead:
+        return StringText(StringId::ImportCannotRead);
+    case ImportError::NotWordList:
+        return StringText(StringId::ImportNotWordList);
+    case ImportError::OldKvtml:
+        return StringText(StringId::ImportOldKvtml);
+    case ImportError::Malformed:
+        return StringText(StringId::ImportMalformed).arg(result.errorLine);
+    case ImportError::NoEntries:
+        return StringText(StringId::ImportNoEntries);
+    case ImportError::HashInName:
+        return StringText(StringId::HashInLibraryName);
+    case ImportError::CannotWrite:
+    case ImportError::CannotWriteCatalogue:
+        return StringText(StringId::WriteFileError);
+    }
+    return {};
+}
+
+} // namespace
+
+QString ImportSummary(const ImportResult& result) {
+    if (!result.ok()) {
+        return ImportErrorText(result);
+    }
+    QStringList lines{
+        StringText(StringId::ImportDone)
+            .arg(QString::fromUtf8(result.libraryName), QString::fromUtf8(result.fileName))
+            .arg(result.entries)
+            .arg(result.phoneticsFilled)};
+    if (const int empty = result.skipped[SkipReason::EmptyWord]; empty > 0) {
+        lines.append(StringText(StringId::ImportSkippedEmptyWords).arg(empty));
+    }
+    if (const int inactive = result.skipped[SkipReason::Inactive]; inactive > 0) {
+        lines.append(StringText(StringId::ImportSkippedInactive).arg(inactive));
+    }
+    return lines.join(u'\n');
+}
+
+QString ExportSummary(const ExportResult& result) {
+    switch (result.error) {
+    case ExportError::None:
+        break;
+    case ExportError::LibraryNotFound:
+        return StringText(StringId::LibraryFileNotFound);
+    case ExportError::CannotWrite:
+        return StringText(StringId::WriteFileError);
+    }
+    return StringText(StringId::ExportDone).arg(result.entries);
+}

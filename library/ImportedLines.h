@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// The IPA of a word, or an empty text when there is none; see speech/IpaTranscription.h.
+using PhoneticSource = std::function<QString(const QString& word)>;
+
+// Why an entry of a word list was left out.
+enum class SkipReason {
+    EmptyWord, // the entry has a meaning or phonetic but no word
+    Inactive,  // the list marks the entry as inactive
+};
+inline constexpr int kSkipReasonCount = 2;
+
+// How many entries were left out, by reason.
+struct SkippedEntries {
+    std::array<int, kSkipReasonCount> counts{};
+
+    int& operator[](SkipReason reason) { return counts[static_cast<int>(reason)]; }
+    int operator[](SkipReason reason) const { return counts[static_cast<int>(reason)]; }
+    int total() const;
+};
+
+// The lines of a library being made from the entries of a word list, in the order they come:
+// one "word#meaning#phonetic" line per entry, or "word#meaning" when it has no phonetic, UTF-8,
+// each ended by a carriage return and a line feed.
+//
+// Fields are taken without the white space around them. A '#' inside a field, which would
+// split the line elsewhere, becomes "＃" (U+FF03), and a line break a space. A phonetic given
+// between slashes or square brackets ("/ˈæpəl/") loses them: the display frames it itself.
+// Where an entry has no phonetic, the phonetic source is asked for one.
+class ImportedLines {
+public:
+    explicit ImportedLines(PhoneticSource phonetics = {});
+
+    // Takes an entry; its fields are UTF-8. An entry without a word is counted as skipped,
+    // unless it is wholly empty (a blank row), which is not counted at all.
+    void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic);
+    void Skip(SkipReason reason) { ++skipped_[reason]; }
+
+    const QByteArray& text() const { return text_; }
+    int entries() const { return entries_; }
+    int phoneticsFilled() const { return phoneticsFilled_; }
+    const SkippedEntries& skipped() const { return skipped_; }
+
+private:
+    PhoneticSource phonetics_;
+    QByteArray text_;
+    int entries_ = 0;
+    int phoneticsFilled_ = 0;
+    SkippedEntries skipped_;
+};

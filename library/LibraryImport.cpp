@@ -1,0 +1,124 @@
+#include "library/LibraryImport.h"
+
+#include "library/DataFolder.h"
+#include "library/ImportNames.h"
+#include "library/KvtmlReader.h"
+#include "library/TextFile.h"
+#include "library/TextWordList.h"
+#include "library/WordListEncoding.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+ImportResult Failure(ImportError error, qint64 line = 0) {
+    ImportResult result;
+    result.error = error;
+    result.errorLine = line;
+    return result;
+}
+
+// Writes the library text to a file of that name that did not exist before: the name is taken
+// first, so that nothing else's file is ever replaced, and the text then written whole.
+bool WriteNewFile(const QString& path, const QByteArray& text) {
+    QFile reservation(path);
+    if (!reservation.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        return false;
+    }
+    reservation.close();
+    if (!ReplaceFileContents(path, text)) {
+        QFile::remove(path);
+        return false;
+    }
+    return true;
+}
+
+// The name asked for, else the title, else the file's name; something in any case.
+QByteArray LibraryName(const ImportRequest& request, const QString& title) {
+    for (const QString& candidate : {QString::fromUtf8(request.libraryName), title,
+                                     QFileInfo(request.sourcePath).completeBaseName()}) {
+        if (QByteArray name = LibraryNameFromTitle(candidate); !name.isEmpty()) {
+            return name;
+        }
+    }
+    return QByteArrayLiteral("import");
+}
+
+} // namespace
+
+ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
+    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
+    if (IsKvtml(bytes)) {
+        const KvtmlContents kvtml = ReadKvtml(bytes, converted.lines);
+        converted.error = kvtml.error;
+        converted.errorLine = kvtml.errorLine;
+        converted.title = kvtml.title;
+    } else if (const std::optional<QByteArray> text = WordListAsUtf8(std::move(bytes))) {
+        ReadTextWordList(*text, converted.lines);
+    } else {
+        converted.error = ImportError::NotWordList;
+    }
+    if (converted.error == ImportError::None && converted.lines.entries() == 0) {
+        converted.error = ImportError::NoEntries;
+    }
+    return converted;
+}
+
+QByteArray ProposedLibraryName(const QString& sourcePath) {
+    std::optional<QByteArray> bytes = ReadWholeFile(sourcePath);
+    QString title;
+    if (bytes && IsKvtml(*bytes)) {
+        ImportedLines ignored;
+        title = ReadKvtml(*bytes, ignored).title;
+    }
+    return LibraryName({sourcePath, {}, {}}, title);
+}
+
+ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
+                            const ImportRequest& request) {
+    if (request.libraryName.contains('#')) {
+        return Failure(ImportError::HashInName);
+    }
+    std::optional<QByteArray> bytes = ReadWholeFile(request.sourcePath);
+    if (!bytes) {
+        return Failure(ImportError::CannotRead);
+    }
+    const ConvertedWordList converted = ConvertWordList(std::move(*bytes), request.phonetics);
+    if (converted.error != ImportError::None) {
+        return Failure(converted.error, converted.errorLine);
+    }
+    const QByteArray name = LibraryName(request, converted.title);
+    QDir().mkpath(DataFolderPath(programFolder));
+    const std::optional<LibraryNames> names =
+        FreeLibraryNames(programFolder, catalogue.catalogue(), name);
+    const std::optional<QString> path =
+        names ? DataFilePath(programFolder, names->file) : std::nullopt;
+    if (!path || !WriteNewFile(*path, converted.lines.text())) {
+        return Failure(ImportError::CannotWrite);
+    }
+    if (catalogue.Add(names->name, names->file) != CatalogueEdit::Done) {
+        QFile::remove(*path);
+        return Failure(ImportError::CannotWrite);
+    }
+    ImportResult result;
+    result.entries = converted.lines.entries();
+    result.phoneticsFilled = converted.lines.phoneticsFilled();
+    result.skipped = converted.lines.skipped();
+    result.libraryName = names->name;
+    result.fileName = names->file;
+    return result;
+}
+
+ImportResult ImportWordListIntoCatalogueFile(const QString& programFolder,
+                                             const ImportRequest& request) {
+    LibraryCatalogue catalogue = ReadCatalogue(programFolder);
+    CatalogueEditor editor(catalogue);
+    ImportResult result = ImportWordList(programFolder, editor, request);
+    if (result.ok() && !WriteCatalogue(programFolder, catalogue)) {
+        QFile::remove(*DataFilePath(programFolder, result.fileName));
+        return Failure(ImportError::CannotWriteCatalogue);
+    }
+    return result;
+}

@@ -1,0 +1,173 @@
+#include "library/TextWordList.h"
+
+#include "library/DelimitedRecords.h"
+#include "library/HtmlText.h"
+#include "library/TextListHeader.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+enum class Column { Word, Meaning, Phonetic, Metadata, Other };
+
+Column ColumnNamed(QByteArrayView name) {
+    static const std::array<std::pair<QStringView, Column>, 27> kNames{{
+        {u"word", Column::Word},
+        {u"front", Column::Word},
+        {u"english", Column::Word},
+        {u"term", Column::Word},
+        {u"expression", Column::Word},
+        {u"vocabulary", Column::Word},
+        {u"单词", Column::Word},
+        {u"英文", Column::Word},
+        {u"meaning", Column::Meaning},
+        {u"back", Column::Meaning},
+        {u"definition", Column::Meaning},
+        {u"translation", Column::Meaning},
+        {u"chinese", Column::Meaning},
+        {u"释义", Column::Meaning},
+        {u"解释", Column::Meaning},
+        {u"词义", Column::Meaning},
+        {u"中文", Column::Meaning},
+        {u"phonetic", Column::Phonetic},
+        {u"pronunciation", Column::Phonetic},
+        {u"ipa", Column::Phonetic},
+        {u"音标", Column::Phonetic},
+        {u"发音", Column::Phonetic},
+        {u"guid", Column::Metadata},
+        {u"notetype", Column::Metadata},
+        {u"note type", Column::Metadata},
+        {u"deck", Column::Metadata},
+        {u"tags", Column::Metadata},
+    }};
+    const QString text = QString::fromUtf8(name).trimmed().toLower();
+    for (const auto& [known, column] : kNames) {
+        if (text == known) {
+            return column;
+        }
+    }
+    return Column::Other;
+}
+
+// Which field of a record is the word, the meaning and the phonetic; -1 for none.
+struct ColumnRoles {
+    qsizetype word = -1;
+    qsizetype meaning = -1;
+    qsizetype phonetic = -1;
+};
+
+// The roles that column names give, or nothing when they name no word and no meaning column.
+std::optional<ColumnRoles> RolesByName(const QList<QByteArray>& names) {
+    ColumnRoles roles;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        qsizetype* role = nullptr;
+        switch (ColumnNamed(names[i])) {
+        case Column::Word:
+            role = &roles.word;
+            break;
+        case Column::Meaning:
+            role = &roles.meaning;
+            break;
+        case Column::Phonetic:
+            role = &roles.phonetic;
+            break;
+        case Column::Metadata:
+        case Column::Other:
+            break;
+        }
+        if (role != nullptr && *role < 0) {
+            *role = i;
+        }
+    }
+    if (roles.word < 0 || roles.meaning < 0) {
+        return std::nullopt;
+    }
+    return roles;
+}
+
+// Word, meaning and phonetic in the order of the columns that are not metadata.
+ColumnRoles RolesByPlace(const QList<int>& metadataColumns, const QList<QByteArray>& names) {
+    ColumnRoles roles;
+    std::array<qsizetype*, 3> next{&roles.word, &roles.meaning, &roles.phonetic};
+    std::size_t assigned = 0;
+    for (qsizetype column = 0; assigned < next.size(); ++column) {
+        const bool metadata =
+            metadataColumns.contains(column) ||
+            (column < names.size() && ColumnNamed(names[column]) == Column::Metadata);
+        if (!metadata) {
+            *next[assigned++] = column;
+        }
+    }
+    return roles;
+}
+
+// The first of tab, comma and semicolon in the first line that is not blank.
+char SeparatorOfFirstLine(QByteArrayView text) {
+    QByteArrayView line;
+    for (qsizetype start = 0; start < text.size() && line.trimmed().isEmpty();) {
+        const qsizetype lineFeed = text.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? text.size() : lineFeed + 1;
+        line = text.sliced(start, end - start);
+        start = end;
+    }
+    for (const char separator : {'\t', ',', ';'}) {
+        if (line.contains(separator)) {
+            return separator;
+        }
+    }
+    return '\t';
+}
+
+QByteArrayView Field(const RecordFields& fields, qsizetype column) {
+    return column >= 0 && column < std::ssize(fields) ? fields[column] : QByteArrayView();
+}
+
+// The fields of the first record of the text.
+QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
+    DelimitedRecords records(text, separator);
+    RecordFields fields;
+    records.Next(fields);
+    QList<QByteArray> copies;
+    for (const QByteArrayView field : fields) {
+        copies.append(field.toByteArray());
+    }
+    return copies;
+}
+
+} // namespace
+
+void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
+    const TextListHeader header = ReadTextListHeader(text);
+    const QByteArrayView body = text.sliced(header.length);
+    const char separator = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
+    DelimitedRecords records(body, separator);
+    RecordFields fields;
+
+    // Column names: the header's, or a first line that names the columns.
+    const QList<QByteArray> names = FirstRecord(header.columns, separator);
+    std::optional<ColumnRoles> roles = RolesByName(names);
+    if (!roles && header.columns.isEmpty()) {
+        roles = RolesByName(FirstRecord(body, separator));
+        if (roles) {
+            records.Next(fields); // the names are no entry
+        }
+    }
+    if (!roles) {
+        roles = RolesByPlace(header.metadataColumns, names);
+    }
+
+    while (records.Next(fields)) {
+        const QByteArrayView word = Field(fields, roles->word);
+        const QByteArrayView meaning = Field(fields, roles->meaning);
+        const QByteArrayView phonetic = Field(fields, roles->phonetic);
+        if (header.html) {
+            lines.Add(PlainTextOfHtml(word), PlainTextOfHtml(meaning), PlainTextOfHtml(phonetic));
+        } else {
+            lines.Add(word, meaning, phonetic);
+        }
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+// The text of a word list from another program as UTF-8, without a byte-order mark. A file
+// that starts with a byte-order mark is read in the encoding it marks (UTF-8, UTF-16 or
+// UTF-32, little- or big-endian; what is not valid in it becomes U+FFFD); any other file as
+// UTF-8 when it is valid UTF-8, otherwise as GB18030, as library lines are read for display.
+// Nothing when the bytes hold a NUL without a byte-order mark: no text, but a binary file.
+std::optional<QByteArray> WordListAsUtf8(QByteArray bytes);
