@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 using Indexes = QList<qsizetype>;
@@ -56,17 +57,20 @@ class TestRecitationEngine : public QObject {
     Q_OBJECT
 
 private slots:
-    void singleEntryIsShownInEveryMode() {
+    // A library missing or empty for one run is a single pseudo-entry: every mode shows it and
+    // leaves the stored place as it was, for the run that finds the library again.
+    void singleEntryKeepsTheStoredPlace() {
         for (const bool grouping : {true, false}) {
             for (const bool ordered : {true, false}) {
                 Rig rig(1, grouping, ordered);
+                rig.settings.groupNumber = 3;
+                rig.settings.position = 7;
+                rig.settings.repeatCount = 2;
                 QCOMPARE(rig.Next(3), (Indexes{0, 0, 0}));
                 QCOMPARE(rig.state.currentLine, QByteArray("w0#m"));
-                if (grouping && ordered) {
-                    QCOMPARE(rig.settings.groupNumber, 1);
-                    QCOMPARE(rig.settings.position, 0);
-                    QCOMPARE(rig.settings.repeatCount, 0);
-                }
+                QCOMPARE(rig.settings.groupNumber, 3);
+                QCOMPARE(rig.settings.position, 7);
+                QCOMPARE(rig.settings.repeatCount, 2);
             }
         }
     }
@@ -131,17 +135,20 @@ private slots:
         QCOMPARE(first.Next(20), second.Next(20));
     }
 
+    // A cursor that does not fit the list restarts; without groups only the position does,
+    // and the group and its passes wait for grouping to come back.
     void cursorOutsideTheListRestarts_data() {
         QTest::addColumn<bool>("grouping");
         QTest::addColumn<bool>("ordered");
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("position");
-        QTest::newRow("grouped, group past the end") << true << true << 9 << 3;
-        QTest::newRow("grouped, position past the group") << true << true << 1 << 60;
-        QTest::newRow("grouped, negative position") << true << true << 1 << -4;
-        QTest::newRow("random groups, group past the end") << true << false << 5 << 0;
-        QTest::newRow("in order, position past the end") << false << true << 1 << 120;
-        QTest::newRow("in order, negative position") << false << true << 1 << -1;
+        QTest::addColumn<int>("keptGroup"); // 0: restarted at group 1, pass 0
+        QTest::newRow("grouped, group past the end") << true << true << 9 << 3 << 0;
+        QTest::newRow("grouped, position past the group") << true << true << 1 << 60 << 0;
+        QTest::newRow("grouped, negative position") << true << true << 1 << -4 << 0;
+        QTest::newRow("random groups, group past the end") << true << false << 5 << 0 << 0;
+        QTest::newRow("in order, position past the end") << false << true << 9 << 120 << 9;
+        QTest::newRow("in order, negative position") << false << true << 9 << -1 << 9;
     }
 
     void cursorOutsideTheListRestarts() {
@@ -149,17 +156,33 @@ private slots:
         QFETCH(bool, ordered);
         QFETCH(int, group);
         QFETCH(int, position);
+        QFETCH(int, keptGroup);
         Rig rig(120, grouping, ordered);
         rig.settings.groupNumber = group;
         rig.settings.position = position;
         rig.settings.repeatCount = 2;
         rig.engine.NextEntry();
         QVERIFY(rig.state.currentIndex >= 0 && rig.state.currentIndex < 50);
-        QCOMPARE(rig.settings.groupNumber, 1);
+        QCOMPARE(rig.settings.groupNumber, keptGroup != 0 ? keptGroup : 1);
+        QCOMPARE(rig.settings.repeatCount, keptGroup != 0 ? 2 : 0);
         if (ordered) {
             QCOMPARE(rig.state.currentIndex, 0);
             QCOMPARE(rig.settings.position, 1);
         }
+    }
+
+    // Counters at the edge of their range, as a file may hold them, are brought into range on
+    // loading: the last pass of a group with a pass count of 2^31-1 moves on to the next group.
+    void extremeCountersAreBroughtIntoRange() {
+        Rig rig(150);
+        SettingsRecord stored = rig.settings;
+        stored.groupNumber = 2;
+        stored.position = 49;
+        stored.repeatCount = std::numeric_limits<std::int32_t>::max();
+        rig.settings = RecordFromBytes(RecordBytes(stored), stored);
+        QCOMPARE(rig.Next(2), (Indexes{99, 100}));
+        QCOMPARE(rig.settings.groupNumber, 3);
+        QCOMPARE(rig.settings.repeatCount, 0);
     }
 
     void previousAndNextGroupCountWholeGroups() {

@@ -30,8 +30,8 @@ struct WindowRig {
     // Without a Lexado.ini: the defaults of a first start.
     WindowRig() { folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n"); }
 
-    CLexadoDlg& open() {
-        window = std::make_unique<CLexadoDlg>(folder.path(), QStringLiteral(LEXADO_OUTPUT_DIR));
+    CLexadoDlg& open(const QString& resourceFolder = QStringLiteral(LEXADO_OUTPUT_DIR)) {
+        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder);
         return *window;
     }
 

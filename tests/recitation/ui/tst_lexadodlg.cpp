@@ -9,6 +9,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
+#include <random>
 
 namespace {
 
@@ -22,6 +24,10 @@ int Height(const QFont& font) {
 
 int ScreenWidth() {
     return QGuiApplication::primaryScreen()->geometry().width();
+}
+
+QRect WorkArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
 // The rows of the meaning above the bar line, which may run through its lowest pixels.
@@ -41,6 +47,11 @@ int TextPixels(const QImage& image, const CLexadoDlg& window, const QRect& area)
 }
 
 } // namespace
+
+char* toString(const WindowRect& r) {
+    return QTest::toString(
+        QStringLiteral("(%1,%2,%3,%4)").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom));
+}
 
 class TestLexadoDlg : public QObject {
     Q_OBJECT
@@ -87,6 +98,16 @@ private slots:
         QCOMPARE(w1.geometry(), QRect(100, 100, ww + framed + mw + 6, wh + 9));
     }
 
+    // Without the phonetic font the transcription is framed by brackets, in the word font's
+    // face at the phonetic font's height.
+    void transcriptionWithoutThePhoneticFont() {
+        WindowRig rig(QuietSettings(), {"apple#苹果#ˈæpl"});
+        const CLexadoDlg& w = rig.open(QStringLiteral("/no/such/folder"));
+        QCOMPARE(w.displayLine().phonetic, QStringLiteral(" [ˈæpl] "));
+        QCOMPARE(w.phoneticFont().family(), w.wordFont().family());
+        QCOMPARE(w.phoneticFont().pixelSize(), 18);
+    }
+
     void meaningOffIsOneLineHigh() {
         for (const int oneLine : {0, 1}) {
             SettingsRecord s = QuietSettings();
@@ -105,33 +126,79 @@ private slots:
         }
     }
 
-    void keptOnTheScreen() {
+    // A meaning wider than the screen is cut to the screen less 20, and the window ends on
+    // the screen's right edge, not a pixel past it.
+    void wideEntryIsCutToTheScreen() {
         const int screen = ScreenWidth();
-
-        // A meaning wider than the screen is cut to the screen less 20.
         WindowRig wide(QuietSettings(), {"apple#" + QByteArray("苹果").repeated(200)});
         QVERIFY(wide.show());
         const CLexadoDlg& w = *wide.window;
         QCOMPARE(w.entryLayout().blockWidth, screen - 20);
         QCOMPARE(w.width(), screen - 14);
-        QCOMPARE(w.x(), 15); // pushed in as well: S - (S - 20) - 5
+        QCOMPARE(w.x(), 14);
+    }
 
-        // A window stored near the right edge is drawn so that it ends 5 pixels short of it;
-        // the stored rectangle stays as it was.
+    // At start-up the stored place is brought into the work area, keeping its size; a window
+    // that grows past the edge is drawn inside it, and a smaller one comes back to the stored
+    // place.
+    void storedPlaceIsBroughtOntoTheScreen_data() {
+        const QRect work = WorkArea();
+        const int farthest = std::numeric_limits<int>::max() - 100;
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("inside") << QRect(300, 200, 100, 60) << QPoint(300, 200);
+        QTest::newRow("past the right edge")
+            << QRect(work.right() - 40, 200, 100, 60) << QPoint(work.right() + 1 - 100, 200);
+        QTest::newRow("past the bottom")
+            << QRect(100, work.bottom() + 50, 200, 60) << QPoint(100, work.bottom() + 1 - 60);
+        QTest::newRow("on a screen that is gone") << QRect(-3000, -2000, 200, 60) << work.topLeft();
+        QTest::newRow("at the 32-bit limit")
+            << QRect(farthest, farthest, 100, 100)
+            << work.bottomRight() + QPoint(1, 1) - QPoint(100, 100);
+    }
+
+    void storedPlaceIsBroughtOntoTheScreen() {
+        QFETCH(QRect, stored);
+        QFETCH(QPoint, placed);
+        const QRect work = WorkArea();
         SettingsRecord s = QuietSettings();
-        s.windowRect = {screen - 40, 200, screen + 60, 260};
-        WindowRig right(s, {"apple#苹果"});
-        QVERIFY(right.show());
-        const CLexadoDlg& r = *right.window;
-        const int block = r.entryLayout().blockWidth;
-        QCOMPARE(r.pos(), QPoint(screen - block - 5, 200));
-        QCOMPARE(r.settings().windowRect, s.windowRect);
+        s.windowRect = {stored.left(), stored.top(), stored.left() + stored.width(),
+                        stored.top() + stored.height()};
+        WindowRig rig(s, {"a#b", "apple#" + QByteArray("苹果").repeated(30), "b#c"});
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        const WindowRect expected{placed.x(), placed.y(), placed.x() + stored.width(),
+                                  placed.y() + stored.height()};
+        QCOMPARE(w.settings().windowRect, expected);
+        QVERIFY(work.contains(w.geometry()));
+        QCOMPARE(w.pos(), QPoint(std::min(placed.x(), work.right() + 1 - w.width()), placed.y()));
 
-        // Exactly at the limit it is not moved.
-        s.windowRect.left = screen - block - 5;
-        WindowRig edge(s, {"apple#苹果"});
-        QVERIFY(edge.show());
-        QCOMPARE(edge.window->pos(), QPoint(screen - block - 5, 200));
+        w.RunCommand(CommandId::Pause);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QVERIFY(w.width() > stored.width());
+        QVERIFY(work.contains(w.geometry()));
+        QCOMPARE(w.settings().windowRect, expected);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QCOMPARE(w.pos(), QPoint(std::min(placed.x(), work.right() + 1 - w.width()), placed.y()));
+    }
+
+    // Whatever 212 bytes Lexado.ini holds, the window opens whole inside the work area.
+    void randomSettingsFileStillShowsTheWindow() {
+        std::mt19937 random(2024);
+        for (int run = 0; run < 40; ++run) {
+            QByteArray bytes(212, Qt::Uninitialized);
+            for (char& byte : bytes) {
+                byte = static_cast<char>(random() & 0xFF);
+            }
+            WindowRig rig;
+            rig.folder.write(QStringLiteral("Lexado.ini"), bytes);
+            CLexadoDlg& w = rig.open();
+            const QString seen = QTest::toString(w.geometry());
+            QVERIFY2(WorkArea().contains(w.geometry()), qPrintable(seen));
+            QVERIFY2(w.width() > 6 && w.height() > 7, qPrintable(seen));
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+        }
     }
 
     void twoPixelsLowerWithoutTheBar() {

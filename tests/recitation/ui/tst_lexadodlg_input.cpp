@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolTip>
 
 namespace {
 
@@ -106,6 +107,38 @@ private slots:
         QCOMPARE(w.state().currentIndex, 2);
     }
 
+    // Holding a key sends auto-repeated releases and presses between the first press and the
+    // last release (p and r below); only a press and release made on this window step, once.
+    void heldKeyStepsOnce_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("click") << int(Qt::Key_Return) << "P R" << 1;
+        QTest::newRow("held") << int(Qt::Key_Return) << "P r p r p r p R" << 1;
+        QTest::newRow("held space") << int(Qt::Key_Space) << "P r p r p R" << 1;
+        QTest::newRow("keypad enter twice") << int(Qt::Key_Enter) << "P R P r p R" << 2;
+        QTest::newRow("release only") << int(Qt::Key_Return) << "R" << 0;
+        QTest::newRow("held from elsewhere") << int(Qt::Key_Return) << "r p r p R" << 0;
+    }
+
+    void heldKeyStepsOnce() {
+        QFETCH(int, key);
+        QFETCH(QString, events);
+        QFETCH(int, steps);
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        w.RunCommand(CommandId::Pause);
+        for (const QString& event : events.split(u' ')) {
+            const bool press = event.compare(u"p", Qt::CaseInsensitive) == 0;
+            const bool autoRepeat = event.at(0).isLower();
+            QKeyEvent keyEvent(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                               QString(), autoRepeat);
+            QCoreApplication::sendEvent(&w, &keyEvent);
+        }
+        QCOMPARE(w.state().currentIndex, steps);
+    }
+
     void tooltipNamesLibraryAndPlace() {
         // Grouped, in order: group 2 of 10 entries each, its 5th entry on show.
         SettingsRecord grouped = QuietSettings();
@@ -131,6 +164,23 @@ private slots:
         QCOMPARE(p.settings().position, 0);
         QTest::mouseMove(&p, QPoint(6, 7)); // moving to where the pointer is sends nothing
         QCOMPARE(p.toolTip(), QStringLiteral("TOEFL 第100个单词"));
+    }
+
+    // The tip shows also while another window has the focus, as it does while this one has.
+    void tooltipShowsWithoutTheFocus() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QWidget other;
+        other.setGeometry(500, 500, 100, 100);
+        other.show();
+        QVERIFY(ActivateWindow(other));
+        QVERIFY(!w.isActiveWindow());
+        QTest::mouseMove(&w, QPoint(5, 5));
+        QTest::mouseMove(&w, QPoint(6, 6));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("TOEFL 第1 组,第 1个单词"));
+        QToolTip::hideText();
     }
 
     // The window follows the pointer and snaps to the work area's edges while it moves; the

@@ -126,6 +126,25 @@ private slots:
         QVERIFY(MessageBoxAnswers::Shown().isEmpty());
     }
 
+    // Paused, the first entry of the chosen library stays on show with its meaning.
+    void chosenWhilePausedShowsTheMeaning() {
+        WindowRig rig(Grouped(), Entries("w", 120));
+        rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
+        rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n");
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        w.RunCommand(CommandId::Pause);
+        WhenOpen<CChooseLibraryDlg>([](CChooseLibraryDlg& dialog) {
+            Pick(dialog, 1);
+            dialog.accept();
+        });
+        w.RunCommand(CommandId::ChooseLibrary);
+        QCOMPARE(w.state().currentLine, QByteArray("t0#意思0"));
+        QVERIFY(w.state().paused);
+        QVERIFY(w.state().meaningShown);
+        QVERIFY(!w.engine().wordTimer().isActive());
+    }
+
     void cancelKeepsTheLibraryAndMovesOn() {
         WindowRig rig(Grouped(), Entries("w", 120));
         rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
