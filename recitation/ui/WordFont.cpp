@@ -32,18 +32,13 @@ void StoreFont(const QFont& font, LogFontA& logFont) {
     logFont.lfStrikeOut = font.strikeOut() ? 1 : 0;
 }
 
-QFont PhoneticFont(const LogFontA& wordFont) {
-    QFont font(kPhoneticFamily);
+QFont PhoneticFont(const LogFontA& wordFont, const QString& family) {
+    QFont font(family);
     const int height = 9 * wordFont.lfHeight / 10;
     if (height != 0) {
         font.setPixelSize(std::abs(height));
     }
     return font;
-}
-
-QColor ColorFromColorRef(std::uint32_t colorRef) {
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
 }
 
 int InstallPhoneticFont(const QString& resourceFolder) {

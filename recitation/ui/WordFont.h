@@ -2,7 +2,6 @@
 
 #include "recitation/SettingsRecord.h"
 
-#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -17,11 +16,9 @@ void StoreFont(const QFont& font, LogFontA& logFont);
 // The family of the program's phonetic font, in which '2' and '3' draw as brackets.
 inline const QString kPhoneticFamily = QStringLiteral("DARizaz LXD");
 
-// The phonetic font: 9/10 of the word font's height, cut toward zero (-21 gives -18).
-QFont PhoneticFont(const LogFontA& wordFont);
-
-// A stored colour 0x00BBGGRR.
-QColor ColorFromColorRef(std::uint32_t colorRef);
+// The phonetic font, in this family: 9/10 of the word font's height, cut toward zero (-21
+// gives -18).
+QFont PhoneticFont(const LogFontA& wordFont, const QString& family);
 
 // Registers fonts/Lxdphone.ttf of the resource folder for this run; the id to remove it
 // with, or -1 when it cannot be loaded (the phonetic text then falls back to another font).

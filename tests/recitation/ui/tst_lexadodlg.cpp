@@ -30,6 +30,14 @@ QRect WorkArea() {
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
+// Where a window of this size is drawn for a stored place: there, or pushed in from the work
+// area's right and bottom edges.
+QPoint Within(QPoint place, QSize size) {
+    const QRect work = WorkArea();
+    return {std::min(place.x(), work.right() + 1 - size.width()),
+            std::min(place.y(), work.bottom() + 1 - size.height())};
+}
+
 // The rows of the meaning above the bar line, which may run through its lowest pixels.
 QRect MeaningAboveBar(const CLexadoDlg& window) {
     QRect area = MeaningRect(window);
@@ -43,7 +51,7 @@ QImage OnScreen(CLexadoDlg& window) {
 }
 
 int TextPixels(const QImage& image, const CLexadoDlg& window, const QRect& area) {
-    return CountPixels(image, area, ColorFromColorRef(window.settings().textColor));
+    return CountPixels(image, area, Colour(window.settings().textColor));
 }
 
 } // namespace
@@ -70,9 +78,9 @@ private slots:
         const int mw = Width(word, "苹果");
         QCOMPARE(w.displayLine().phonetic, QStringLiteral(" "));
         EntryLayout layout = w.entryLayout();
-        QCOMPARE(layout.word, (Point{2, 0}));
-        QCOMPARE(layout.phonetic, (Point{ww, 0}));
-        QCOMPARE(layout.meaning, (Point{2, wh}));
+        QCOMPARE(layout.word, QPoint(2, 0));
+        QCOMPARE(layout.phonetic, QPoint(ww, 0));
+        QCOMPARE(layout.meaning, QPoint(2, wh));
         QCOMPARE(layout.blockWidth, std::max(ww + pw, mw));
         QCOMPARE(layout.blockHeight, wh + ph);
         QCOMPARE(w.geometry(), QRect(100, 100, layout.blockWidth + 6, wh + ph + 9));
@@ -84,15 +92,15 @@ private slots:
         QCOMPARE(longer.window->entryLayout().blockWidth, longMeaning);
 
         SettingsRecord s = QuietSettings();
-        s.oneLine = 1;
+        s.oneLine = true;
         WindowRig one(s, {"apple#苹果#apl"});
         const CLexadoDlg& w1 = one.open();
         QCOMPARE(w1.displayLine().phonetic, QStringLiteral(" 2apl3 "));
         const int framed = Width(phonetic, " 2apl3 ");
         layout = w1.entryLayout();
-        QCOMPARE(layout.word, (Point{2, 0}));
-        QCOMPARE(layout.phonetic, (Point{ww, 0}));
-        QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+        QCOMPARE(layout.word, QPoint(2, 0));
+        QCOMPARE(layout.phonetic, QPoint(ww, 0));
+        QCOMPARE(layout.meaning, QPoint(ww + framed, 0));
         QCOMPARE(layout.blockWidth, ww + framed + mw);
         QCOMPARE(layout.blockHeight, wh);
         QCOMPARE(w1.geometry(), QRect(100, 100, ww + framed + mw + 6, wh + 9));
@@ -109,9 +117,9 @@ private slots:
     }
 
     void meaningOffIsOneLineHigh() {
-        for (const int oneLine : {0, 1}) {
+        for (const bool oneLine : {false, true}) {
             SettingsRecord s = QuietSettings();
-            s.showMeaning = 0;
+            s.showMeaning = false;
             s.oneLine = oneLine;
             WindowRig rig(s, {"apple#苹果#apl"});
             const CLexadoDlg& w = rig.open();
@@ -119,7 +127,7 @@ private slots:
             const int ww = Width(w.wordFont(), "apple");
             const int framed = Width(w.phoneticFont(), " 2apl3 ");
             const EntryLayout& layout = w.entryLayout();
-            QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+            QCOMPARE(layout.meaning, QPoint(ww + framed, 0));
             QCOMPARE(layout.blockWidth, ww + framed + Width(w.wordFont(), " "));
             QCOMPARE(layout.blockHeight, Height(w.wordFont()));
             QCOMPARE(w.height(), Height(w.wordFont()) + 9);
@@ -171,7 +179,7 @@ private slots:
                                   placed.y() + stored.height()};
         QCOMPARE(w.settings().windowRect, expected);
         QVERIFY(work.contains(w.geometry()));
-        QCOMPARE(w.pos(), QPoint(std::min(placed.x(), work.right() + 1 - w.width()), placed.y()));
+        QCOMPARE(w.pos(), Within(placed, w.size()));
 
         w.RunCommand(CommandId::Pause);
         QTest::keyClick(&w, Qt::Key_Return);
@@ -179,7 +187,7 @@ private slots:
         QVERIFY(work.contains(w.geometry()));
         QCOMPARE(w.settings().windowRect, expected);
         QTest::keyClick(&w, Qt::Key_Return);
-        QCOMPARE(w.pos(), QPoint(std::min(placed.x(), work.right() + 1 - w.width()), placed.y()));
+        QCOMPARE(w.pos(), Within(placed, w.size()));
     }
 
     // Whatever 212 bytes Lexado.ini holds, the window opens whole inside the work area.
@@ -202,11 +210,11 @@ private slots:
     }
 
     void twoPixelsLowerWithoutTheBar() {
-        for (const int oneLine : {0, 1}) {
+        for (const bool oneLine : {false, true}) {
             SettingsRecord s = QuietSettings();
             s.oneLine = oneLine;
             WindowRig withBar(s, {"apple#苹果#apl"});
-            s.showProgressBar = 0;
+            s.showProgressBar = false;
             WindowRig withoutBar(s, {"apple#苹果#apl"});
             const CLexadoDlg& on = withBar.open();
             const CLexadoDlg& off = withoutBar.open();
@@ -218,22 +226,22 @@ private slots:
     }
 
     void meaningHiddenUntilTheReveal_data() {
-        QTest::addColumn<int>("oneLine");
-        QTest::newRow("two lines") << 0;
-        QTest::newRow("one line") << 1;
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("two lines") << false;
+        QTest::newRow("one line") << true;
     }
 
     // The meaning is drawn from the start, in the background colour; the 24th tick after the
     // entry is shown reveals it, and every repaint from then on keeps it visible.
     void meaningHiddenUntilTheReveal() {
-        QFETCH(int, oneLine);
+        QFETCH(bool, oneLine);
         SettingsRecord s = QuietSettings();
         s.oneLine = oneLine;
         WindowRig rig(s, {"apple#苹果#apl"});
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         const QRect meaning = MeaningAboveBar(w);
-        const QColor background = ColorFromColorRef(s.backColor);
+        const QColor background = Colour(s.backColor);
         QCOMPARE(CountPixels(w.grab().toImage(), meaning, background),
                  meaning.width() * meaning.height());
 
@@ -259,13 +267,13 @@ private slots:
     // after the last tick the bar runs under the whole block, on screen and in a full repaint,
     // also where the phonetic text's cell reaches down to it.
     void ticksRepaintOnlyWhatChanged_data() {
-        QTest::addColumn<int>("oneLine");
-        QTest::newRow("two lines") << 0;
-        QTest::newRow("one line") << 1;
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("two lines") << false;
+        QTest::newRow("one line") << true;
     }
 
     void ticksRepaintOnlyWhatChanged() {
-        QFETCH(int, oneLine);
+        QFETCH(bool, oneLine);
         SettingsRecord s = QuietSettings();
         s.oneLine = oneLine;
         WindowRig rig(s, {"apple#苹果苹果苹果#apl"});
@@ -299,7 +307,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(paints.regions.size(), 48);
 
-        const QColor bar = ColorFromColorRef(w.settings().barColor);
+        const QColor bar = Colour(w.settings().barColor);
         const QRect barLine(0, layout.barY, layout.blockWidth, 1);
         QCOMPARE(CountPixels(OnScreen(w), barLine, bar), layout.blockWidth);
         QCOMPARE(CountPixels(w.grab().toImage(), barLine, bar), layout.blockWidth);

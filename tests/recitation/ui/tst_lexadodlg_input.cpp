@@ -5,7 +5,6 @@
 #include "tests/recitation/ui/WindowRig.h"
 
 #include "controls/MessageBox.h"
-#include "recitation/ui/WindowGeometry.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -89,9 +88,9 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Return);
         QCOMPARE(w.state().currentIndex, 1);
         QVERIFY(w.state().meaningShown);
-        QCOMPARE(w.settings().fadeInMeaning, 1);
+        QVERIFY(w.settings().fadeInMeaning);
         const QRect meaning = MeaningRect(w) & QRect(0, 0, w.width(), w.entryLayout().blockHeight);
-        const QColor text = ColorFromColorRef(w.settings().textColor);
+        const QColor text = Colour(w.settings().textColor);
         QVERIFY(CountPixels(w.grab().toImage(), meaning, text) > 20);
 
         QTest::keyClick(&w, Qt::Key_Space);
@@ -155,7 +154,7 @@ private slots:
 
         // Not grouped, in order: the last entry of 100 on show, the position back to 0.
         SettingsRecord plain = QuietSettings();
-        plain.grouping = 0;
+        plain.grouping = false;
         plain.position = 99;
         WindowRig wholeList(plain, Entries(100));
         QVERIFY(wholeList.show());
@@ -201,7 +200,7 @@ private slots:
         QCOMPARE(w.pos(), QPoint(work.left() + 20, 250));
         QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
         QCOMPARE(w.settings().windowRect,
-                 RectOf(QRect(work.left() + 20, 250, w.width(), w.height())));
+                 WindowRectOf(QRect(work.left() + 20, 250, w.width(), w.height())));
 
         w.RunCommand(CommandId::Pause);
         w.RunCommand(CommandId::Pause); // resumes with a new entry, laid out where it was left
@@ -214,7 +213,7 @@ private slots:
         QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
         const QPoint corner(work.right() + 1 - w.width(), work.bottom() + 1 - w.height());
         QCOMPARE(w.pos(), corner);
-        QCOMPARE(w.settings().windowRect, RectOf(QRect(corner, w.size())));
+        QCOMPARE(w.settings().windowRect, WindowRectOf(QRect(corner, w.size())));
     }
 
     // Exit writes the record as it is and ends with 0; closing any other way writes nothing.
@@ -268,16 +267,16 @@ private slots:
         WindowRig rig(QuietSettings(), Entries(5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
-        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.settings().alwaysOnTop);
         QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
         w.RunCommand(CommandId::AlwaysOnTop);
-        QCOMPARE(w.settings().alwaysOnTop, 0);
+        QVERIFY(!w.settings().alwaysOnTop);
         QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w.isVisible());
 
         w.RunCommand(CommandId::AlwaysOnTop);
-        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.settings().alwaysOnTop);
         QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w.isVisible());
         QCOMPARE(w.pos(), QPoint(100, 100));

@@ -74,12 +74,12 @@ QByteArrayList Names(const CChooseLibraryDlg& dialog) {
 // that both timers run.
 SettingsRecord Grouped() {
     SettingsRecord s = QuietSettings();
-    s.grouping = 1;
-    s.orderedBrowse = 1;
+    s.grouping = true;
+    s.orderedBrowse = true;
     s.groupSize = 50;
     s.groupRepeats = 1;
-    s.showProgressBar = 1;
-    s.confirmActions = 0;
+    s.showProgressBar = true;
+    s.confirmActions = false;
     return s;
 }
 

@@ -37,7 +37,7 @@ QByteArrayList Entries(const QByteArray& prefix, int count) {
 
 SettingsRecord Confirming(bool confirm) {
     SettingsRecord s = QuietSettings();
-    s.confirmActions = confirm ? 1 : 0;
+    s.confirmActions = confirm;
     return s;
 }
 
@@ -151,7 +151,8 @@ private slots:
         QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{notWritten, kWriteError}));
         MessageBoxAnswers::Queue(MessageAnswer::Yes);
         w.RunCommand(CommandId::ClearNewWordBook);
-        QCOMPARE(MessageBoxAnswers::Shown().size(), 5);
+        QCOMPARE(MessageBoxAnswers::Shown(),
+                 (QStringList{notWritten, kWriteError, kClear, kWriteError}));
         QCOMPARE(Words(w), (QList<QByteArray>{"b#2", "c#3"}));
         QVERIFY(w.library().dirty());
 
@@ -351,8 +352,8 @@ private slots:
         WindowRig rig(QuietSettings());
         CLexadoDlg& w = rig.open();
         SettingsRecord plain = QuietSettings();
-        plain.showProgressBar = 0;
-        plain.fadeInMeaning = 0;
+        plain.showProgressBar = false;
+        plain.fadeInMeaning = false;
         plain.wordTimeMs = 2000;
         QVERIFY(WriteProgressFile(rig.folder.filePath("plain.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("plain.sav"));
@@ -361,7 +362,7 @@ private slots:
         QCOMPARE(w.engine().wordTimer().interval(), 2000);
         QVERIFY(!w.engine().tickTimer().isActive());
 
-        plain.showProgressBar = 1;
+        plain.showProgressBar = true;
         QVERIFY(WriteProgressFile(rig.folder.filePath("bar.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("bar.sav"));
         w.RunCommand(CommandId::LoadProgress);

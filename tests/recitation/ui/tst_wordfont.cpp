@@ -30,12 +30,14 @@ private slots:
     void phoneticFontIsNineTenthsCutTowardZero() {
         LogFontA word = DefaultWordFont(96);
         QCOMPARE(word.lfHeight, -21);
-        QCOMPARE(PhoneticFont(word).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
         word.lfHeight = -20;
-        QCOMPARE(PhoneticFont(word).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
         word.lfHeight = -32;
-        QCOMPARE(PhoneticFont(word).pixelSize(), 28);
-        QCOMPARE(PhoneticFont(word).family(), kPhoneticFamily);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 28);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).family(), kPhoneticFamily);
+        QCOMPARE(PhoneticFont(word, QStringLiteral("DejaVu Sans")).family(),
+                 QStringLiteral("DejaVu Sans"));
     }
 
     void phoneticFontIsInstalledAndRemoved() {
@@ -45,11 +47,6 @@ private slots:
         RemovePhoneticFont(id);
         QVERIFY(QFontDatabase::applicationFontFamilies(id).isEmpty());
         QCOMPARE(InstallPhoneticFont(QStringLiteral("/no/such/folder")), -1);
-    }
-
-    void coloursAreStoredBlueGreenRed() {
-        QCOMPARE(ColorFromColorRef(0x00FF8000), QColor(0, 128, 255));
-        QCOMPARE(ColorFromColorRef(0x000000FF), QColor(255, 0, 0));
     }
 };
 
