@@ -168,6 +168,8 @@ constexpr std::uint32_t ColorRefFromRgb(std::uint32_t rgb) {
     return (rgb >> 16 & 0xFFu) | (rgb & 0xFF00u) | (rgb & 0xFFu) << 16;
 }
 
+// The window rectangle as the program works with it, and as it is stored. QRectOf takes the
+// rectangle of a record brought into range, whose sizes cannot overflow.
 QRect QRectOf(const WindowRect& stored);
 WindowRect WindowRectOf(const QRect& rect);
 
@@ -191,9 +193,9 @@ SettingsRecord RecordFromBytes(QByteArrayView bytes, const SettingsRecord& fill)
 // name fields and the font's face name end with a NUL within their arrays (cut at a character
 // boundary); the time per word, the group size, the number of passes and the group number are
 // at least 1; the passes completed are from 0 to one less than the passes per group (more
-// completed passes end the group just the same); the window's edges lie within a million
-// pixels of the origin and its sides are at most 65536 pixels; the font height is within
-// ±32767. A record already in range is left as it is.
+// completed passes end the group just the same); the window's left and top edges lie within
+// 2^20 pixels of the origin and its sides are at most 2^16 pixels long; the font height is
+// within ±32767. A record already in range is left as it is.
 void BringIntoRange(SettingsRecord& record);
 
 // Keeps the word font's height within a quarter of the height of the screen's work area, so
