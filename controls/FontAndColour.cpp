@@ -32,12 +32,9 @@ void StoreFont(const QFont& font, LogFontA& logFont) {
 }
 
 QColor ColorFromColorRef(std::uint32_t colorRef) {
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
+    return QColor(RgbFromColorRef(colorRef));
 }
 
 std::uint32_t ColorRefFromColor(const QColor& colour) {
-    const QRgb rgb = colour.rgb();
-    return static_cast<std::uint32_t>(qRed(rgb)) | static_cast<std::uint32_t>(qGreen(rgb)) << 8 |
-           static_cast<std::uint32_t>(qBlue(rgb)) << 16;
+    return ColorRefFromRgb(colour.rgb());
 }

@@ -2,12 +2,6 @@
 
 #include <utility>
 
-LibraryStatus CurrentLibrary::Load(const QString& programFolder, QByteArrayView fileName) {
-    LibraryContents contents = ReadWordLibrary(programFolder, fileName);
-    Adopt(std::move(contents.entries));
-    return contents.status;
-}
-
 void CurrentLibrary::Adopt(WordList words) {
     words_ = std::move(words);
     dirty_ = false;
@@ -16,6 +10,12 @@ void CurrentLibrary::Adopt(WordList words) {
 void CurrentLibrary::RemoveEntry(qsizetype i) {
     words_.removeAt(i);
     dirty_ = true;
+}
+
+void CurrentLibrary::AppendEntry(QByteArrayView line) {
+    if (line.size() > 1) {
+        words_.append(line);
+    }
 }
 
 bool CurrentLibrary::RewriteIfDirty(const QString& programFolder, QByteArrayView fileName) {

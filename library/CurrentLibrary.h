@@ -19,13 +19,16 @@ public:
     qsizetype entryCount() const { return words_.size(); }
     bool dirty() const { return dirty_; }
 
-    // Reads data/<fileName> of the program folder in place of the current list.
-    LibraryStatus Load(const QString& programFolder, QByteArrayView fileName);
-    // Takes a list already read elsewhere (the choose-library dialog's copy).
+    // Takes a list read from a library file (or the choose-library dialog's copy of one).
     void Adopt(WordList words);
 
     // Removes entry i and marks the list as changed.
     void RemoveEntry(qsizetype i);
+
+    // A line was appended to the file of a list holding deletions not yet written: the list
+    // follows the file as reading it again would (a line of fewer than two bytes after the
+    // first is not kept), and keeps its deletions and its mark.
+    void AppendEntry(QByteArrayView line);
 
     // Rewrites data/<fileName> when the list has changed since it was read. False only when
     // the file could not be written; the list and the mark then stay as they are.

@@ -6,7 +6,6 @@ namespace {
 
 constexpr int kTextLeft = 2;
 constexpr int kScreenMargin = 20; // the block is never wider than the screen less this
-constexpr int kRightMargin = 5;   // room kept between a pushed-in window and the screen edge
 constexpr int kWindowExtraWidth = 6;
 constexpr int kWindowExtraHeightWithBar = 9;
 constexpr int kWindowExtraHeight = 7;
@@ -20,30 +19,22 @@ bool UsesOneLine(const LayoutOptions& options) {
 EntryLayout LayOutEntry(const EntryMeasures& m, const LayoutOptions& options, int screenWidth) {
     EntryLayout layout;
     layout.word = {kTextLeft, 0};
-    layout.phonetic = {m.word.width, 0};
+    layout.phonetic = {m.word.width(), 0};
     if (UsesOneLine(options)) {
-        layout.meaning = {m.word.width + m.phonetic.width, 0};
-        layout.blockWidth = m.word.width + m.phonetic.width + m.meaning.width;
-        layout.blockHeight = m.word.height;
+        layout.meaning = {m.word.width() + m.phonetic.width(), 0};
+        layout.blockWidth = m.word.width() + m.phonetic.width() + m.meaning.width();
+        layout.blockHeight = m.word.height();
     } else {
-        layout.meaning = {kTextLeft, m.word.height};
-        layout.blockWidth = std::max(m.word.width + m.phonetic.width, m.meaning.width);
-        layout.blockHeight = m.word.height + m.phonetic.height;
+        layout.meaning = {kTextLeft, m.word.height()};
+        layout.blockWidth = std::max(m.word.width() + m.phonetic.width(), m.meaning.width());
+        layout.blockHeight = m.word.height() + m.phonetic.height();
     }
     layout.blockWidth = std::min(layout.blockWidth, screenWidth - kScreenMargin);
-    layout.windowWidth = layout.blockWidth + kWindowExtraWidth;
-    layout.windowHeight = layout.blockHeight + (options.showProgressBar ? kWindowExtraHeightWithBar
-                                                                        : kWindowExtraHeight);
+    layout.windowSize = {layout.blockWidth + kWindowExtraWidth,
+                         layout.blockHeight + (options.showProgressBar ? kWindowExtraHeightWithBar
+                                                                       : kWindowExtraHeight)};
     layout.barY = layout.blockHeight + 1;
     return layout;
-}
-
-int WindowLeft(int storedLeft, int blockWidth, int screenLeft, int screenWidth) {
-    const int screenRight = screenLeft + screenWidth;
-    if (storedLeft + blockWidth + kRightMargin > screenRight) {
-        return screenRight - blockWidth - kRightMargin;
-    }
-    return storedLeft;
 }
 
 int BarEnd(int blockWidth, int tick) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
+
 // Where the texts of an entry go and how large the window around them is. Sizes are measured
 // by the window with the real fonts; everything else is arithmetic on them.
 
@@ -7,22 +10,11 @@
 // block a tick.
 inline constexpr int kTicksPerEntry = 50;
 
-struct TextSize {
-    int width = 0;
-    int height = 0;
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
-
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
+// The sizes of the three texts, each in its font.
 struct EntryMeasures {
-    TextSize word;
-    TextSize meaning;
-    TextSize phonetic;
+    QSize word;
+    QSize meaning;
+    QSize phonetic;
 };
 
 struct LayoutOptions {
@@ -32,13 +24,12 @@ struct LayoutOptions {
 };
 
 struct EntryLayout {
-    Point word;
-    Point phonetic;
-    Point meaning;
+    QPoint word; // the top-left corner of each text
+    QPoint phonetic;
+    QPoint meaning;
     int blockWidth = 0; // the text block, cut to the screen width less 20
     int blockHeight = 0;
-    int windowWidth = 0;
-    int windowHeight = 0;
+    QSize windowSize;
     int barY = 0; // the progress bar runs along this line under the text
 };
 
@@ -47,10 +38,6 @@ bool UsesOneLine(const LayoutOptions& options);
 
 EntryLayout LayOutEntry(const EntryMeasures& measures, const LayoutOptions& options,
                         int screenWidth);
-
-// The x of the window's left edge: the stored left edge, unless the block would then run past
-// the right edge of its screen (screenLeft + screenWidth), where it is pushed left.
-int WindowLeft(int storedLeft, int blockWidth, int screenLeft, int screenWidth);
 
 // The end of the progress bar after `tick` ticks of fifty.
 int BarEnd(int blockWidth, int tick);

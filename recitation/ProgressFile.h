@@ -27,7 +27,7 @@ struct LoadedProgress {
     SettingsRecord record{};
 };
 
-// Reads a progress file. Only a file of exactly one record is taken; its name fields end within
-// their arrays and its counters are at least 1, as for the settings file. A library name that
-// would lead out of data/ is left for the library loader, which treats it as a missing file.
+// Reads a progress file. Only a file of exactly one record is taken, brought into range as the
+// settings file is. A library name that would lead out of data/ is left for the library
+// loader, which treats it as a missing file.
 LoadedProgress ReadProgressFile(const QString& path);

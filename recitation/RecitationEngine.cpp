@@ -1,9 +1,12 @@
 #include "recitation/RecitationEngine.h"
 
+#include "library/LineFields.h"
+#include "library/WordDeletion.h"
 #include "recitation/EntryLayout.h"
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -14,12 +17,25 @@ constexpr int kShortestTimerPeriodMs = 10;
 constexpr int kTickOfReveal = kTicksPerEntry / 2;
 constexpr int kTickOfNewEntry = 2;
 
+// A record for the time before Start; its window rectangle and font are never used.
+constexpr int kAnyDpi = 96;
+
 } // namespace
 
-RecitationEngine::RecitationEngine(SettingsRecord& settings, const WordList& words,
-                                   RecitationState& state, QObject* parent)
-    : QObject(parent), settings_(settings), words_(words), state_(state) {
+TimerHold::TimerHold(RecitationEngine& engine) : engine_(engine) {
+    ++engine_.holds_;
+    engine_.RunTimers(false);
+}
+
+TimerHold::~TimerHold() {
+    --engine_.holds_;
+    engine_.RunTimers(true);
+}
+
+RecitationEngine::RecitationEngine(QObject* parent)
+    : QObject(parent), settings_(DefaultSettings(kAnyDpi, {})) {
     connect(&wordTimer_, &QTimer::timeout, this, &RecitationEngine::NextEntry);
+    connect(&tickTimer_, &QTimer::timeout, this, &RecitationEngine::Tick);
     SeedFromClock();
 }
 
@@ -32,9 +48,68 @@ void RecitationEngine::SeedFromClock() {
     Seed(static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count()));
 }
 
+// ----------------------------------------------------------------------------- records
+
+void RecitationEngine::TakeRecord(const SettingsRecord& record) {
+    settings_ = record;
+    BringIntoRange(settings_);
+}
+
+void RecitationEngine::Start(const SettingsRecord& record, WordList words) {
+    TakeRecord(record);
+    library_.Adopt(std::move(words));
+    state_.paused = false;
+    SeedFromClock();
+    RunTimers(true);
+}
+
+void RecitationEngine::AdoptProgress(const SettingsRecord& record, WordList words) {
+    TakeRecord(record);
+    library_.Adopt(std::move(words));
+}
+
+void RecitationEngine::ApplySettings(const SettingsRecord& record, bool speechReady) {
+    TakeRecord(record);
+    state_.speechReady = speechReady;
+    SeedFromClock();
+}
+
+void RecitationEngine::StartLibrary(QByteArrayView fileName, QByteArrayView displayName,
+                                    WordList words) {
+    SetNameField(settings_.libraryFile, fileName);
+    SetNameField(settings_.libraryName, displayName);
+    library_.Adopt(std::move(words));
+    const qsizetype count = std::max<qsizetype>(entryCount(), 1);
+    settings_.groupSize =
+        static_cast<std::int32_t>(std::min<qsizetype>(settings_.groupSize, count));
+    settings_.groupNumber = 1;
+    settings_.position = 0;
+    settings_.repeatCount = 0;
+}
+
+void RecitationEngine::ReloadLibrary(WordList words) {
+    library_.Adopt(std::move(words));
+}
+
+void RecitationEngine::AppendEntry(QByteArrayView line) {
+    library_.AppendEntry(line);
+}
+
+bool RecitationEngine::RewriteLibrary(const QString& programFolder) {
+    return library_.RewriteIfDirty(programFolder, NameField(settings_.libraryFile));
+}
+
 // ----------------------------------------------------------------------------- next entry
 
 void RecitationEngine::NextEntry() {
+    if (entryCount() == 0) {
+        return; // nothing to show before Start
+    }
+    if (entryCount() == 1) {
+        Take(0);
+        ShowEntry();
+        return;
+    }
     if (!CursorFitsList()) {
         RestartCursor();
     }
@@ -51,18 +126,14 @@ void RecitationEngine::NextEntry() {
 }
 
 // The index each mode computes from the cursor must address an entry; the group arithmetic is
-// done in 64 bits so that no stored number can overflow it.
+// done in 64 bits. The random modes without groups draw any entry.
 bool RecitationEngine::CursorFitsList() const {
     const qint64 count = entryCount();
     const qint64 position = settings_.position;
     const qint64 groupSize = settings_.groupSize;
     const qint64 groupStart = (qint64{settings_.groupNumber} - 1) * groupSize;
-    if (settings_.groupNumber < 1 || count < 1) {
-        return false;
-    }
     if (settings_.grouping && settings_.orderedBrowse) {
-        return position >= 0 && position < groupSize && settings_.repeatCount >= 0 &&
-               groupStart + position < count;
+        return position >= 0 && position < groupSize && groupStart + position < count;
     }
     if (settings_.grouping) {
         return groupSize > count || groupStart < count;
@@ -73,15 +144,19 @@ bool RecitationEngine::CursorFitsList() const {
     return true;
 }
 
+// Without groups only the position is restarted: the group and its passes are kept for when
+// grouping is turned on again.
 void RecitationEngine::RestartCursor() {
-    settings_.groupNumber = 1;
     settings_.position = 0;
-    settings_.repeatCount = 0;
+    if (settings_.grouping) {
+        settings_.groupNumber = 1;
+        settings_.repeatCount = 0;
+    }
 }
 
 void RecitationEngine::Take(qsizetype index) {
     state_.currentIndex = index;
-    state_.currentLine = words_.entry(index);
+    state_.currentLine = library_.words().entry(index);
 }
 
 qsizetype RecitationEngine::Draw(qsizetype count) {
@@ -117,10 +192,6 @@ void RecitationEngine::NextGroupedInOrder() {
 void RecitationEngine::NextGroupedAtRandom() {
     SettingsRecord& s = settings_;
     const qsizetype count = entryCount();
-    if (count == 1) {
-        Take(0);
-        return;
-    }
     if (s.groupSize > count) {
         const qsizetype index = Draw(count);
         s.position = static_cast<std::int32_t>(index);
@@ -137,10 +208,6 @@ void RecitationEngine::NextGroupedAtRandom() {
 }
 
 void RecitationEngine::NextInOrder() {
-    if (entryCount() == 1) {
-        Take(0);
-        return;
-    }
     Take(settings_.position);
     ++settings_.position;
     if (settings_.position >= entryCount()) {
@@ -149,19 +216,35 @@ void RecitationEngine::NextInOrder() {
 }
 
 void RecitationEngine::NextAtRandom() {
-    if (entryCount() == 1) {
-        Take(0);
-        return;
-    }
     const qsizetype index = Draw(entryCount());
     Take(index);
     settings_.position = static_cast<std::int32_t>(index + 1);
 }
 
+// While paused no tick will reveal the meaning, so it is shown at once.
 void RecitationEngine::ShowEntry() {
     state_.tick = kTickOfNewEntry;
-    state_.meaningShown = false;
+    state_.meaningShown = state_.paused;
+    if (settings_.speechOn && state_.speechReady) {
+        emit wordToSpeak(DecodeFields(state_.currentLine).word);
+    }
     emit entryShown();
+}
+
+void RecitationEngine::StepWhilePaused() {
+    if (state_.paused) {
+        NextEntry();
+    }
+}
+
+void RecitationEngine::ShowFoundEntry(qsizetype index) {
+    Take(index);
+    settings_.position = static_cast<std::int32_t>(index);
+    if (settings_.grouping) {
+        settings_.groupNumber = static_cast<std::int32_t>(index / settings_.groupSize + 1);
+        settings_.position = static_cast<std::int32_t>(index % settings_.groupSize);
+    }
+    ShowEntry();
 }
 
 // ----------------------------------------------------------------------------- timers
@@ -172,28 +255,32 @@ void RecitationEngine::RunTimers(bool start) {
         tickTimer_.stop();
         return;
     }
-    if (state_.paused) {
+    if (state_.paused || holds_ > 0) {
         return;
     }
     wordTimer_.start(std::max(settings_.wordTimeMs, kShortestTimerPeriodMs));
     if (settings_.showProgressBar || settings_.fadeInMeaning) {
         tickTimer_.start(std::max(settings_.wordTimeMs / kTicksPerEntry, kShortestTimerPeriodMs));
+    } else {
+        tickTimer_.stop();
     }
 }
 
-TickStep RecitationEngine::Tick(int blockWidth) {
+TimerHold RecitationEngine::HoldTimers() {
+    return TimerHold(*this);
+}
+
+void RecitationEngine::Tick() {
     ++state_.tick;
     TickStep step;
+    step.tick = state_.tick;
     if (state_.tick > kTickOfReveal && !state_.meaningShown && settings_.fadeInMeaning &&
         settings_.showMeaning) {
         state_.meaningShown = true;
         step.revealMeaning = true;
     }
-    if (settings_.showProgressBar) {
-        step.drawBar = true;
-        step.barEnd = BarEnd(blockWidth, state_.tick);
-    }
-    return step;
+    step.drawBar = settings_.showProgressBar;
+    emit ticked(step);
 }
 
 // ----------------------------------------------------------------------------- commands
@@ -236,4 +323,36 @@ ReadAgainAction RecitationEngine::ReadAgain() const {
         return ReadAgainAction::Nothing;
     }
     return settings_.speechOn ? ReadAgainAction::Speak : ReadAgainAction::StartVoiceThenSpeak;
+}
+
+void RecitationEngine::SetSpeechReady(bool ready) {
+    state_.speechReady = ready;
+}
+
+// ----------------------------------------------------------------------------- deleting
+
+std::optional<EntryOnShow> RecitationEngine::EntryToRemove() const {
+    if (!MayDeleteEntry(library_.words(), state_.currentIndex, state_.currentLine,
+                        state_.lastDeletedLine)) {
+        return std::nullopt;
+    }
+    return EntryOnShow{state_.currentIndex, state_.currentLine};
+}
+
+void RecitationEngine::RemoveEntry(const EntryOnShow& entry) {
+    library_.RemoveEntry(entry.index);
+    state_.lastDeletedLine = entry.line;
+    if (state_.currentIndex > entry.index) {
+        --state_.currentIndex;
+    }
+}
+
+// ----------------------------------------------------------------------------- the window's
+
+void RecitationEngine::SetWindowRect(const QRect& rect) {
+    settings_.windowRect = WindowRectOf(rect);
+}
+
+void RecitationEngine::SetAlwaysOnTop(bool on) {
+    settings_.alwaysOnTop = on;
 }

@@ -29,22 +29,45 @@ LogFontA DefaultWordFont(int screenDpi) {
     return font;
 }
 
-SettingsRecord DefaultSettings(int screenDpi, const WindowRect& windowRect) {
+DoubleClickAction DoubleClickActionOf(const SettingsRecord& record) {
+    switch (record.doubleClickAction) {
+    case 0:
+        return DoubleClickAction::DeleteWord;
+    case 1:
+        return DoubleClickAction::AddToNewWordBook;
+    case 2:
+        return DoubleClickAction::TogglePause;
+    case 3:
+        return DoubleClickAction::ReadAgain;
+    default:
+        return DoubleClickAction::Nothing;
+    }
+}
+
+QRect QRectOf(const WindowRect& stored) {
+    return QRect(stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top);
+}
+
+WindowRect WindowRectOf(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+SettingsRecord DefaultSettings(int screenDpi, const QRect& windowRect) {
     SettingsRecord record{};
     SetNameField(record.libraryFile, "TOEFL.dat");
     SetNameField(record.libraryName, "TOEFL");
     record.textColor = 0x00FFFFFF;
     record.backColor = 0x00FF8000;
     record.barColor = 0x000000FF;
-    record.speechOn = 1;
-    record.showMeaning = 1;
-    record.showProgressBar = 1;
-    record.grouping = 1;
-    record.orderedBrowse = 1;
-    record.oneLine = 0;
-    record.fadeInMeaning = 1;
-    record.confirmActions = 1;
-    record.alwaysOnTop = 1;
+    record.speechOn = true;
+    record.showMeaning = true;
+    record.showProgressBar = true;
+    record.grouping = true;
+    record.orderedBrowse = true;
+    record.oneLine = false;
+    record.fadeInMeaning = true;
+    record.confirmActions = true;
+    record.alwaysOnTop = true;
     record.wordTimeMs = 5000;
     record.position = 0;
     record.groupNumber = 1;
@@ -53,7 +76,7 @@ SettingsRecord DefaultSettings(int screenDpi, const WindowRect& windowRect) {
     record.repeatCount = 0;
     record.doubleClickAction = 1;
     record.speechEngineIndex = 0;
-    record.windowRect = windowRect;
+    record.windowRect = WindowRectOf(windowRect);
     record.wordFont = DefaultWordFont(screenDpi);
     record.speechModeId = kDefaultSpeechModeId;
     return record;
@@ -89,6 +112,19 @@ void AtLeastOne(std::int32_t& value) {
     value = std::max(value, 1);
 }
 
+// Far beyond any desktop, and small enough that no sum of edges and sizes overflows.
+constexpr std::int64_t kFarthestWindowEdge = 1 << 20;
+constexpr std::int64_t kLongestWindowSide = 1 << 16;
+
+// An edge and the length from it to the opposite edge, brought into range.
+void KeepSide(std::int32_t& low, std::int32_t& high) {
+    const std::int64_t length =
+        std::clamp<std::int64_t>(std::int64_t{high} - low, 0, kLongestWindowSide);
+    low = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(low, -kFarthestWindowEdge, kFarthestWindowEdge));
+    high = static_cast<std::int32_t>(low + length);
+}
+
 } // namespace
 
 void BringIntoRange(SettingsRecord& record) {
@@ -103,4 +139,12 @@ void BringIntoRange(SettingsRecord& record) {
     AtLeastOne(record.groupSize);
     AtLeastOne(record.groupRepeats);
     AtLeastOne(record.groupNumber);
+    record.repeatCount = std::clamp(record.repeatCount, 0, record.groupRepeats - 1);
+    KeepSide(record.windowRect.left, record.windowRect.right);
+    KeepSide(record.windowRect.top, record.windowRect.bottom);
+}
+
+void FitWordFontToScreen(LogFontA& wordFont, int workAreaHeight) {
+    const std::int32_t largest = std::max(workAreaHeight / 4, 1);
+    wordFont.lfHeight = std::clamp(wordFont.lfHeight, -largest, largest);
 }

@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QRect>
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 // Everything the recitation window remembers between runs, stored byte for byte (212 bytes,
 // little-endian, no padding) in Lexado.ini and in every progress file. Booleans are 32-bit
@@ -39,6 +41,20 @@ struct Guid {
     friend bool operator==(const Guid&, const Guid&) = default;
 };
 
+// A switch as it is stored: a 32-bit integer, on when it is not 0. Read as a bool, and written
+// as 0 or 1.
+class StoredBool {
+public:
+    constexpr StoredBool() = default;
+    constexpr StoredBool(bool on) : value_(on ? 1 : 0) {}
+    constexpr operator bool() const { return value_ != 0; }
+
+private:
+    std::int32_t value_ = 0;
+};
+
+// The window's rectangle as it is stored: right and bottom lie just outside the window. The
+// program works with QRect; QRectOf and WindowRectOf convert.
 struct WindowRect {
     std::int32_t left;
     std::int32_t top;
@@ -54,22 +70,22 @@ struct SettingsRecord {
     std::uint32_t textColor;
     std::uint32_t backColor;
     std::uint32_t barColor;
-    std::int32_t speechOn;
-    std::int32_t showMeaning;
-    std::int32_t showProgressBar;
-    std::int32_t grouping;
-    std::int32_t orderedBrowse; // 1 in order, 0 at random
-    std::int32_t oneLine;
-    std::int32_t fadeInMeaning;
-    std::int32_t confirmActions;
-    std::int32_t alwaysOnTop;
+    StoredBool speechOn;
+    StoredBool showMeaning;
+    StoredBool showProgressBar;
+    StoredBool grouping;
+    StoredBool orderedBrowse; // in order; off: at random
+    StoredBool oneLine;
+    StoredBool fadeInMeaning;
+    StoredBool confirmActions;
+    StoredBool alwaysOnTop;
     std::int32_t wordTimeMs;
     std::int32_t position; // the engine's cursor; see RecitationEngine
     std::int32_t groupNumber;
     std::int32_t groupSize;
     std::int32_t groupRepeats;
     std::int32_t repeatCount;
-    std::int32_t doubleClickAction; // 0 delete, 1 new-word book, 2 pause, 3 read again
+    std::int32_t doubleClickAction; // read through DoubleClickActionOf
     std::int32_t speechEngineIndex;
     WindowRect windowRect;
     LogFontA wordFont;
@@ -81,6 +97,9 @@ inline constexpr std::size_t kSettingsRecordSize = 212;
 static_assert(std::endian::native == std::endian::little,
               "the record is stored in memory order, which must be little-endian");
 static_assert(sizeof(SettingsRecord) == kSettingsRecordSize);
+static_assert(std::is_trivially_copyable_v<SettingsRecord> &&
+              std::is_standard_layout_v<SettingsRecord>);
+static_assert(sizeof(StoredBool) == 4);
 static_assert(sizeof(LogFontA) == 60 && sizeof(Guid) == 16 && sizeof(WindowRect) == 16);
 static_assert(offsetof(SettingsRecord, libraryFile) == 0);
 static_assert(offsetof(SettingsRecord, libraryName) == 20);
@@ -128,6 +147,32 @@ static_assert(offsetof(SettingsRecord, speechModeId.data4) == 204);
 inline constexpr Guid kDefaultSpeechModeId{
     0xC77C5170, 0x2867, 0x11D0, {0x84, 0x7B, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
 
+// What a double-click on the window does, as doubleClickAction stores it (0 to 3); any other
+// stored value does nothing.
+enum class DoubleClickAction {
+    DeleteWord = 0,
+    AddToNewWordBook = 1,
+    TogglePause = 2,
+    ReadAgain = 3,
+    Nothing,
+};
+
+DoubleClickAction DoubleClickActionOf(const SettingsRecord& record);
+
+// Stored colours are 0x00BBGGRR; QRgb, which QColor is made from and gives, is 0xAARRGGBB.
+constexpr std::uint32_t RgbFromColorRef(std::uint32_t colorRef) {
+    return 0xFF000000u | (colorRef & 0xFFu) << 16 | (colorRef & 0xFF00u) | (colorRef >> 16 & 0xFFu);
+}
+
+constexpr std::uint32_t ColorRefFromRgb(std::uint32_t rgb) {
+    return (rgb >> 16 & 0xFFu) | (rgb & 0xFF00u) | (rgb & 0xFFu) << 16;
+}
+
+// The window rectangle as the program works with it, and as it is stored. QRectOf takes the
+// rectangle of a record brought into range, whose sizes cannot overflow.
+QRect QRectOf(const WindowRect& stored);
+WindowRect WindowRectOf(const QRect& rect);
+
 // The original platform's MulDiv: a × b / c rounded half away from zero, -1 when c is 0.
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
 
@@ -135,7 +180,7 @@ std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
 LogFontA DefaultWordFont(int screenDpi);
 
 // The record of a first start. The window rectangle is the window's own at that moment.
-SettingsRecord DefaultSettings(int screenDpi, const WindowRect& windowRect);
+SettingsRecord DefaultSettings(int screenDpi, const QRect& windowRect);
 
 // The record's 212 stored bytes.
 QByteArray RecordBytes(const SettingsRecord& record);
@@ -144,11 +189,18 @@ QByteArray RecordBytes(const SettingsRecord& record);
 // rest from `fill`. The result is brought into range.
 SettingsRecord RecordFromBytes(QByteArrayView bytes, const SettingsRecord& fill);
 
-// Makes a record read from a file safe to use: the name fields and the font's face name end
-// with a NUL within their arrays (cut at a character boundary), the time per word, the
-// group size, the number of passes and the group number are at least 1, and the font height
-// is within ±32767.
+// Makes a record read from a file safe to use, so that no arithmetic on it can overflow: the
+// name fields and the font's face name end with a NUL within their arrays (cut at a character
+// boundary); the time per word, the group size, the number of passes and the group number are
+// at least 1; the passes completed are from 0 to one less than the passes per group (more
+// completed passes end the group just the same); the window's left and top edges lie within
+// 2^20 pixels of the origin and its sides are at most 2^16 pixels long; the font height is
+// within ±32767. A record already in range is left as it is.
 void BringIntoRange(SettingsRecord& record);
+
+// Keeps the word font's height within a quarter of the height of the screen's work area, so
+// that a window of two lines of text in it fits on the screen.
+void FitWordFontToScreen(LogFontA& wordFont, int workAreaHeight);
 
 // Stores text in a NUL-terminated field of `capacity` bytes, cut at a character boundary to
 // fit, the rest of the field zeroed.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recitation/SettingsRecord.h"
+#include <QRect>
 
 // Where a window being dragged to `proposed` comes to rest: an edge within 8 pixels of the
 // work area's edge, or beyond it, is pulled onto it, so the window lands flush against an edge
@@ -11,4 +11,4 @@
 // The right edge never pulls a window so far that its left edge comes within reach of the
 // work area's left edge: there the left edge holds, so a window too wide to fit keeps its
 // left edge on the work area's left, and the passes always end.
-WindowRect SnapToWorkArea(WindowRect proposed, const WindowRect& workArea);
+QRect SnapToWorkArea(QRect proposed, const QRect& workArea);

@@ -1,9 +1,8 @@
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "recitation/ui/WindowGeometry.h"
-
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
+#include "library/LibraryFile.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
 #include "strings/StringTable.h"
@@ -23,7 +22,7 @@ const QString kWindowTitle = QStringLiteral("LXD");
 
 CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
-      resourceFolder_(resourceFolder), engine_(settings_, library_.words(), state_) {
+      resourceFolder_(resourceFolder) {
     OnInitDialog();
 }
 
@@ -31,43 +30,47 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, always-on-top, library, timers, first entry, tip.
+// The start-up order: catalogue, settings, library, timers, always-on-top, first entry, tip.
+// The tip shows also while another program has the focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    state_.paused = false;
-    catalogue_ = ReadCatalogue(programFolder_);
-    LoadSettings();
-    state_.currentLine = StringText(StringId::ProgramName).toUtf8();
-    ApplyAlwaysOnTop();
-    library_.Load(programFolder_, NameField(settings_.libraryFile));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     connect(&engine_, &RecitationEngine::entryShown, this, &CLexadoDlg::ShowEntry);
-    connect(&engine_.tickTimer(), &QTimer::timeout, this, &CLexadoDlg::OnTick);
-    engine_.SeedFromClock();
-    engine_.RunTimers(true);
+    connect(&engine_, &RecitationEngine::ticked, this, &CLexadoDlg::OnTick);
+    catalogue_ = ReadCatalogue(programFolder_);
+    const SettingsRecord record = LoadSettings();
+    engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
+    ApplyAlwaysOnTop();
     engine_.NextEntry();
     setToolTip(StringText(StringId::ProgramName));
     InstallShortcuts();
 }
 
 // The record from Lexado.ini, or the defaults of a first start: the window where it is now and
-// Arial of 16 points on this screen.
-void CLexadoDlg::LoadSettings() {
+// Arial of 16 points on this screen. Whatever the file holds, the window's place is brought
+// onto a screen and the word font made to fit that screen.
+SettingsRecord CLexadoDlg::LoadSettings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-    const SettingsRecord defaults = DefaultSettings(dpi, RectOf(geometry()));
-    settings_ = ::LoadSettings(programFolder_, defaults).value_or(defaults);
+    const SettingsRecord defaults = DefaultSettings(dpi, geometry());
+    SettingsRecord record = ::LoadSettings(programFolder_, defaults).value_or(defaults);
+    FitWordFontToScreen(record.wordFont, BringOntoScreen(record).workArea.height());
     phoneticFontId_ = InstallPhoneticFont(resourceFolder_);
-    BuildFonts();
+    BuildFonts(record.wordFont);
+    return record;
 }
 
-// The word font from the record, its description written back as it is in use, and the
-// phonetic font at 9/10 of its height.
-void CLexadoDlg::BuildFonts() {
-    wordFont_ = FontFromLogFont(settings_.wordFont);
-    StoreFont(wordFont_, settings_.wordFont);
-    phoneticFont_ = PhoneticFont(settings_.wordFont);
+// The word font from its description, the description written back as the font is in use, and
+// the phonetic font at 9/10 of its height: the program's own, or without it the word font's
+// face, with the transcription framed by brackets.
+void CLexadoDlg::BuildFonts(LogFontA& description) {
+    wordFont_ = FontFromLogFont(description);
+    StoreFont(wordFont_, description);
+    const bool ownFont = phoneticFontId_ >= 0;
+    phoneticFont_ = PhoneticFont(description, ownFont ? kPhoneticFamily : wordFont_.family());
+    transcriptionFrame_ = ownFont ? TranscriptionFrame::PhoneticFont : TranscriptionFrame::Brackets;
 }
 
 void CLexadoDlg::InstallShortcuts() {
@@ -132,22 +135,22 @@ void CLexadoDlg::RunCommand(CommandId command) {
 
 void CLexadoDlg::ApplyAlwaysOnTop() {
     const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.alwaysOnTop != 0);
+    setWindowFlag(Qt::WindowStaysOnTopHint, engine_.settings().alwaysOnTop);
     if (visible) {
         show(); // changing the flags hides the window
     }
 }
 
 void CLexadoDlg::ToggleAlwaysOnTop() {
-    settings_.alwaysOnTop = settings_.alwaysOnTop ? 0 : 1;
+    engine_.SetAlwaysOnTop(!engine_.settings().alwaysOnTop);
     ApplyAlwaysOnTop();
 }
 
 // Exit saves the record (a failure there ends the program with code 1 and nothing else is
-// written), writes back a library that lost entries, and closes.
+// written), writes back a library that lost entries, and closes. The record describes the word
+// font in use.
 void CLexadoDlg::Exit() {
-    StoreFont(wordFont_, settings_.wordFont);
-    if (!SaveSettings(programFolder_, settings_)) {
+    if (!SaveSettings(programFolder_, engine_.settings())) {
         ShowMessage(this, StringText(StringId::WriteFileError));
         exitCode_ = 1;
         close();
@@ -158,10 +161,12 @@ void CLexadoDlg::Exit() {
 }
 
 // Writes back a library that lost entries; tells the user when its file cannot be written.
-void CLexadoDlg::WriteBackLibrary() {
-    if (!library_.RewriteIfDirty(programFolder_, NameField(settings_.libraryFile))) {
+bool CLexadoDlg::WriteBackLibrary() {
+    if (!engine_.RewriteLibrary(programFolder_)) {
         ShowMessage(this, StringText(StringId::LibraryFileNotFound));
+        return false;
     }
+    return true;
 }
 
 // Closing in any way but the exit command writes nothing.

@@ -8,21 +8,18 @@
 #include "recitation/RecitationEngine.h"
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
+#include "recitation/WindowPlacement.h"
 
 #include <QFont>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 
-#include <optional>
-
-class QScreen;
-
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
 // that shows the current entry of the presented library and is commanded by shortcuts, the
-// mouse and the context menu. It owns the settings record, the library, the engine's state
-// and the fonts; the engine decides what comes next, this class turns events into calls on it
-// and paints from its state.
+// mouse and the context menu. The engine owns the settings record, the library and the state of
+// the run and decides what comes next; this class owns the fonts, turns events into calls on
+// the engine and paints from its state.
 class CLexadoDlg : public QWidget {
     Q_OBJECT
 
@@ -36,9 +33,9 @@ public:
     // Carries out a command of the command table.
     void RunCommand(CommandId command);
 
-    const SettingsRecord& settings() const { return settings_; }
-    const RecitationState& state() const { return state_; }
-    const CurrentLibrary& library() const { return library_; }
+    const SettingsRecord& settings() const { return engine_.settings(); }
+    const RecitationState& state() const { return engine_.state(); }
+    const CurrentLibrary& library() const { return engine_.library(); }
     const LibraryCatalogue& catalogue() const { return catalogue_; }
     const DisplayLine& displayLine() const { return displayLine_; }
     const EntryLayout& entryLayout() const { return layout_; }
@@ -64,23 +61,24 @@ protected:
 private:
     // Start-up and commands (CLexadoDlg.cpp).
     void OnInitDialog();
-    void LoadSettings();
-    void BuildFonts();
+    SettingsRecord LoadSettings();
+    void BuildFonts(LogFontA& description);
     void InstallShortcuts();
     void ApplyAlwaysOnTop();
     void ToggleAlwaysOnTop();
     void Exit();
-    void WriteBackLibrary();
+    bool WriteBackLibrary();
 
     // Display (CLexadoDlgDisplay.cpp).
     void ShowEntry();
     void LayOut();
-    void OnTick();
-    QScreen* ScreenOfWindowRect() const;
+    void OnTick(const TickStep& step);
+    ScreenArea BringOntoScreen(SettingsRecord& record) const;
 
     // Commands on the entry on show and progress files (CLexadoDlgWords.cpp).
+    bool LearningNewWordBook() const;
+    void ReadNewWordBookAgain();
     void AddToNewWordBook();
-    template <typename ChangeBook> bool ChangeNewWordBook(ChangeBook change);
     void ClearNewWordBook();
     void DeleteWord();
     void SaveProgress();
@@ -95,7 +93,7 @@ private:
     void ShowContextMenu(const QPoint& globalPosition);
 
     // Mouse and keyboard (CLexadoDlgInput.cpp).
-    void DoubleClickAction();
+    void OnDoubleClick();
     void DragTo(const QPoint& globalPosition);
     void StoreWindowRect();
 
@@ -103,14 +101,12 @@ private:
     QString resourceFolder_;
 
     LibraryCatalogue catalogue_;
-    SettingsRecord settings_{};
-    CurrentLibrary library_;
-    RecitationState state_;
     RecitationEngine engine_;
 
     QFont wordFont_;
     QFont phoneticFont_;
-    int phoneticFontId_ = -1;
+    int phoneticFontId_ = -1; // the program's phonetic font, or -1 when it could not be loaded
+    TranscriptionFrame transcriptionFrame_ = TranscriptionFrame::PhoneticFont;
 
     DisplayLine displayLine_;
     EntryMeasures measures_; // the sizes of the three texts in their fonts
@@ -123,7 +119,4 @@ private:
     int exitCode_ = 0;
     // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
     int languageIndex_ = -1;
-
-    // The line deleted last in this run; a second delete of the same line is refused.
-    std::optional<QByteArray> lastDeletedLine_;
 };

@@ -5,6 +5,7 @@
 
 #include "recitation/ui/WordFont.h"
 
+#include <QColor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -15,62 +16,80 @@ namespace {
 
 constexpr int kBarPenWidth = 3;
 
-TextSize Measure(const QFont& font, const QString& text) {
+QSize Measure(const QFont& font, const QString& text) {
     const QFontMetrics metrics(font);
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
-QRect TextRect(Point at, TextSize size) {
-    return QRect(at.x, at.y, size.width, size.height);
+// The screens of the desktop, the primary one first.
+QList<ScreenArea> DesktopScreens() {
+    QList<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append({screen->geometry(), screen->availableGeometry()});
+    }
+    if (screens.isEmpty()) { // only while the window system reports no screen at all
+        constexpr QRect kSomeScreen(0, 0, 800, 600);
+        screens.append({kSomeScreen, kSomeScreen});
+    }
+    return screens;
 }
 
 // Draws a text with its cell filled in the background colour. A text outside the region to
 // repaint is skipped: most paints are a tick's sliver of the bar, and shaping the three texts
 // for each of them would be most of the program's work while it recites.
-void DrawOpaqueText(QPainter& painter, const QRegion& region, const QFont& font, Point at,
-                    TextSize size, const QString& text) {
-    if (!region.intersects(TextRect(at, size))) {
+void DrawOpaqueText(QPainter& painter, const QRegion& region, const QFont& font, QPoint at,
+                    QSize size, const QString& text) {
+    if (!region.intersects(QRect(at, size))) {
         return;
     }
     painter.setFont(font);
-    painter.drawText(QPoint(at.x, at.y + QFontMetrics(font).ascent()), text);
+    painter.drawText(at + QPoint(0, QFontMetrics(font).ascent()), text);
 }
 
 } // namespace
 
-// Presents state_.currentLine: splits it, hides the meaning until its time, and lays the
-// window out around the new texts.
+// Presents the entry on show: splits it, hides the meaning until its time, and lays the window
+// out around the new texts.
 void CLexadoDlg::ShowEntry() {
-    displayLine_ = SplitLine(state_.currentLine);
-    if (!settings_.showMeaning) {
+    displayLine_ = SplitLine(engine_.state().currentLine, transcriptionFrame_);
+    if (!engine_.settings().showMeaning) {
         displayLine_.meaning = QStringLiteral(" ");
     }
     LayOut();
     update();
 }
 
-QScreen* CLexadoDlg::ScreenOfWindowRect() const {
-    QScreen* screen =
-        QGuiApplication::screenAt(QPoint(settings_.windowRect.left, settings_.windowRect.top));
-    return screen ? screen : QGuiApplication::primaryScreen();
+// The stored place moved whole into the work area of the screen that holds most of it, or of
+// the primary screen when it lies on none (a screen that has gone); that screen.
+ScreenArea CLexadoDlg::BringOntoScreen(SettingsRecord& record) const {
+    const QList<ScreenArea> screens = DesktopScreens();
+    const QRect stored = QRectOf(record.windowRect);
+    const ScreenArea screen = screens.at(ScreenHoldingMost(stored, screens));
+    record.windowRect = WindowRectOf(PlaceInWorkArea(stored, screen.workArea));
+    return screen;
 }
 
+// The block is cut to the work area of the stored place's screen; the window goes to the stored
+// place, or as near it as lies whole in a work area, so a window that has grown past an edge is
+// drawn inside it and comes back to the stored place when it is smaller again.
 void CLexadoDlg::LayOut() {
+    const SettingsRecord& s = engine_.settings();
     measures_ = {Measure(wordFont_, displayLine_.word), Measure(wordFont_, displayLine_.meaning),
                  Measure(phoneticFont_, displayLine_.phonetic)};
-    const LayoutOptions options{settings_.oneLine != 0, settings_.showMeaning != 0,
-                                settings_.showProgressBar != 0};
-    const QRect screen = ScreenOfWindowRect()->geometry();
-    layout_ = LayOutEntry(measures_, options, screen.width());
-    const int left =
-        WindowLeft(settings_.windowRect.left, layout_.blockWidth, screen.left(), screen.width());
-    setGeometry(left, settings_.windowRect.top, layout_.windowWidth, layout_.windowHeight);
-    barDrawnTo_ = BarEnd(layout_.blockWidth, state_.tick);
+    const QList<ScreenArea> screens = DesktopScreens();
+    const QRect stored = QRectOf(s.windowRect);
+    const QRect storedArea = screens.at(ScreenHoldingMost(stored, screens)).workArea;
+    layout_ =
+        LayOutEntry(measures_, {s.oneLine, s.showMeaning, s.showProgressBar}, storedArea.width());
+    const QRect wanted(stored.topLeft(), layout_.windowSize);
+    setGeometry(PlaceInWorkArea(wanted, screens.at(ScreenHoldingMost(wanted, screens)).workArea));
+    barDrawnTo_ = BarEnd(layout_.blockWidth, engine_.state().tick);
 }
 
 void CLexadoDlg::paintEvent(QPaintEvent* event) {
-    const QColor background = ColorFromColorRef(settings_.backColor);
-    const QColor text = ColorFromColorRef(settings_.textColor);
+    const SettingsRecord& s = engine_.settings();
+    const QColor background = ColorFromColorRef(s.backColor);
+    const QColor text = ColorFromColorRef(s.textColor);
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), background);
@@ -81,29 +100,30 @@ void CLexadoDlg::paintEvent(QPaintEvent* event) {
     DrawOpaqueText(painter, region, wordFont_, layout_.word, measures_.word, displayLine_.word);
     DrawOpaqueText(painter, region, phoneticFont_, layout_.phonetic, measures_.phonetic,
                    displayLine_.phonetic);
-    const bool meaningHidden = settings_.fadeInMeaning && !state_.meaningShown;
+    const bool meaningHidden = s.fadeInMeaning && !engine_.state().meaningShown;
     painter.setPen(meaningHidden ? background : text);
     DrawOpaqueText(painter, region, wordFont_, layout_.meaning, measures_.meaning,
                    displayLine_.meaning);
     // The bar goes last: a text's opaque cell may reach down to it (the phonetic font's cell is
     // taller than the word's line), and a tick repaints the bar's piece with the texts there.
-    if (settings_.showProgressBar) {
-        painter.setPen(QPen(ColorFromColorRef(settings_.barColor), kBarPenWidth));
-        painter.drawLine(0, layout_.barY, BarEnd(layout_.blockWidth, state_.tick), layout_.barY);
+    if (s.showProgressBar) {
+        painter.setPen(QPen(ColorFromColorRef(s.barColor), kBarPenWidth));
+        painter.drawLine(0, layout_.barY, BarEnd(layout_.blockWidth, engine_.state().tick),
+                         layout_.barY);
     }
 }
 
 // A tick repaints only what changed: the meaning once when it is revealed, and the piece of
 // the bar grown since the last tick.
-void CLexadoDlg::OnTick() {
-    const TickStep step = engine_.Tick(layout_.blockWidth);
+void CLexadoDlg::OnTick(const TickStep& step) {
     if (step.revealMeaning) {
-        update(TextRect(layout_.meaning, measures_.meaning));
+        update(QRect(layout_.meaning, measures_.meaning));
     }
-    if (step.drawBar && step.barEnd > barDrawnTo_) {
+    const int barEnd = BarEnd(layout_.blockWidth, step.tick);
+    if (step.drawBar && barEnd > barDrawnTo_) {
         const int halfPen = kBarPenWidth / 2 + 1;
         update(QRect(QPoint(barDrawnTo_ - halfPen, layout_.barY - halfPen),
-                     QPoint(step.barEnd + halfPen, layout_.barY + halfPen)));
-        barDrawnTo_ = step.barEnd;
+                     QPoint(barEnd + halfPen, layout_.barY + halfPen)));
+        barDrawnTo_ = barEnd;
     }
 }

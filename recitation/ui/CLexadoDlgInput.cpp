@@ -3,8 +3,6 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "recitation/ui/WindowGeometry.h"
-
 #include "recitation/TooltipText.h"
 #include "recitation/WindowSnap.h"
 
@@ -14,13 +12,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
-
-namespace {
-
-// What a double-click does, as chosen in the settings.
-enum DoubleClickAction { kDeleteWord = 0, kAddToNewWordBook = 1, kPause = 2, kReadAgain = 3 };
-
-} // namespace
 
 void CLexadoDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
@@ -36,7 +27,7 @@ void CLexadoDlg::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
         DragTo(event->globalPosition().toPoint());
     }
-    setToolTip(TooltipText(settings_, library_.entryCount()));
+    setToolTip(TooltipText(engine_.settings(), engine_.entryCount()));
 }
 
 void CLexadoDlg::mouseReleaseEvent(QMouseEvent* event) {
@@ -50,42 +41,40 @@ void CLexadoDlg::mouseReleaseEvent(QMouseEvent* event) {
 // Every proposed position is snapped to the work area of the screen under the pointer; the
 // stored rectangle follows, so an entry shown during the drag stays where the window is.
 void CLexadoDlg::DragTo(const QPoint& globalPosition) {
-    const QPoint topLeft = globalPosition - dragOffset_;
-    const WindowRect proposed = RectOf(QRect(topLeft, size()));
+    const QRect proposed(globalPosition - dragOffset_, size());
     QScreen* screen = QGuiApplication::screenAt(globalPosition);
     if (!screen) {
         screen = this->screen();
     }
-    const WindowRect snapped = SnapToWorkArea(proposed, RectOf(screen->availableGeometry()));
-    move(snapped.left, snapped.top);
+    move(SnapToWorkArea(proposed, screen->availableGeometry()).topLeft());
     StoreWindowRect();
 }
 
 void CLexadoDlg::StoreWindowRect() {
-    settings_.windowRect = RectOf(geometry());
+    engine_.SetWindowRect(geometry());
 }
 
 void CLexadoDlg::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        DoubleClickAction();
+        OnDoubleClick();
     }
 }
 
-void CLexadoDlg::DoubleClickAction() {
-    switch (settings_.doubleClickAction) {
-    case kDeleteWord:
+void CLexadoDlg::OnDoubleClick() {
+    switch (DoubleClickActionOf(engine_.settings())) {
+    case DoubleClickAction::DeleteWord:
         RunCommand(CommandId::DeleteWord);
         break;
-    case kAddToNewWordBook:
+    case DoubleClickAction::AddToNewWordBook:
         RunCommand(CommandId::AddToNewWordBook);
         break;
-    case kPause:
+    case DoubleClickAction::TogglePause:
         RunCommand(CommandId::Pause);
         break;
-    case kReadAgain:
+    case DoubleClickAction::ReadAgain:
         RunCommand(CommandId::ReadAgain);
         break;
-    default:
+    case DoubleClickAction::Nothing:
         break;
     }
 }
@@ -96,30 +85,27 @@ void CLexadoDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 namespace {
 
-bool IsStepKey(const QKeyEvent* event) {
-    const int key = event->key();
-    return !event->isAutoRepeat() &&
-           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+bool IsStepKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 } // namespace
 
 // Only a key pressed on this window steps: the release of the Return that chose a row of the
-// context menu arrives here too, once the menu has closed.
+// context menu arrives here too, once the menu has closed. A held key sends a release and a
+// press for every repeat, marked as repeats; they neither step nor end the press.
 void CLexadoDlg::keyPressEvent(QKeyEvent* event) {
-    stepKeyDown_ = IsStepKey(event) ? event->key() : 0;
+    if (!event->isAutoRepeat()) {
+        stepKeyDown_ = IsStepKey(event->key()) ? event->key() : 0;
+    }
     QWidget::keyPressEvent(event);
 }
 
 // While paused, Enter or Space shows the next entry with its meaning at once.
 void CLexadoDlg::keyReleaseEvent(QKeyEvent* event) {
-    const bool pressedHere = IsStepKey(event) && event->key() == stepKeyDown_;
-    stepKeyDown_ = 0;
-    if (state_.paused && pressedHere) {
-        engine_.NextEntry();
-        state_.meaningShown = true;
-        update();
-        return;
+    if (!event->isAutoRepeat() && stepKeyDown_ != 0 && event->key() == stepKeyDown_) {
+        stepKeyDown_ = 0;
+        engine_.StepWhilePaused();
     }
     QWidget::keyReleaseEvent(event);
 }

@@ -3,12 +3,8 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
-#include "controls/MessageBox.h"
 #include "library/ui/CChooseLibraryDlg.h"
 #include "library/ui/CLibraryManagerDlg.h"
-
-#include <algorithm>
 
 // The record holds the library's file name and display name in fields of this many bytes and
 // a NUL; the library manager and the choose-library dialog refuse file names that would not
@@ -20,31 +16,22 @@ static_assert(sizeof(SettingsRecord::libraryName) == kLibraryNameBytes + 1);
 // list becomes the library and the recitation starts again at its beginning. Whatever the
 // outcome, the next entry follows.
 void CLexadoDlg::ChooseLibrary() {
-    engine_.RunTimers(false);
+    const TimerHold hold = engine_.HoldTimers();
     // The dialog may read the current library's file, which must hold the deletions made.
     WriteBackLibrary();
-    CChooseLibraryDlg dialog(programFolder_, catalogue_, library_.words(),
-                             NameField(settings_.libraryFile), NameField(settings_.libraryName),
-                             this);
+    const SettingsRecord& s = engine_.settings();
+    CChooseLibraryDlg dialog(programFolder_, catalogue_, engine_.library().words(),
+                             NameField(s.libraryFile), NameField(s.libraryName), this);
     if (dialog.exec() == QDialog::Accepted && dialog.count() != 0) {
-        SetNameField(settings_.libraryFile, dialog.fileName());
-        SetNameField(settings_.libraryName, dialog.displayName());
-        library_.Adopt(dialog.TakeEntries());
-        settings_.groupSize = static_cast<std::int32_t>(
-            std::min<qsizetype>(settings_.groupSize, library_.entryCount()));
-        settings_.position = 0;
-        settings_.repeatCount = 0;
-        settings_.groupNumber = 1;
+        engine_.StartLibrary(dialog.fileName(), dialog.displayName(), dialog.TakeEntries());
     }
     engine_.NextEntry();
-    engine_.RunTimers(true);
 }
 
 // The manager edits the catalogue in place; the presented library stays as it is, even when
 // it was taken out of the catalogue or its file deleted.
 void CLexadoDlg::ManageLibraries() {
-    engine_.RunTimers(false);
+    const TimerHold hold = engine_.HoldTimers();
     CLibraryManagerDlg dialog(programFolder_, catalogue_, this);
     dialog.exec();
-    engine_.RunTimers(true);
 }

@@ -3,9 +3,9 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/CBmpMenu.h"
 #include "controls/PictureIds.h"
+#include "strings/StringTable.h"
 
 #include <array>
 #include <utility>
@@ -103,14 +103,15 @@ MenuDescription ContextMenu(const MenuState& state) {
 
 } // namespace
 
+// The timers stay stopped while the menu is open (and while paused, after it).
 void CLexadoDlg::ShowContextMenu(const QPoint& globalPosition) {
-    engine_.RunTimers(false);
+    const TimerHold hold = engine_.HoldTimers();
+    const SettingsRecord& s = engine_.settings();
     CBmpMenu menu(kStripWidth, true, Picture(PictureId::MenuStrip), true);
-    menu.Attach(ContextMenu({state_.paused, settings_.alwaysOnTop != 0, settings_.grouping != 0,
-                             state_.speechReady, languageIndex_}));
+    menu.Attach(ContextMenu({engine_.state().paused, s.alwaysOnTop, s.grouping,
+                             engine_.state().speechReady, languageIndex_}));
     connect(
         &menu, &CBmpMenu::commandChosen, this,
         [this](int command) { RunCommand(static_cast<CommandId>(command)); }, Qt::QueuedConnection);
     menu.Track(globalPosition, this);
-    engine_.RunTimers(true); // stays stopped while paused
 }

@@ -3,15 +3,14 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
+#include "library/LibraryFile.h"
 #include "library/NewWordBook.h"
-#include "library/WordDeletion.h"
 #include "library/ui/CFindDlg.h"
-#include "recitation/LocateEntry.h"
 #include "recitation/ProgressFile.h"
 #include "recitation/ui/WordFont.h"
+#include "strings/StringTable.h"
 
 namespace {
 
@@ -22,39 +21,50 @@ FileDialogOptions ProgressFileDialog(FileDialogMode mode, const QString& program
 
 } // namespace
 
-// When the book is the library being learnt, a change of its file must not be undone by a
-// later rewrite of the list in memory: deletions made so far are written first, and the list
-// is read again after the change.
-template <typename ChangeBook> bool CLexadoDlg::ChangeNewWordBook(ChangeBook change) {
-    const bool learnt = NameField(settings_.libraryFile) == kNewWordBookFile;
-    if (learnt) {
-        WriteBackLibrary();
-    }
-    const bool changed = change();
-    if (learnt) {
-        library_.Load(programFolder_, NameField(settings_.libraryFile));
-    }
-    if (!changed) {
-        ShowMessage(this, StringText(StringId::WriteFileError));
-    }
-    return changed;
+bool CLexadoDlg::LearningNewWordBook() const {
+    return NameField(engine_.settings().libraryFile) == kNewWordBookFile;
 }
 
-// The message boxes of the new-word book and of deleting leave the timers running.
+void CLexadoDlg::ReadNewWordBookAgain() {
+    engine_.ReloadLibrary(ReadWordLibrary(programFolder_, kNewWordBookFile).entries);
+}
+
+// The book being learnt is a library like any other, but this command changes its file under
+// the list: the deletions made so far are written first and the list is read again after the
+// change. When they cannot be written, the list keeps them and takes the line itself, and all
+// of it is written at the next rewrite. The message boxes leave the timers running.
 void CLexadoDlg::AddToNewWordBook() {
-    const QByteArray line = state_.currentLine;
-    const bool added = ChangeNewWordBook([&] { return AppendToNewWordBook(programFolder_, line); });
-    if (added && settings_.confirmActions) {
+    const QByteArray line = engine_.state().currentLine;
+    const bool learnt = LearningNewWordBook();
+    const bool listWritten = learnt && WriteBackLibrary();
+    if (!AppendToNewWordBook(programFolder_, line)) {
+        ShowMessage(this, StringText(StringId::WriteFileError));
+        return;
+    }
+    if (listWritten) {
+        ReadNewWordBookAgain();
+    } else if (learnt) {
+        engine_.AppendEntry(line);
+    }
+    if (engine_.settings().confirmActions) {
         ShowMessage(this, StringText(StringId::WordAddedToNewWordBook));
     }
 }
 
-// Asked whatever confirmActions says.
+// Asked whatever confirmActions says. Emptied, the book being learnt shows that it is empty;
+// not emptied, it keeps every deletion not yet written.
 void CLexadoDlg::ClearNewWordBook() {
     const MessageAnswer answer =
         ShowMessage(this, StringText(StringId::ConfirmClearNewWordBook), MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes) {
-        ChangeNewWordBook([&] { return EmptyNewWordBook(programFolder_); });
+    if (answer != MessageAnswer::Yes) {
+        return;
+    }
+    if (!EmptyNewWordBook(programFolder_)) {
+        ShowMessage(this, StringText(StringId::WriteFileError));
+        return;
+    }
+    if (LearningNewWordBook()) {
+        ReadNewWordBookAgain();
     }
 }
 
@@ -62,80 +72,70 @@ void CLexadoDlg::ClearNewWordBook() {
 // question is open, and it is the entry the user was asked about that goes. The file is
 // rewritten at the next rewrite point (choosing a library, loading progress, exit).
 void CLexadoDlg::DeleteWord() {
-    const qsizetype index = state_.currentIndex;
-    const QByteArray line = state_.currentLine;
-    if (!MayDeleteEntry(library_.words(), index, line, lastDeletedLine_)) {
+    const std::optional<EntryOnShow> entry = engine_.EntryToRemove();
+    if (!entry) {
         return;
     }
-    if (settings_.confirmActions && ShowMessage(this, StringText(StringId::ConfirmDeleteWord),
-                                                MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (engine_.settings().confirmActions &&
+        ShowMessage(this, StringText(StringId::ConfirmDeleteWord), MessageButtons::YesNo) !=
+            MessageAnswer::Yes) {
         return;
     }
-    library_.RemoveEntry(index);
-    lastDeletedLine_ = line;
-    // An entry shown meanwhile from further down the list has moved up by one.
-    if (state_.currentIndex > index) {
-        --state_.currentIndex;
-    }
+    engine_.RemoveEntry(*entry);
 }
 
-// The file holds the font in use, whatever the record said before.
+// The record describes the word font in use.
 void CLexadoDlg::SaveProgress() {
-    engine_.RunTimers(false);
+    const TimerHold hold = engine_.HoldTimers();
     const std::optional<QString> path =
         ChooseFile(this, ProgressFileDialog(FileDialogMode::Save, programFolder_));
-    if (path) {
-        StoreFont(wordFont_, settings_.wordFont);
-        if (!WriteProgressFile(*path, settings_)) {
-            ShowMessage(this, StringText(StringId::WriteFileError));
-        }
+    if (path && !WriteProgressFile(*path, engine_.settings())) {
+        ShowMessage(this, StringText(StringId::WriteFileError));
     }
-    engine_.RunTimers(true);
 }
 
 // Deletions reach the current library's file before anything is read, even when the chosen
 // file then cannot be used. A file that is not one record long is refused and changes nothing.
-// Of the loaded record, the library, the cursor, speech and the timers take effect at once;
-// colours, layout and the window's place at the next entry; the word font at the next start.
+// Of the loaded record, the library, the cursor, speech, the timers (when the hold ends) and
+// the window's place take effect at once, brought onto a screen; colours and layout with the
+// next entry, which follows at once; the word font stays the one in use.
 void CLexadoDlg::LoadProgress() {
-    engine_.RunTimers(false);
-    const bool speechWasOn = settings_.speechOn != 0;
+    const TimerHold hold = engine_.HoldTimers();
     const std::optional<QString> path =
         ChooseFile(this, ProgressFileDialog(FileDialogMode::Open, programFolder_));
-    if (path) {
-        WriteBackLibrary();
-        const LoadedProgress loaded = ReadProgressFile(*path);
-        if (loaded.status == ProgressStatus::NotProgressFile) {
-            ShowMessage(this, StringText(StringId::NotProgressFile));
-        } else if (loaded.status == ProgressStatus::Read) {
-            settings_ = loaded.record;
-            library_.Load(programFolder_, NameField(settings_.libraryFile));
-            if (settings_.speechOn && !speechWasOn) {
-                // The voice of speechModeId starts here once speech exists; until then there
-                // is none to speak with.
-                state_.speechReady = false;
-            }
-            engine_.NextEntry();
-        }
+    if (!path) {
+        return;
     }
-    // Restarts the tick timer when the loaded record draws the bar or delays the meaning.
-    engine_.RunTimers(true);
+    WriteBackLibrary();
+    LoadedProgress loaded = ReadProgressFile(*path);
+    if (loaded.status == ProgressStatus::NotProgressFile) {
+        ShowMessage(this, StringText(StringId::NotProgressFile));
+    }
+    if (loaded.status != ProgressStatus::Read) {
+        return;
+    }
+    SettingsRecord& record = loaded.record;
+    BringOntoScreen(record);
+    StoreFont(wordFont_, record.wordFont);
+    const bool speechTurnedOn = record.speechOn && !engine_.settings().speechOn;
+    engine_.AdoptProgress(record,
+                          ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
+    if (speechTurnedOn) {
+        // The voice of speechModeId starts here once speech exists; until then there is none
+        // to speak with.
+        engine_.SetSpeechReady(false);
+    }
+    engine_.NextEntry();
 }
 
-// A locate leaves a paused window paused: the entry found stays, with its meaning, until the
-// user steps on or resumes, as a step with Enter does.
+// The word timer starts afresh when the hold ends, so the entry found stays for a whole period;
+// a paused window stays paused, the entry found shown with its meaning.
 void CLexadoDlg::FindWord() {
-    engine_.RunTimers(false);
-    const std::optional<qsizetype> found = CFindDlg::Run(this, library_.words());
+    const TimerHold hold = engine_.HoldTimers();
+    const std::optional<qsizetype> found = CFindDlg::Run(this, engine_.library().words());
     if (found && *found < 0) {
         ShowMessage(this, StringText(StringId::WordNotFound));
     } else if (found) {
-        LocateEntry(*found, library_.words(), settings_, state_);
-        engine_.ShowEntry();
-        if (state_.paused) {
-            state_.meaningShown = true;
-        }
+        engine_.ShowFoundEntry(*found);
     }
-    // The word timer starts afresh, so the entry found stays for a whole period.
-    engine_.RunTimers(true);
 }

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-QFont PhoneticFont(const LogFontA& wordFont) {
-    QFont font(kPhoneticFamily);
+QFont PhoneticFont(const LogFontA& wordFont, const QString& family) {
+    QFont font(family);
     const int height = 9 * wordFont.lfHeight / 10;
     if (height != 0) {
         font.setPixelSize(std::abs(height));

@@ -42,11 +42,11 @@ private slots:
         QVERIFY(ReplaceFileContents(folders_->homeFile("data/short.dat"), kShort));
         QVERIFY(ReplaceFileContents(folders_->homeFile("data/long.dat"), kLong));
         // The first entry on show for longer than the test takes; no voice.
-        SettingsRecord record = DefaultSettings(96, {100, 100, 300, 160});
+        SettingsRecord record = DefaultSettings(96, QRect(100, 100, 200, 60));
         SetNameField(record.libraryFile, "short.dat");
         SetNameField(record.libraryName, "Short");
         record.wordTimeMs = 1000000;
-        record.speechOn = 0;
+        record.speechOn = false;
         QVERIFY(ReplaceFileContents(folders_->homeFile("Lexado.ini"), RecordBytes(record)));
     }
 

@@ -189,7 +189,7 @@ private:
             return -1;
         }
         const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
-        return bytes ? RecordFromBytes(*bytes, SettingsRecord{}).alwaysOnTop : -1;
+        return bytes ? (RecordFromBytes(*bytes, SettingsRecord{}).alwaysOnTop ? 1 : 0) : -1;
     }
 
     std::unique_ptr<QTemporaryDir> folders_;

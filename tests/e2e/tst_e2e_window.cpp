@@ -6,7 +6,6 @@
 
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
-#include "recitation/ui/WindowGeometry.h"
 #include "tests/e2e/CloseRequest.h"
 
 #include <QDir>
@@ -157,15 +156,15 @@ private slots:
         QCOMPARE(saved.textColor, 0x00FFFFFFu);
         QCOMPARE(saved.backColor, 0x00FF8000u);
         QCOMPARE(saved.barColor, 0x000000FFu);
-        QCOMPARE(saved.speechOn, 1);
-        QCOMPARE(saved.showMeaning, 1);
-        QCOMPARE(saved.showProgressBar, 1);
-        QCOMPARE(saved.grouping, 1);
-        QCOMPARE(saved.orderedBrowse, 1);
-        QCOMPARE(saved.oneLine, 0);
-        QCOMPARE(saved.fadeInMeaning, 1);
-        QCOMPARE(saved.confirmActions, 1);
-        QCOMPARE(saved.alwaysOnTop, 1);
+        QVERIFY(saved.speechOn);
+        QVERIFY(saved.showMeaning);
+        QVERIFY(saved.showProgressBar);
+        QVERIFY(saved.grouping);
+        QVERIFY(saved.orderedBrowse);
+        QVERIFY(!saved.oneLine);
+        QVERIFY(saved.fadeInMeaning);
+        QVERIFY(saved.confirmActions);
+        QVERIFY(saved.alwaysOnTop);
         QCOMPARE(saved.doubleClickAction, 1);
         QCOMPARE(saved.speechEngineIndex, 0);
         QCOMPARE(NameField(saved.wordFont.lfFaceName).toByteArray(), QByteArray("Arial"));
@@ -178,11 +177,11 @@ private slots:
     // A record left by an earlier run is taken up: the window opens where it was, in its
     // colours, changing from entry to entry; paused, it stands still.
     void pauseHoldsTheEntry() {
-        SettingsRecord earlier = DefaultSettings(96, {100, 120, 300, 180});
+        SettingsRecord earlier = DefaultSettings(96, QRect(100, 120, 200, 60));
         earlier.wordTimeMs = 200;
-        earlier.speechOn = 0;
-        earlier.showProgressBar = 0; // so that the window changes only with the entry
-        earlier.fadeInMeaning = 0;
+        earlier.speechOn = false;
+        earlier.showProgressBar = false; // so that the window changes only with the entry
+        earlier.fadeInMeaning = false;
         earlier.backColor = 0x00203040; // RGB(64,48,32)
         QVERIFY(QDir().mkpath(home()));
         QVERIFY(ReplaceFileContents(homeFile("Lexado.ini"), RecordBytes(earlier)));
@@ -218,7 +217,7 @@ private slots:
         QVERIFY2(saved.position >= 2, qPrintable(QString::number(saved.position)));
         QCOMPARE(saved.wordTimeMs, 200);
         QCOMPARE(saved.backColor, earlier.backColor);
-        QCOMPARE(saved.speechOn, 0);
+        QVERIFY(!saved.speechOn);
     }
 
     // Dragged by the pointer the window follows it, and snaps flush into a corner it is pushed
@@ -235,7 +234,7 @@ private slots:
                                       kWaitMs);
             moved = WindowGeometry(lexado.window());
             QCOMPARE(lexado.Exit(), 0);
-            QCOMPARE(SavedWindowRect(), RectOf(moved));
+            QCOMPARE(SavedWindowRect(), WindowRectOf(moved));
         }
 
         Lexado lexado(home(), runtime());
@@ -248,7 +247,7 @@ private slots:
                            size.width(), size.height());
         QTRY_COMPARE_WITH_TIMEOUT(WindowGeometry(lexado.window()), corner, kWaitMs);
         QCOMPARE(lexado.Exit(), 0);
-        QCOMPARE(SavedWindowRect(), RectOf(corner));
+        QCOMPARE(SavedWindowRect(), WindowRectOf(corner));
     }
 
     // A second copy, even one for another folder, ends at once with 0, shows no window and

@@ -27,13 +27,13 @@ private slots:
         QVERIFY(ReplaceFileContents(folders_->homeFile("data/words.dat"), kLibrary));
         QVERIFY(ReplaceFileContents(folders_->homeFile("data/New_Word.dat"), "old#旧\r\n"));
         // The second entry on show, for longer than the test takes; no questions, no voice.
-        SettingsRecord record = DefaultSettings(96, {100, 100, 300, 160});
+        SettingsRecord record = DefaultSettings(96, QRect(100, 100, 200, 60));
         SetNameField(record.libraryFile, "words.dat");
         SetNameField(record.libraryName, "Words");
         record.position = 1;
         record.wordTimeMs = 1000000;
-        record.confirmActions = 0;
-        record.speechOn = 0;
+        record.confirmActions = false;
+        record.speechOn = false;
         QVERIFY(ReplaceFileContents(folders_->homeFile("Lexado.ini"), RecordBytes(record)));
     }
 

@@ -77,7 +77,7 @@ private slots:
         const QByteArray original = "one#1\ntwo#2\nthree#3";
         folder.write("data/a.dat", original);
         CurrentLibrary library;
-        QCOMPARE(library.Load(folder.path(), "a.dat"), LibraryStatus::Read);
+        library.Adopt(ReadWordLibrary(folder.path(), "a.dat").entries);
         QVERIFY(library.RewriteIfDirty(folder.path(), "a.dat"));
         QCOMPARE(folder.read("data/a.dat"), original); // nothing deleted, nothing written
 
@@ -92,10 +92,10 @@ private slots:
         ProgramFolder folder;
         folder.write("data/a.dat", "one#1\ntwo#2\n");
         CurrentLibrary library;
-        library.Load(folder.path(), "a.dat");
+        library.Adopt(ReadWordLibrary(folder.path(), "a.dat").entries);
         library.RemoveEntry(0);
         // A progress file names a library that is missing: the list becomes a pseudo-entry.
-        QCOMPARE(library.Load(folder.path(), "gone.dat"), LibraryStatus::Missing);
+        library.Adopt(ReadWordLibrary(folder.path(), "gone.dat").entries);
         QVERIFY(!library.dirty());
         QVERIFY(library.RewriteIfDirty(folder.path(), "gone.dat"));
         QVERIFY(!folder.exists("data/gone.dat"));
@@ -110,7 +110,7 @@ private slots:
         ProgramFolder folder;
         folder.write("data/a.dat", "one#1\ntwo#2\n");
         CurrentLibrary library;
-        library.Load(folder.path(), "a.dat");
+        library.Adopt(ReadWordLibrary(folder.path(), "a.dat").entries);
         library.RemoveEntry(0);
         QFile::remove(folder.filePath("data/a.dat"));
         QDir(folder.path()).mkpath("data/a.dat");

@@ -7,13 +7,13 @@
 namespace {
 
 SettingsRecord PlaceReached() {
-    SettingsRecord record = DefaultSettings(96, {10, 20, 210, 80});
+    SettingsRecord record = DefaultSettings(96, QRect(10, 20, 200, 60));
     SetNameField(record.libraryFile, "GRE.dat");
     SetNameField(record.libraryName, "GRE 词汇");
     record.position = 17;
     record.groupNumber = 4;
     record.repeatCount = 2;
-    record.speechOn = 0;
+    record.speechOn = false;
     return record;
 }
 

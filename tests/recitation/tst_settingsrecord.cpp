@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr WindowRect kRect{100, 200, 300, 250};
+constexpr QRect kRect(100, 200, 200, 50); // stored as 100, 200, 300, 250
 
 qint32 Int32At(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
@@ -78,7 +78,7 @@ private slots:
         record.position = 17;
         record.groupNumber = 4;
         record.repeatCount = 2;
-        record.orderedBrowse = 0;
+        record.orderedBrowse = false;
         record.backColor = 0x00123456;
         QVERIFY(SaveSettings(folder.path(), record));
         const QByteArray bytes = folder.read("Lexado.ini");
@@ -96,7 +96,7 @@ private slots:
         SetNameField(stored.libraryFile, "GRE.dat");
         stored.textColor = 0x00010203;
         folder.write("Lexado.ini", RecordBytes(stored).first(44)); // names and text colour only
-        const SettingsRecord defaults = DefaultSettings(120, {1, 2, 3, 4});
+        const SettingsRecord defaults = DefaultSettings(120, QRect(1, 2, 3, 4));
         const SettingsRecord loaded = *LoadSettings(folder.path(), defaults);
         QCOMPARE(NameField(loaded.libraryFile), "GRE.dat");
         QCOMPARE(loaded.textColor, 0x00010203u);
@@ -121,6 +121,13 @@ private slots:
         for (int offset : {88, 96, 100, 104}) { // time, group, size, passes
             qToLittleEndian<qint32>(offset == 100 ? -5 : 0, bytes.data() + offset);
         }
+        qToLittleEndian<qint32>(std::numeric_limits<qint32>::max(), bytes.data() + 108);
+        // The window's edges: left and top near the 32-bit limits, right before left.
+        const QList<qint32> edges{std::numeric_limits<qint32>::max() - 10,
+                                  std::numeric_limits<qint32>::min(), 7, 3};
+        for (int i = 0; i < edges.size(); ++i) {
+            qToLittleEndian<qint32>(edges[i], bytes.data() + 120 + 4 * i);
+        }
         const SettingsRecord loaded = RecordFromBytes(bytes, record);
         QCOMPARE(NameField(loaded.libraryFile), QByteArray(19, 'a'));
         QCOMPARE(NameField(loaded.libraryName).toByteArray(),
@@ -131,7 +138,68 @@ private slots:
         QCOMPARE(loaded.groupNumber, 1);
         QCOMPARE(loaded.groupSize, 1);
         QCOMPARE(loaded.groupRepeats, 1);
+        QCOMPARE(loaded.repeatCount, 0); // fewer than the passes per group
         QCOMPARE(loaded.wordFont.lfHeight, -32767);
+        QCOMPARE(loaded.windowRect, (WindowRect{1 << 20, -(1 << 20), 1 << 20, -(1 << 20) + 65536}));
+
+        // A record in range stays as it is.
+        SettingsRecord fine = DefaultSettings(96, QRect(-1500, 30, 400, 80));
+        fine.groupRepeats = 4;
+        fine.repeatCount = 3;
+        QCOMPARE(RecordBytes(RecordFromBytes(RecordBytes(fine), {})), RecordBytes(fine));
+    }
+
+    // The word font is kept within a quarter of the work area's height, whichever its sign.
+    void wordFontFitsTheScreen_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("fitted");
+        QTest::newRow("fits") << -21 << -21;
+        QTest::newRow("cell height fits") << 30 << 30;
+        QTest::newRow("too high") << -32767 << -200;
+        QTest::newRow("cell too high") << 5000 << 200;
+        QTest::newRow("default height") << 0 << 0;
+    }
+
+    void wordFontFitsTheScreen() {
+        QFETCH(int, height);
+        QFETCH(int, fitted);
+        LogFontA font = DefaultWordFont(96);
+        font.lfHeight = height;
+        FitWordFontToScreen(font, 800);
+        QCOMPARE(font.lfHeight, fitted);
+    }
+
+    // The fields read through their types: switches, the double-click action, colours, the
+    // window rectangle.
+    void fieldsAreReadThroughTheirTypes() {
+        SettingsRecord record = DefaultSettings(96, kRect);
+        QByteArray bytes = RecordBytes(record);
+        qToLittleEndian<qint32>(7, bytes.data() + 64); // grouping: any value but 0 is on
+        record = RecordFromBytes(bytes, {});
+        QVERIFY(record.grouping);
+        record.grouping = false;
+        QCOMPARE(Int32At(RecordBytes(record), 64), 0);
+        record.grouping = true;
+        QCOMPARE(Int32At(RecordBytes(record), 64), 1);
+
+        const QList<DoubleClickAction> actions{
+            DoubleClickAction::DeleteWord,  DoubleClickAction::AddToNewWordBook,
+            DoubleClickAction::TogglePause, DoubleClickAction::ReadAgain,
+            DoubleClickAction::Nothing,     DoubleClickAction::Nothing};
+        const QList<qint32> stored{0, 1, 2, 3, 4, -1};
+        for (int i = 0; i < stored.size(); ++i) {
+            record.doubleClickAction = stored[i];
+            QCOMPARE(DoubleClickActionOf(record), actions[i]);
+        }
+
+        QCOMPARE(RgbFromColorRef(0x00FF8000), 0xFF0080FFu); // red 0, green 128, blue 255
+        QCOMPARE(RgbFromColorRef(0x000000FF), 0xFFFF0000u);
+        QCOMPARE(ColorRefFromRgb(0xFF0080FF), 0x00FF8000u);
+        QCOMPARE(ColorRefFromRgb(0x80123456), 0x00563412u); // alpha is not stored
+
+        QCOMPARE(record.windowRect, (WindowRect{100, 200, 300, 250}));
+        QCOMPARE(QRectOf(record.windowRect), kRect);
+        QCOMPARE(WindowRectOf(kRect), record.windowRect);
     }
 
     void saveFailureIsReported() {

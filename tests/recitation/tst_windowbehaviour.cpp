@@ -1,24 +1,37 @@
 #include "recitation/DisplayLine.h"
 #include "recitation/EntryLayout.h"
 #include "recitation/TooltipText.h"
+#include "recitation/WindowPlacement.h"
 #include "recitation/WindowSnap.h"
 
+#include <QHash>
 #include <QtTest>
 
 namespace {
 
-constexpr WindowRect kWorkArea{0, 0, 1280, 770}; // a 1280 x 800 screen less a 30-pixel panel
+constexpr QRect kWorkArea(0, 0, 1280, 770); // a 1280 x 800 screen less a 30-pixel panel
 
-WindowRect Window(int left, int top, int width = 200, int height = 60) {
-    return {left, top, left + width, top + height};
+QRect Window(int left, int top, int width = 200, int height = 60) {
+    return {left, top, width, height};
+}
+
+// Desktops of one, two and three screens, the primary one first.
+QList<ScreenArea> Desktop(const QString& name) {
+    const ScreenArea laptop{{0, 0, 1280, 800}, kWorkArea};
+    const ScreenArea wide{{0, 0, 1920, 1080}, {0, 0, 1920, 1050}};
+    const QHash<QString, QList<ScreenArea>> desktops{
+        {"laptop", {laptop}},
+        {"two side by side", {wide, {{1920, 0, 1280, 1024}, {1920, 0, 1280, 1024}}}},
+        {"second on the left, lower", {wide, {{-1280, 200, 1280, 1024}, {-1280, 230, 1280, 994}}}},
+        {"three in a row",
+         {laptop,
+          {{1280, 0, 1280, 800}, {1280, 0, 1280, 800}},
+          {{2560, 0, 1280, 800}, {2560, 0, 1280, 800}}}},
+    };
+    return desktops.value(name);
 }
 
 } // namespace
-
-char* toString(const WindowRect& r) {
-    return QTest::toString(
-        QStringLiteral("(%1,%2,%3,%4)").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom));
-}
 
 class TestWindowBehaviour : public QObject {
     Q_OBJECT
@@ -36,7 +49,7 @@ private slots:
         QCOMPARE(SnapToWorkArea(Window(1250, 790), kWorkArea), Window(1080, 710));
         QCOMPARE(SnapToWorkArea(Window(-30, -30), kWorkArea), Window(0, 0));
         // A second screen to the right has its own work area.
-        const WindowRect right{1280, 0, 3200, 1050};
+        const QRect right(1280, 0, 1920, 1050);
         QCOMPARE(SnapToWorkArea(Window(1284, 500), right), Window(1280, 500));
     }
 
@@ -51,23 +64,75 @@ private slots:
                  Window(300, -130, 200, 900));
     }
 
+    // The window goes whole into the work area of the screen holding most of it, or of the
+    // primary screen when none holds any of it.
+    void windowIsBroughtOntoAScreen_data() {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("inside") << "laptop" << Window(100, 100) << QPoint(100, 100);
+        QTest::newRow("in the corner") << "laptop" << Window(1080, 710) << QPoint(1080, 710);
+        QTest::newRow("a pixel past the right edge")
+            << "laptop" << Window(1081, 300) << QPoint(1080, 300);
+        QTest::newRow("over the panel") << "laptop" << Window(100, 750) << QPoint(100, 710);
+        QTest::newRow("above the top") << "laptop" << Window(100, -20) << QPoint(100, 0);
+        QTest::newRow("on a screen that has gone")
+            << "laptop" << Window(2000, 300) << QPoint(1080, 300);
+        QTest::newRow("far beyond the left")
+            << "laptop" << Window(-1000000, -1000000) << QPoint(0, 0);
+        QTest::newRow("mostly on the second screen")
+            << "two side by side" << Window(1850, 500) << QPoint(1920, 500);
+        QTest::newRow("mostly on the primary screen")
+            << "two side by side" << Window(1780, 500) << QPoint(1720, 500);
+        QTest::newRow("below the shorter second screen")
+            << "two side by side" << Window(2000, 1000) << QPoint(2000, 964);
+        QTest::newRow("on a screen left of the origin")
+            << "second on the left, lower" << Window(-1000, 500) << QPoint(-1000, 500);
+        QTest::newRow("over its panel")
+            << "second on the left, lower" << Window(-1000, 210) << QPoint(-1000, 230);
+        QTest::newRow("in the gap above it")
+            << "second on the left, lower" << Window(-1000, 50) << QPoint(0, 50);
+        QTest::newRow("mostly on the middle of three")
+            << "three in a row" << Window(2400, 300) << QPoint(2360, 300);
+        QTest::newRow("mostly on the last of three")
+            << "three in a row" << Window(2500, 300) << QPoint(2560, 300);
+        QTest::newRow("wider than the work area")
+            << "laptop" << Window(100, 300, 1400) << QPoint(0, 300);
+        QTest::newRow("taller than the work area")
+            << "laptop" << Window(300, 100, 200, 900) << QPoint(300, 0);
+        QTest::newRow("of no size") << "laptop" << Window(2000, 900, 0, 0) << QPoint(1279, 769);
+    }
+
+    void windowIsBroughtOntoAScreen() {
+        QFETCH(QString, desktop);
+        QFETCH(QRect, window);
+        QFETCH(QPoint, placed);
+        const QList<ScreenArea> screens = Desktop(desktop);
+        const QRect workArea = screens.at(ScreenHoldingMost(window, screens)).workArea;
+        const QRect result = PlaceInWorkArea(window, workArea);
+        QCOMPARE(result, QRect(placed, window.size()));
+        if (!window.isEmpty() && window.width() <= workArea.width() &&
+            window.height() <= workArea.height()) {
+            QVERIFY(workArea.contains(result));
+        }
+    }
+
     void laysOutOneAndTwoLines() {
         const EntryMeasures m{{50, 20}, {80, 20}, {30, 18}};
         EntryLayout two = LayOutEntry(m, {false, true, true}, 1280);
-        QCOMPARE(two.word, (Point{2, 0}));
-        QCOMPARE(two.phonetic, (Point{50, 0}));
-        QCOMPARE(two.meaning, (Point{2, 20}));
+        QCOMPARE(two.word, QPoint(2, 0));
+        QCOMPARE(two.phonetic, QPoint(50, 0));
+        QCOMPARE(two.meaning, QPoint(2, 20));
         QCOMPARE(two.blockWidth, 80);
         QCOMPARE(two.blockHeight, 38);
-        QCOMPARE(two.windowWidth, 86);
-        QCOMPARE(two.windowHeight, 47);
+        QCOMPARE(two.windowSize, QSize(86, 47));
         QCOMPARE(two.barY, 39);
 
         const EntryLayout one = LayOutEntry(m, {true, true, false}, 1280);
-        QCOMPARE(one.meaning, (Point{80, 0}));
+        QCOMPARE(one.meaning, QPoint(80, 0));
         QCOMPARE(one.blockWidth, 160);
         QCOMPARE(one.blockHeight, 20);
-        QCOMPARE(one.windowHeight, 27); // two pixels lower without the bar
+        QCOMPARE(one.windowSize, QSize(166, 27)); // two pixels lower without the bar
 
         // Meaning off: one line whatever oneLine says.
         QCOMPARE(LayOutEntry(m, {false, false, true}, 1280).blockHeight, 20);
@@ -75,15 +140,7 @@ private slots:
         // A block wider than the screen less 20 is cut.
         const EntryLayout wide = LayOutEntry({{900, 20}, {900, 20}, {30, 18}}, {true}, 1280);
         QCOMPARE(wide.blockWidth, 1260);
-        QCOMPARE(wide.windowWidth, 1266);
-    }
-
-    void windowIsPushedOffTheRightEdge() {
-        QCOMPARE(WindowLeft(100, 300, 0, 1280), 100);
-        QCOMPARE(WindowLeft(975, 300, 0, 1280), 975); // 975 + 300 + 5 = 1280: fits
-        QCOMPARE(WindowLeft(976, 300, 0, 1280), 975);
-        QCOMPARE(WindowLeft(3000, 300, 1280, 1920), 2895); // on the second screen
-        QCOMPARE(WindowLeft(1500, 300, 1280, 1920), 1500);
+        QCOMPARE(wide.windowSize.width(), 1266);
     }
 
     void splitsLinesForDisplay() {
@@ -93,6 +150,10 @@ private slots:
         QCOMPARE(line.phonetic, QStringLiteral(" "));
         line = SplitLine("apple#苹果#ˈæpl");
         QCOMPARE(line.phonetic, QString::fromUtf8(" 2ˈæpl3 "));
+        // Without the phonetic font the brackets themselves frame the transcription.
+        line = SplitLine("apple#苹果#ˈæpl", TranscriptionFrame::Brackets);
+        QCOMPARE(line.phonetic, QString::fromUtf8(" [ˈæpl] "));
+        QCOMPARE(SplitLine("apple#苹果", TranscriptionFrame::Brackets).phonetic, u" ");
         // GBK: "苹#果" read as one line, although the word's two bytes alone are valid UTF-8.
         line = SplitLine("\xc6\xbb#\xb9\xfb#\xc6\xbb");
         QCOMPARE(line.word, QString::fromUtf8("苹"));
@@ -110,7 +171,7 @@ private slots:
         QCOMPARE(TooltipText(s, 120), QString::fromUtf8("TOEFL 第2 组,第 5个单词"));
         s.position = 0; // the last entry of the group is on show
         QCOMPARE(TooltipText(s, 120), QString::fromUtf8("TOEFL 第2 组,第 50个单词"));
-        s.grouping = 0;
+        s.grouping = false;
         QCOMPARE(TooltipText(s, 100), QString::fromUtf8("TOEFL 第100个单词"));
         s.position = 42;
         QCOMPARE(TooltipText(s, 100), QString::fromUtf8("TOEFL 第42个单词"));

@@ -30,8 +30,8 @@ struct WindowRig {
     // Without a Lexado.ini: the defaults of a first start.
     WindowRig() { folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n"); }
 
-    CLexadoDlg& open() {
-        window = std::make_unique<CLexadoDlg>(folder.path(), QStringLiteral(LEXADO_OUTPUT_DIR));
+    CLexadoDlg& open(const QString& resourceFolder = QStringLiteral(LEXADO_OUTPUT_DIR)) {
+        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder);
         return *window;
     }
 
@@ -48,10 +48,10 @@ struct WindowRig {
 // The settings of a first start at 96 dpi, with the window at (100, 100), speech off, and a
 // time per word so long that no timer fires unless a test makes it.
 inline SettingsRecord QuietSettings() {
-    SettingsRecord s = DefaultSettings(96, {100, 100, 300, 160});
+    SettingsRecord s = DefaultSettings(96, QRect(100, 100, 200, 60));
     SetNameField(s.libraryFile, "words.dat");
     SetNameField(s.libraryName, "TOEFL");
-    s.speechOn = 0;
+    s.speechOn = false;
     s.wordTimeMs = 1000000;
     return s;
 }
@@ -64,8 +64,13 @@ inline void Tick(const CLexadoDlg& window) {
 // Where the meaning is drawn and how large it is, in the word font.
 inline QRect MeaningRect(const CLexadoDlg& window) {
     const QFontMetrics metrics(window.wordFont());
-    const Point at = window.entryLayout().meaning;
-    return {at.x, at.y, metrics.horizontalAdvance(window.displayLine().meaning), metrics.height()};
+    return {window.entryLayout().meaning,
+            QSize(metrics.horizontalAdvance(window.displayLine().meaning), metrics.height())};
+}
+
+// A colour of the record as the window paints it.
+inline QColor Colour(std::uint32_t colorRef) {
+    return QColor(RgbFromColorRef(colorRef));
 }
 
 // How many pixels of the window's picture inside `area` have exactly this colour.

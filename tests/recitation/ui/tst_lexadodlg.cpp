@@ -9,6 +9,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <limits>
+#include <random>
 
 namespace {
 
@@ -24,6 +26,18 @@ int ScreenWidth() {
     return QGuiApplication::primaryScreen()->geometry().width();
 }
 
+QRect WorkArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// Where a window of this size is drawn for a stored place: there, or pushed in from the work
+// area's right and bottom edges.
+QPoint Within(QPoint place, QSize size) {
+    const QRect work = WorkArea();
+    return {std::min(place.x(), work.right() + 1 - size.width()),
+            std::min(place.y(), work.bottom() + 1 - size.height())};
+}
+
 // The rows of the meaning above the bar line, which may run through its lowest pixels.
 QRect MeaningAboveBar(const CLexadoDlg& window) {
     QRect area = MeaningRect(window);
@@ -37,10 +51,15 @@ QImage OnScreen(CLexadoDlg& window) {
 }
 
 int TextPixels(const QImage& image, const CLexadoDlg& window, const QRect& area) {
-    return CountPixels(image, area, ColorFromColorRef(window.settings().textColor));
+    return CountPixels(image, area, Colour(window.settings().textColor));
 }
 
 } // namespace
+
+char* toString(const WindowRect& r) {
+    return QTest::toString(
+        QStringLiteral("(%1,%2,%3,%4)").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom));
+}
 
 class TestLexadoDlg : public QObject {
     Q_OBJECT
@@ -59,9 +78,9 @@ private slots:
         const int mw = Width(word, "苹果");
         QCOMPARE(w.displayLine().phonetic, QStringLiteral(" "));
         EntryLayout layout = w.entryLayout();
-        QCOMPARE(layout.word, (Point{2, 0}));
-        QCOMPARE(layout.phonetic, (Point{ww, 0}));
-        QCOMPARE(layout.meaning, (Point{2, wh}));
+        QCOMPARE(layout.word, QPoint(2, 0));
+        QCOMPARE(layout.phonetic, QPoint(ww, 0));
+        QCOMPARE(layout.meaning, QPoint(2, wh));
         QCOMPARE(layout.blockWidth, std::max(ww + pw, mw));
         QCOMPARE(layout.blockHeight, wh + ph);
         QCOMPARE(w.geometry(), QRect(100, 100, layout.blockWidth + 6, wh + ph + 9));
@@ -73,24 +92,34 @@ private slots:
         QCOMPARE(longer.window->entryLayout().blockWidth, longMeaning);
 
         SettingsRecord s = QuietSettings();
-        s.oneLine = 1;
+        s.oneLine = true;
         WindowRig one(s, {"apple#苹果#apl"});
         const CLexadoDlg& w1 = one.open();
         QCOMPARE(w1.displayLine().phonetic, QStringLiteral(" 2apl3 "));
         const int framed = Width(phonetic, " 2apl3 ");
         layout = w1.entryLayout();
-        QCOMPARE(layout.word, (Point{2, 0}));
-        QCOMPARE(layout.phonetic, (Point{ww, 0}));
-        QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+        QCOMPARE(layout.word, QPoint(2, 0));
+        QCOMPARE(layout.phonetic, QPoint(ww, 0));
+        QCOMPARE(layout.meaning, QPoint(ww + framed, 0));
         QCOMPARE(layout.blockWidth, ww + framed + mw);
         QCOMPARE(layout.blockHeight, wh);
         QCOMPARE(w1.geometry(), QRect(100, 100, ww + framed + mw + 6, wh + 9));
     }
 
+    // Without the phonetic font the transcription is framed by brackets, in the word font's
+    // face at the phonetic font's height.
+    void transcriptionWithoutThePhoneticFont() {
+        WindowRig rig(QuietSettings(), {"apple#苹果#ˈæpl"});
+        const CLexadoDlg& w = rig.open(QStringLiteral("/no/such/folder"));
+        QCOMPARE(w.displayLine().phonetic, QStringLiteral(" [ˈæpl] "));
+        QCOMPARE(w.phoneticFont().family(), w.wordFont().family());
+        QCOMPARE(w.phoneticFont().pixelSize(), 18);
+    }
+
     void meaningOffIsOneLineHigh() {
-        for (const int oneLine : {0, 1}) {
+        for (const bool oneLine : {false, true}) {
             SettingsRecord s = QuietSettings();
-            s.showMeaning = 0;
+            s.showMeaning = false;
             s.oneLine = oneLine;
             WindowRig rig(s, {"apple#苹果#apl"});
             const CLexadoDlg& w = rig.open();
@@ -98,48 +127,94 @@ private slots:
             const int ww = Width(w.wordFont(), "apple");
             const int framed = Width(w.phoneticFont(), " 2apl3 ");
             const EntryLayout& layout = w.entryLayout();
-            QCOMPARE(layout.meaning, (Point{ww + framed, 0}));
+            QCOMPARE(layout.meaning, QPoint(ww + framed, 0));
             QCOMPARE(layout.blockWidth, ww + framed + Width(w.wordFont(), " "));
             QCOMPARE(layout.blockHeight, Height(w.wordFont()));
             QCOMPARE(w.height(), Height(w.wordFont()) + 9);
         }
     }
 
-    void keptOnTheScreen() {
+    // A meaning wider than the screen is cut to the screen less 20, and the window ends on
+    // the screen's right edge, not a pixel past it.
+    void wideEntryIsCutToTheScreen() {
         const int screen = ScreenWidth();
-
-        // A meaning wider than the screen is cut to the screen less 20.
         WindowRig wide(QuietSettings(), {"apple#" + QByteArray("苹果").repeated(200)});
         QVERIFY(wide.show());
         const CLexadoDlg& w = *wide.window;
         QCOMPARE(w.entryLayout().blockWidth, screen - 20);
         QCOMPARE(w.width(), screen - 14);
-        QCOMPARE(w.x(), 15); // pushed in as well: S - (S - 20) - 5
+        QCOMPARE(w.x(), 14);
+    }
 
-        // A window stored near the right edge is drawn so that it ends 5 pixels short of it;
-        // the stored rectangle stays as it was.
+    // At start-up the stored place is brought into the work area, keeping its size; a window
+    // that grows past the edge is drawn inside it, and a smaller one comes back to the stored
+    // place.
+    void storedPlaceIsBroughtOntoTheScreen_data() {
+        const QRect work = WorkArea();
+        const int farthest = std::numeric_limits<int>::max() - 100;
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("inside") << QRect(300, 200, 100, 60) << QPoint(300, 200);
+        QTest::newRow("past the right edge")
+            << QRect(work.right() - 40, 200, 100, 60) << QPoint(work.right() + 1 - 100, 200);
+        QTest::newRow("past the bottom")
+            << QRect(100, work.bottom() + 50, 200, 60) << QPoint(100, work.bottom() + 1 - 60);
+        QTest::newRow("on a screen that is gone") << QRect(-3000, -2000, 200, 60) << work.topLeft();
+        QTest::newRow("at the 32-bit limit")
+            << QRect(farthest, farthest, 100, 100)
+            << work.bottomRight() + QPoint(1, 1) - QPoint(100, 100);
+    }
+
+    void storedPlaceIsBroughtOntoTheScreen() {
+        QFETCH(QRect, stored);
+        QFETCH(QPoint, placed);
+        const QRect work = WorkArea();
         SettingsRecord s = QuietSettings();
-        s.windowRect = {screen - 40, 200, screen + 60, 260};
-        WindowRig right(s, {"apple#苹果"});
-        QVERIFY(right.show());
-        const CLexadoDlg& r = *right.window;
-        const int block = r.entryLayout().blockWidth;
-        QCOMPARE(r.pos(), QPoint(screen - block - 5, 200));
-        QCOMPARE(r.settings().windowRect, s.windowRect);
+        s.windowRect = {stored.left(), stored.top(), stored.left() + stored.width(),
+                        stored.top() + stored.height()};
+        WindowRig rig(s, {"a#b", "apple#" + QByteArray("苹果").repeated(30), "b#c"});
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        const WindowRect expected{placed.x(), placed.y(), placed.x() + stored.width(),
+                                  placed.y() + stored.height()};
+        QCOMPARE(w.settings().windowRect, expected);
+        QVERIFY(work.contains(w.geometry()));
+        QCOMPARE(w.pos(), Within(placed, w.size()));
 
-        // Exactly at the limit it is not moved.
-        s.windowRect.left = screen - block - 5;
-        WindowRig edge(s, {"apple#苹果"});
-        QVERIFY(edge.show());
-        QCOMPARE(edge.window->pos(), QPoint(screen - block - 5, 200));
+        w.RunCommand(CommandId::Pause);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QVERIFY(w.width() > stored.width());
+        QVERIFY(work.contains(w.geometry()));
+        QCOMPARE(w.settings().windowRect, expected);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QCOMPARE(w.pos(), Within(placed, w.size()));
+    }
+
+    // Whatever 212 bytes Lexado.ini holds, the window opens whole inside the work area.
+    void randomSettingsFileStillShowsTheWindow() {
+        std::mt19937 random(2024);
+        for (int run = 0; run < 40; ++run) {
+            QByteArray bytes(212, Qt::Uninitialized);
+            for (char& byte : bytes) {
+                byte = static_cast<char>(random() & 0xFF);
+            }
+            WindowRig rig;
+            rig.folder.write(QStringLiteral("Lexado.ini"), bytes);
+            CLexadoDlg& w = rig.open();
+            const QString seen = QTest::toString(w.geometry());
+            QVERIFY2(WorkArea().contains(w.geometry()), qPrintable(seen));
+            QVERIFY2(w.width() > 6 && w.height() > 7, qPrintable(seen));
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+        }
     }
 
     void twoPixelsLowerWithoutTheBar() {
-        for (const int oneLine : {0, 1}) {
+        for (const bool oneLine : {false, true}) {
             SettingsRecord s = QuietSettings();
             s.oneLine = oneLine;
             WindowRig withBar(s, {"apple#苹果#apl"});
-            s.showProgressBar = 0;
+            s.showProgressBar = false;
             WindowRig withoutBar(s, {"apple#苹果#apl"});
             const CLexadoDlg& on = withBar.open();
             const CLexadoDlg& off = withoutBar.open();
@@ -151,22 +226,22 @@ private slots:
     }
 
     void meaningHiddenUntilTheReveal_data() {
-        QTest::addColumn<int>("oneLine");
-        QTest::newRow("two lines") << 0;
-        QTest::newRow("one line") << 1;
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("two lines") << false;
+        QTest::newRow("one line") << true;
     }
 
     // The meaning is drawn from the start, in the background colour; the 24th tick after the
     // entry is shown reveals it, and every repaint from then on keeps it visible.
     void meaningHiddenUntilTheReveal() {
-        QFETCH(int, oneLine);
+        QFETCH(bool, oneLine);
         SettingsRecord s = QuietSettings();
         s.oneLine = oneLine;
         WindowRig rig(s, {"apple#苹果#apl"});
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         const QRect meaning = MeaningAboveBar(w);
-        const QColor background = ColorFromColorRef(s.backColor);
+        const QColor background = Colour(s.backColor);
         QCOMPARE(CountPixels(w.grab().toImage(), meaning, background),
                  meaning.width() * meaning.height());
 
@@ -192,13 +267,13 @@ private slots:
     // after the last tick the bar runs under the whole block, on screen and in a full repaint,
     // also where the phonetic text's cell reaches down to it.
     void ticksRepaintOnlyWhatChanged_data() {
-        QTest::addColumn<int>("oneLine");
-        QTest::newRow("two lines") << 0;
-        QTest::newRow("one line") << 1;
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("two lines") << false;
+        QTest::newRow("one line") << true;
     }
 
     void ticksRepaintOnlyWhatChanged() {
-        QFETCH(int, oneLine);
+        QFETCH(bool, oneLine);
         SettingsRecord s = QuietSettings();
         s.oneLine = oneLine;
         WindowRig rig(s, {"apple#苹果苹果苹果#apl"});
@@ -232,7 +307,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(paints.regions.size(), 48);
 
-        const QColor bar = ColorFromColorRef(w.settings().barColor);
+        const QColor bar = Colour(w.settings().barColor);
         const QRect barLine(0, layout.barY, layout.blockWidth, 1);
         QCOMPARE(CountPixels(OnScreen(w), barLine, bar), layout.blockWidth);
         QCOMPARE(CountPixels(w.grab().toImage(), barLine, bar), layout.blockWidth);

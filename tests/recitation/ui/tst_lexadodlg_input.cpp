@@ -5,12 +5,12 @@
 #include "tests/recitation/ui/WindowRig.h"
 
 #include "controls/MessageBox.h"
-#include "recitation/ui/WindowGeometry.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolTip>
 
 namespace {
 
@@ -88,9 +88,9 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Return);
         QCOMPARE(w.state().currentIndex, 1);
         QVERIFY(w.state().meaningShown);
-        QCOMPARE(w.settings().fadeInMeaning, 1);
+        QVERIFY(w.settings().fadeInMeaning);
         const QRect meaning = MeaningRect(w) & QRect(0, 0, w.width(), w.entryLayout().blockHeight);
-        const QColor text = ColorFromColorRef(w.settings().textColor);
+        const QColor text = Colour(w.settings().textColor);
         QVERIFY(CountPixels(w.grab().toImage(), meaning, text) > 20);
 
         QTest::keyClick(&w, Qt::Key_Space);
@@ -104,6 +104,38 @@ private slots:
         // does not step.
         QTest::keyRelease(&w, Qt::Key_Return);
         QCOMPARE(w.state().currentIndex, 2);
+    }
+
+    // Holding a key sends auto-repeated releases and presses between the first press and the
+    // last release (p and r below); only a press and release made on this window step, once.
+    void heldKeyStepsOnce_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("click") << int(Qt::Key_Return) << "P R" << 1;
+        QTest::newRow("held") << int(Qt::Key_Return) << "P r p r p r p R" << 1;
+        QTest::newRow("held space") << int(Qt::Key_Space) << "P r p r p R" << 1;
+        QTest::newRow("keypad enter twice") << int(Qt::Key_Enter) << "P R P r p R" << 2;
+        QTest::newRow("release only") << int(Qt::Key_Return) << "R" << 0;
+        QTest::newRow("held from elsewhere") << int(Qt::Key_Return) << "r p r p R" << 0;
+    }
+
+    void heldKeyStepsOnce() {
+        QFETCH(int, key);
+        QFETCH(QString, events);
+        QFETCH(int, steps);
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        w.RunCommand(CommandId::Pause);
+        for (const QString& event : events.split(u' ')) {
+            const bool press = event.compare(u"p", Qt::CaseInsensitive) == 0;
+            const bool autoRepeat = event.at(0).isLower();
+            QKeyEvent keyEvent(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                               QString(), autoRepeat);
+            QCoreApplication::sendEvent(&w, &keyEvent);
+        }
+        QCOMPARE(w.state().currentIndex, steps);
     }
 
     void tooltipNamesLibraryAndPlace() {
@@ -122,7 +154,7 @@ private slots:
 
         // Not grouped, in order: the last entry of 100 on show, the position back to 0.
         SettingsRecord plain = QuietSettings();
-        plain.grouping = 0;
+        plain.grouping = false;
         plain.position = 99;
         WindowRig wholeList(plain, Entries(100));
         QVERIFY(wholeList.show());
@@ -131,6 +163,23 @@ private slots:
         QCOMPARE(p.settings().position, 0);
         QTest::mouseMove(&p, QPoint(6, 7)); // moving to where the pointer is sends nothing
         QCOMPARE(p.toolTip(), QStringLiteral("TOEFL 第100个单词"));
+    }
+
+    // The tip shows also while another window has the focus, as it does while this one has.
+    void tooltipShowsWithoutTheFocus() {
+        WindowRig rig(QuietSettings(), Entries(5));
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        QWidget other;
+        other.setGeometry(500, 500, 100, 100);
+        other.show();
+        QVERIFY(ActivateWindow(other));
+        QVERIFY(!w.isActiveWindow());
+        QTest::mouseMove(&w, QPoint(5, 5));
+        QTest::mouseMove(&w, QPoint(6, 6));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("TOEFL 第1 组,第 1个单词"));
+        QToolTip::hideText();
     }
 
     // The window follows the pointer and snaps to the work area's edges while it moves; the
@@ -151,7 +200,7 @@ private slots:
         QCOMPARE(w.pos(), QPoint(work.left() + 20, 250));
         QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
         QCOMPARE(w.settings().windowRect,
-                 RectOf(QRect(work.left() + 20, 250, w.width(), w.height())));
+                 WindowRectOf(QRect(work.left() + 20, 250, w.width(), w.height())));
 
         w.RunCommand(CommandId::Pause);
         w.RunCommand(CommandId::Pause); // resumes with a new entry, laid out where it was left
@@ -164,7 +213,7 @@ private slots:
         QTest::mouseRelease(&w, Qt::LeftButton, {}, grip);
         const QPoint corner(work.right() + 1 - w.width(), work.bottom() + 1 - w.height());
         QCOMPARE(w.pos(), corner);
-        QCOMPARE(w.settings().windowRect, RectOf(QRect(corner, w.size())));
+        QCOMPARE(w.settings().windowRect, WindowRectOf(QRect(corner, w.size())));
     }
 
     // Exit writes the record as it is and ends with 0; closing any other way writes nothing.
@@ -218,16 +267,16 @@ private slots:
         WindowRig rig(QuietSettings(), Entries(5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
-        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.settings().alwaysOnTop);
         QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
         w.RunCommand(CommandId::AlwaysOnTop);
-        QCOMPARE(w.settings().alwaysOnTop, 0);
+        QVERIFY(!w.settings().alwaysOnTop);
         QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w.isVisible());
 
         w.RunCommand(CommandId::AlwaysOnTop);
-        QCOMPARE(w.settings().alwaysOnTop, 1);
+        QVERIFY(w.settings().alwaysOnTop);
         QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w.isVisible());
         QCOMPARE(w.pos(), QPoint(100, 100));

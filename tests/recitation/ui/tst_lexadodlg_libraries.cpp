@@ -74,12 +74,12 @@ QByteArrayList Names(const CChooseLibraryDlg& dialog) {
 // that both timers run.
 SettingsRecord Grouped() {
     SettingsRecord s = QuietSettings();
-    s.grouping = 1;
-    s.orderedBrowse = 1;
+    s.grouping = true;
+    s.orderedBrowse = true;
     s.groupSize = 50;
     s.groupRepeats = 1;
-    s.showProgressBar = 1;
-    s.confirmActions = 0;
+    s.showProgressBar = true;
+    s.confirmActions = false;
     return s;
 }
 
@@ -124,6 +124,25 @@ private slots:
         QCOMPARE(w.settings().position, 1); // the first entry is on show
         QCOMPARE(w.state().currentLine, QByteArray("t0#意思0"));
         QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+    }
+
+    // Paused, the first entry of the chosen library stays on show with its meaning.
+    void chosenWhilePausedShowsTheMeaning() {
+        WindowRig rig(Grouped(), Entries("w", 120));
+        rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
+        rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n");
+        QVERIFY(rig.show());
+        CLexadoDlg& w = *rig.window;
+        w.RunCommand(CommandId::Pause);
+        WhenOpen<CChooseLibraryDlg>([](CChooseLibraryDlg& dialog) {
+            Pick(dialog, 1);
+            dialog.accept();
+        });
+        w.RunCommand(CommandId::ChooseLibrary);
+        QCOMPARE(w.state().currentLine, QByteArray("t0#意思0"));
+        QVERIFY(w.state().paused);
+        QVERIFY(w.state().meaningShown);
+        QVERIFY(!w.engine().wordTimer().isActive());
     }
 
     void cancelKeepsTheLibraryAndMovesOn() {

@@ -37,7 +37,7 @@ QByteArrayList Entries(const QByteArray& prefix, int count) {
 
 SettingsRecord Confirming(bool confirm) {
     SettingsRecord s = QuietSettings();
-    s.confirmActions = confirm ? 1 : 0;
+    s.confirmActions = confirm;
     return s;
 }
 
@@ -132,6 +132,33 @@ private slots:
         QCOMPARE(Words(w), (QList<QByteArray>{"b#2", "c#3", "a#1"}));
         w.RunCommand(CommandId::Exit);
         QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray("b#2\r\nc#3\r\na#1\r\n"));
+    }
+
+    // Learning the book, with a deletion that cannot be written while the book's file is out
+    // of reach: adding and emptying fail, and the deletion waits in memory for the next
+    // rewrite instead of being lost.
+    void bookBeingLearntKeepsDeletionsItCannotWrite() {
+        SettingsRecord s = Confirming(false);
+        SetNameField(s.libraryFile, "New_Word.dat");
+        WindowRig rig(s);
+        rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
+        CLexadoDlg& w = rig.open();
+        w.RunCommand(CommandId::DeleteWord);
+        QVERIFY(QFile::remove(rig.folder.filePath("data/New_Word.dat")));
+        QVERIFY(QDir(rig.folder.path()).mkpath("data/New_Word.dat"));
+        const QString notWritten = QStringLiteral("未找到该词库文件");
+        w.RunCommand(CommandId::AddToNewWordBook);
+        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{notWritten, kWriteError}));
+        MessageBoxAnswers::Queue(MessageAnswer::Yes);
+        w.RunCommand(CommandId::ClearNewWordBook);
+        QCOMPARE(MessageBoxAnswers::Shown(),
+                 (QStringList{notWritten, kWriteError, kClear, kWriteError}));
+        QCOMPARE(Words(w), (QList<QByteArray>{"b#2", "c#3"}));
+        QVERIFY(w.library().dirty());
+
+        QVERIFY(QDir(rig.folder.filePath("data/New_Word.dat")).removeRecursively());
+        w.RunCommand(CommandId::Exit);
+        QCOMPARE(rig.folder.read("data/New_Word.dat"), QByteArray("b#2\r\nc#3\r\n"));
     }
 
     // The deleted entry leaves the list, a second press on it does nothing, and exit rewrites
@@ -242,6 +269,22 @@ private slots:
         QVERIFY(MessageBoxAnswers::Shown().isEmpty());
     }
 
+    // Paused, the entry of the loaded place stays on show with its meaning.
+    void progressLoadedWhilePausedShowsTheMeaning() {
+        WindowRig rig(QuietSettings(), Entries("w", 5));
+        CLexadoDlg& w = rig.open();
+        w.RunCommand(CommandId::Pause);
+        SettingsRecord place = QuietSettings();
+        place.position = 3;
+        QVERIFY(WriteProgressFile(rig.folder.filePath("place.sav"), place));
+        FileDialogAnswers::Queue(rig.folder.filePath("place.sav"));
+        w.RunCommand(CommandId::LoadProgress);
+        QCOMPARE(w.state().currentLine, QByteArray("w3#意思3"));
+        QVERIFY(w.state().paused);
+        QVERIFY(w.state().meaningShown);
+        QVERIFY(!w.engine().wordTimer().isActive());
+    }
+
     void progressNamingAMissingLibrary_data() {
         QTest::addColumn<QByteArray>("fileName");
         QTest::newRow("gone") << QByteArray("gone.dat");
@@ -309,8 +352,8 @@ private slots:
         WindowRig rig(QuietSettings());
         CLexadoDlg& w = rig.open();
         SettingsRecord plain = QuietSettings();
-        plain.showProgressBar = 0;
-        plain.fadeInMeaning = 0;
+        plain.showProgressBar = false;
+        plain.fadeInMeaning = false;
         plain.wordTimeMs = 2000;
         QVERIFY(WriteProgressFile(rig.folder.filePath("plain.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("plain.sav"));
@@ -319,7 +362,7 @@ private slots:
         QCOMPARE(w.engine().wordTimer().interval(), 2000);
         QVERIFY(!w.engine().tickTimer().isActive());
 
-        plain.showProgressBar = 1;
+        plain.showProgressBar = true;
         QVERIFY(WriteProgressFile(rig.folder.filePath("bar.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("bar.sav"));
         w.RunCommand(CommandId::LoadProgress);

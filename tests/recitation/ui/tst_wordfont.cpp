@@ -10,12 +10,14 @@ private slots:
     void phoneticFontIsNineTenthsCutTowardZero() {
         LogFontA word = DefaultWordFont(96);
         QCOMPARE(word.lfHeight, -21);
-        QCOMPARE(PhoneticFont(word).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
         word.lfHeight = -20;
-        QCOMPARE(PhoneticFont(word).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
         word.lfHeight = -32;
-        QCOMPARE(PhoneticFont(word).pixelSize(), 28);
-        QCOMPARE(PhoneticFont(word).family(), kPhoneticFamily);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 28);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily).family(), kPhoneticFamily);
+        QCOMPARE(PhoneticFont(word, QStringLiteral("DejaVu Sans")).family(),
+                 QStringLiteral("DejaVu Sans"));
     }
 
     void phoneticFontIsInstalledAndRemoved() {
