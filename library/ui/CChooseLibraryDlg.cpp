@@ -1,11 +1,11 @@
 #include "library/ui/CChooseLibraryDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryPick.h"
 #include "library/TextCodec.h"
 #include "library/ui/DialogPlacement.h"
 #include "library/ui/LibraryTableModel.h"
+#include "strings/StringTable.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "library/ui/CFindDlg.h"
 
-#include "strings/StringTable.h"
 #include "library/FindEntry.h"
 #include "library/ui/DialogPlacement.h"
+#include "strings/StringTable.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "library/ui/CLibraryManagerDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "library/DataFolder.h"
 #include "library/TextCodec.h"
 #include "library/ui/DialogPlacement.h"
+#include "strings/StringTable.h"
 
 #include <QComboBox>
 #include <QGridLayout>

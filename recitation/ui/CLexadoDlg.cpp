@@ -2,10 +2,10 @@
 
 #include "recitation/ui/WindowGeometry.h"
 
-#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
+#include "strings/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/MessageBox.h"
 #include "library/ui/CChooseLibraryDlg.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "strings/StringTable.h"
 
 #include <algorithm>
 

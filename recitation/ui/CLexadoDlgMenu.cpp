@@ -3,9 +3,9 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/CBmpMenu.h"
 #include "controls/PictureIds.h"
+#include "strings/StringTable.h"
 
 #include <array>
 #include <utility>

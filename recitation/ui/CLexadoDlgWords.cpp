@@ -3,7 +3,6 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "strings/StringTable.h"
 #include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
 #include "library/NewWordBook.h"
@@ -12,6 +11,7 @@
 #include "recitation/LocateEntry.h"
 #include "recitation/ProgressFile.h"
 #include "recitation/ui/WordFont.h"
+#include "strings/StringTable.h"
 
 namespace {
 
