@@ -75,6 +75,8 @@ enum class StringId : int {
     MenuHelp = 14432775,
     MenuAbout = 14432776,
     MenuExit = 14432777,
+    // The library manager refuses control characters in names.
+    ControlCharacterInName = 422,
 };
 Q_ENUM_NS(StringId)
 

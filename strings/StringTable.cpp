@@ -137,6 +137,8 @@ constexpr std::array kStrings{
     StringEntry{StringId::MenuAbout, QT_TRID_NOOP("IDM_144_32776")},
     //% "退出(&X)          Alt+X"
     StringEntry{StringId::MenuExit, QT_TRID_NOOP("IDM_144_32777")},
+    //% "词库名和文件名不能含有换行等控制字符"
+    StringEntry{StringId::ControlCharacterInName, QT_TRID_NOOP("IDS_422")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -308,5 +308,10 @@
         <source>退出(&amp;X)          Alt+X</source>
         <translation>E&amp;xit                  Alt+X</translation>
     </message>
+    <message id="IDS_422">
+        <location filename="../../strings/StringTable.cpp" line="141"/>
+        <source>词库名和文件名不能含有换行等控制字符</source>
+        <translation>A library name or file name cannot contain a line break or another control character</translation>
+    </message>
 </context>
 </TS>
