@@ -1,10 +1,9 @@
-// The command line, read as the program reads it and answered by the real program in a
+// The command line, read as the program reads it, and answered by the real program in a
 // terminal without a display.
 
 #include "app/CommandLine.h"
 
 #include <QProcess>
-#include <QTextStream>
 #include <QtTest>
 
 namespace {
@@ -38,7 +37,6 @@ private slots:
         row("nothing", {}, "home=- help=0 version=0 noSplash=0");
         row("home", {"--home", "/h"}, "home=/h help=0 version=0 noSplash=0");
         row("home=", {"--home=/a b"}, "home=/a b help=0 version=0 noSplash=0");
-        row("last home", {"--home", "/a", "--home", "/b"}, "home=/b help=0 version=0 noSplash=0");
         row("home named --help", {"--home", "--help"}, "home=--help help=0 version=0 noSplash=0");
         row("switches", {"/Embedding", "-AUTOMATION", "--help", "--version"},
             "home=- help=1 version=1 noSplash=1");
@@ -46,12 +44,10 @@ private slots:
         row("Qt's own", {"-platform", "xcb", "-style", "fusion", "-session", "1a", "-reverse"},
             "home=- help=0 version=0 noSplash=0");
         row("unknown", {"--home", "/h", "--frobnicate"}, "unknown option '--frobnicate'");
-        row("unknown with value", {"--colour=red"}, "unknown option '--colour'");
         row("two dashes", {"--Embedding"}, "unknown option '--Embedding'");
         row("single dash word", {"-home", "/h"}, "unknown option '-home'");
         row("stray", {"words.dat"}, "unexpected argument 'words.dat'");
         row("home last", {"--home"}, "option '--home' needs a value: --home DIR");
-        row("home empty", {"--home", ""}, "option '--home' needs a value: --home DIR");
         row("home= empty", {"--home="}, "option '--home' needs a value: --home DIR");
         row("platform last", {"-platform"}, "option '-platform' needs a value: -platform NAME");
         row("help with value", {"--help=yes"}, "option '--help' takes no value");
@@ -63,60 +59,35 @@ private slots:
         QCOMPARE(Outcome(ParseCommandLine(QStringList{"lexado"} + arguments)), outcome);
     }
 
-    void answersBeforeAnyWindow() {
-        QString out;
-        QString errors;
-        QTextStream outStream(&out);
-        QTextStream errorStream(&errors);
-        const auto answer = [&](const QStringList& arguments) {
-            out.clear();
-            errors.clear();
-            const std::optional<int> code = AnswerCommandLine(
-                ParseCommandLine(QStringList{"lexado"} + arguments), outStream, errorStream);
-            outStream.flush();
-            errorStream.flush();
-            return code;
-        };
-        QVERIFY(!answer({"--home", "/h", "-Embedding"}));
-        QVERIFY(out.isEmpty() && errors.isEmpty());
-
-        QCOMPARE(answer({"--nope", "--help"}).value_or(-1), 2);
-        QCOMPARE(errors, "lexado: unknown option '--nope'\n" + kTryHelp);
-        QVERIFY(out.isEmpty());
-
-        QCOMPARE(answer({"--help", "--version"}).value_or(-1), 0);
-        QCOMPARE(out, QStringLiteral(
-                          "Usage: lexado [OPTION]...\n"
-                          "A vocabulary trainer: shows the words of a library one after another.\n"
-                          "\n"
-                          "  --home DIR     keep settings, catalogue and libraries in DIR\n"
-                          "  --no-splash    start without the splash picture\n"
-                          "  --help         show this help\n"
-                          "  --version      show the version\n"));
-        QVERIFY(errors.isEmpty());
-
-        QCOMPARE(answer({"--version"}).value_or(-1), 0);
-        QCOMPARE(out, QStringLiteral("Lexado " LEXADO_VERSION "\n"));
-    }
-
     // The real program, with no display to connect to.
     void programAnswersInATerminal_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("errors");
-        QTest::newRow("unknown") << QStringList{"--home", "/h", "--bogus"} << 2
-                                 << "lexado: unknown option '--bogus'\n" + kTryHelp;
+        QTest::addColumn<QString>("out");
+        QTest::newRow("unknown") << QStringList{"--home", "/h", "--bogus", "--help"} << 2
+                                 << "lexado: unknown option '--bogus'\n" + kTryHelp << QString();
         QTest::newRow("home without folder")
             << QStringList{"--home"} << 2
-            << "lexado: option '--home' needs a value: --home DIR\n" + kTryHelp;
+            << "lexado: option '--home' needs a value: --home DIR\n" + kTryHelp << QString();
         QTest::newRow("help after switches")
-            << QStringList{"/automation", "--no-splash", "--help"} << 0 << QString();
+            << QStringList{"/automation", "--no-splash", "--help", "--version"} << 0 << QString()
+            << QStringLiteral(
+                   "Usage: lexado [OPTION]...\n"
+                   "A vocabulary trainer: shows the words of a library one after another.\n\n"
+                   "  --home DIR     keep settings, catalogue and libraries in DIR\n"
+                   "  --no-splash    start without the splash picture\n"
+                   "  --help         show this help\n"
+                   "  --version      show the version\n");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QString()
+                                 << QStringLiteral("Lexado " LEXADO_VERSION "\n");
     }
 
     void programAnswersInATerminal() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, errors);
+        QFETCH(QString, out);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -128,7 +99,7 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(program.readAllStandardError()), errors);
         QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(program.readAllStandardOutput().startsWith("Usage: lexado"), exitCode == 0);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
     }
 };
 
