@@ -1,8 +1,10 @@
 # make run    installs what is missing, builds Lexado and starts it
-# make test   installs what is missing, builds everything and runs every test
+# make test   installs what is missing, builds everything with the sanitizers and warnings as
+#             errors, and runs every test (the formatting check among them)
 # make bench  builds the benchmarks with optimisation and runs them
 
 BUILD_DIR ?= build
+TEST_DIR ?= build-test
 BENCH_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 
@@ -22,8 +24,11 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/lexado
 
-test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+# A build of its own, with AddressSanitizer, UndefinedBehaviorSanitizer and -Werror.
+test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DLEXADO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXADO_TESTS=OFF -DLEXADO_BENCH=ON
@@ -35,4 +40,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR)

@@ -9,20 +9,6 @@ namespace {
 
 const QString kCatalogueName = QStringLiteral("table.ini");
 
-std::optional<QString> HomeArgument(const QStringList& arguments) {
-    const QString option = QStringLiteral("--home");
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == option && i + 1 < arguments.size()) {
-            return arguments[i + 1];
-        }
-        if (argument.startsWith(option + u'=')) {
-            return argument.sliced(option.size() + 1);
-        }
-    }
-    return std::nullopt;
-}
-
 // Copies a sample file unless the folder already has one of that name; the copy is the
 // user's to change, whatever the permissions of the installed original.
 void CopySample(const QString& from, const QString& to) {
@@ -36,8 +22,8 @@ void CopySample(const QString& from, const QString& to) {
 } // namespace
 
 QString ChooseProgramFolder(const ProgramFolderSources& sources) {
-    if (const std::optional<QString> home = HomeArgument(sources.arguments)) {
-        return QDir(*home).absolutePath();
+    if (sources.home) {
+        return QDir(*sources.home).absolutePath();
     }
     if (QFileInfo::exists(QDir(sources.executableDir).filePath(kCatalogueName))) {
         return sources.executableDir;
@@ -45,11 +31,11 @@ QString ChooseProgramFolder(const ProgramFolderSources& sources) {
     return sources.userDataFolder;
 }
 
-QString ChooseProgramFolder(const QStringList& arguments, const QString& executableDir) {
+QString ChooseProgramFolder(const std::optional<QString>& home, const QString& executableDir) {
     const QString userFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
         QStringLiteral("/lexado");
-    return ChooseProgramFolder({arguments, executableDir, userFolder});
+    return ChooseProgramFolder({home, executableDir, userFolder});
 }
 
 QString ResourceFolder(const QString& executableDir) {

@@ -1,26 +1,25 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 // Where the program keeps its files, found in this order:
-// 1. "--home DIR" (or "--home=DIR") on the command line;
+// 1. the folder named by "--home DIR" on the command line;
 // 2. the executable's own folder when it holds a table.ini: a portable copy;
 // 3. the user's data folder for the program ($XDG_DATA_HOME/lexado).
 // The folder holds Lexado.ini, table.ini and data/.
 struct ProgramFolderSources {
-    QStringList arguments;  // the command line, program name first
-    QString executableDir;  // the folder of the running executable
-    QString userDataFolder; // $XDG_DATA_HOME/lexado, normally ~/.local/share/lexado
+    std::optional<QString> home; // the folder named on the command line
+    QString executableDir;       // the folder of the running executable
+    QString userDataFolder;      // $XDG_DATA_HOME/lexado, normally ~/.local/share/lexado
 };
 
 QString ChooseProgramFolder(const ProgramFolderSources& sources);
 
-// The same choice for the running program: its command line and folder, and the user's data
-// folder of this system.
-QString ChooseProgramFolder(const QStringList& arguments, const QString& executableDir);
+// The same choice for the running program: the folder its command line names, its own folder
+// and the user's data folder of this system.
+QString ChooseProgramFolder(const std::optional<QString>& home, const QString& executableDir);
 
 // The folder of the read-only resources (language files, the phonetic font, help pages,
 // sample data): beside the executable in the build tree, share/lexado when installed.

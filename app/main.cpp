@@ -1,16 +1,14 @@
 // Lexado: start-up. Finds the program folder, refuses a second copy, and runs the main window
 // until it ends.
 
+#include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleCopy.h"
 #include "controls/MessageBox.h"
 #include "recitation/ui/CLexadoDlg.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 
@@ -21,24 +19,6 @@ void PreferX11OnWayland() {
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
-}
-
-// --help and --version answer and end; every other argument but --home is ignored.
-bool AnswersCommandLine(const QStringList& arguments) {
-    QTextStream out(stdout);
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        out << "Usage: lexado [--home DIR]\n"
-               "A vocabulary trainer: shows the words of a library one after another.\n\n"
-               "  --home DIR   keep settings, catalogue and libraries in DIR\n"
-               "  --help       show this help\n"
-               "  --version    show the version\n";
-        return true;
-    }
-    if (arguments.contains(QStringLiteral("--version"))) {
-        out << "Lexado " << QStringLiteral(LEXADO_VERSION) << "\n";
-        return true;
-    }
-    return false;
 }
 
 QStringList ArgumentList(int argc, char* argv[]) {
@@ -52,17 +32,19 @@ QStringList ArgumentList(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Answered before the application connects to a display, so that they work in a terminal
-    // without one.
-    if (AnswersCommandLine(ArgumentList(argc, argv))) {
-        return 0;
+    // Read before the application connects to a display, so that --help, --version and a
+    // refused command line are answered in a terminal without one.
+    const CommandLine commandLine = ParseCommandLine(ArgumentList(argc, argv));
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    if (const std::optional<int> exitCode = AnswerCommandLine(commandLine, out, errors)) {
+        return *exitCode;
     }
     PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));
     QApplication::setApplicationVersion(QStringLiteral(LEXADO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
-    const QStringList arguments = QApplication::arguments();
 
     const SingleCopy singleCopy(UserRuntimeFolder());
     if (!singleCopy.IsOnlyCopy()) {
@@ -71,7 +53,7 @@ int main(int argc, char* argv[]) {
 
     const QString executableDir = QApplication::applicationDirPath();
     const QString resources = ResourceFolder(executableDir);
-    const QString chosen = ChooseProgramFolder(arguments, executableDir);
+    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
     const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
     if (!programFolder) {
         ShowMessage(nullptr, QStringLiteral("Cannot create the folder %1").arg(chosen));

@@ -196,7 +196,7 @@ void CBmpMenuBar::paintEvent(QPaintEvent* /*event*/) {
         if (item.type == MenuItem::Type::Separator) {
             DrawMenuSeparator(painter, RowRect(row), colours);
         } else {
-            DrawMenuRow(painter, item, RowRect(row), row == hotRow_, colours, layout_.checkSize);
+            DrawMenuRow(painter, item, RowRect(row), row == hotRow_, colours, layout_);
         }
     }
 }

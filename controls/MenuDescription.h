@@ -5,8 +5,8 @@
 #include <QString>
 
 // One item of a menu that a CBmpMenu shows: a command row, a separator, or a row that opens a
-// sub-menu. Texts carry "&" before their mnemonic letter and are drawn as they are, padding
-// spaces included.
+// sub-menu. Texts carry "&" before their mnemonic letter; a shortcut after padding spaces is
+// drawn in a column of its own (SplitMenuText, MenuLayout.h).
 struct MenuItem {
     enum class Type { Command, Separator, SubMenu };
 

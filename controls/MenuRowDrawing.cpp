@@ -14,8 +14,9 @@ constexpr std::array<const char*, 7> kCheckMark{
 };
 constexpr int kCheckMarkSide = 7;
 
-constexpr int kTextFlags =
+constexpr int kLabelFlags =
     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+constexpr int kShortcutFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
 
 // A picture narrower than the square sits in its middle at its own size; a larger one fills it
 // and shows its middle.
@@ -96,7 +97,7 @@ QPolygon SubMenuArrow(const QRect& row, int checkSize) {
 }
 
 void DrawMenuRow(QPainter& painter, const MenuItem& item, const QRect& row, bool highlighted,
-                 const MenuColours& colours, int checkSize) {
+                 const MenuColours& colours, const MenuLayout& layout) {
     const QColor ground = highlighted ? colours.highlight : colours.menu;
     QColor text = highlighted ? colours.highlightText : colours.menuText;
     if (item.greyed) {
@@ -110,18 +111,23 @@ void DrawMenuRow(QPainter& painter, const MenuItem& item, const QRect& row, bool
                                                           colours, square.topLeft()));
     }
 
-    QRect textRect = row;
-    textRect.setLeft(square.left() + row.height() + 2);
+    const MenuTextParts parts = SplitMenuText(item.text);
+    const QRect labelRect = row.adjusted(layout.labelLeft, 0, 0, 0);
+    const QRect shortcutRect = row.adjusted(layout.shortcutLeft, 0, 0, 0);
+    const auto drawTexts = [&](QPoint offset) {
+        painter.drawText(labelRect.translated(offset), kLabelFlags, parts.label);
+        painter.drawText(shortcutRect.translated(offset), kShortcutFlags, parts.shortcut);
+    };
     if (item.greyed && !highlighted) {
         painter.setPen(colours.buttonHighlight);
-        painter.drawText(textRect.translated(1, 1), kTextFlags, item.text);
+        drawTexts(QPoint(1, 1));
     }
     painter.setPen(text);
-    painter.drawText(textRect, kTextFlags, item.text);
+    drawTexts(QPoint(0, 0));
 
     if (item.type == MenuItem::Type::SubMenu) {
         painter.setBrush(text);
-        painter.drawPolygon(SubMenuArrow(row, checkSize));
+        painter.drawPolygon(SubMenuArrow(row, layout.checkSize));
         painter.setBrush(Qt::NoBrush);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "controls/MenuColours.h"
 #include "controls/MenuDescription.h"
+#include "controls/MenuLayout.h"
 
 #include <QImage>
 #include <QPoint>
@@ -22,9 +23,10 @@ QImage PictureSquare(const MenuItem& item, int side, bool highlighted, const Men
 QPolygon SubMenuArrow(const QRect& row, int checkSize);
 
 // Draws one row of the item column into `row` with the painter's font: ground, picture
-// square, text (embossed when greyed) and, for a sub-menu row, the arrow.
+// square, label and shortcut in the layout's columns (embossed when greyed) and, for a
+// sub-menu row, the arrow.
 void DrawMenuRow(QPainter& painter, const MenuItem& item, const QRect& row, bool highlighted,
-                 const MenuColours& colours, int checkSize);
+                 const MenuColours& colours, const MenuLayout& layout);
 
 // A separator row: an etched line across its middle.
 void DrawMenuSeparator(QPainter& painter, const QRect& row, const MenuColours& colours);

@@ -4,6 +4,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// Bytes below 0x20 and DEL are never part of a UTF-8 or GB18030 character, so the check works
+// on the bytes in either encoding.
+bool HoldsControlCharacter(QByteArrayView text) {
+    return std::any_of(text.begin(), text.end(), [](char byte) {
+        const auto value = static_cast<unsigned char>(byte);
+        return value < 0x20 || value == 0x7F;
+    });
+}
+
+} // namespace
+
 CatalogueEditor::CatalogueEditor(LibraryCatalogue& catalogue) : catalogue_(catalogue) {
     Select(0);
 }
@@ -33,6 +46,9 @@ QByteArray CatalogueEditor::EntryLine(QByteArrayView name, QByteArrayView file) 
 CatalogueEdit CatalogueEditor::CheckNewEntry(QByteArrayView name, QByteArrayView file) const {
     if (name.size() > kLibraryNameBytes || file.size() > kLibraryNameBytes) {
         return CatalogueEdit::TooLong;
+    }
+    if (HoldsControlCharacter(name) || HoldsControlCharacter(file)) {
+        return CatalogueEdit::ControlCharacter;
     }
     if (name.contains('#')) {
         return CatalogueEdit::HashInName;

@@ -9,11 +9,13 @@
 // What became of an edit of the catalogue. The refusals say what the user is told.
 enum class CatalogueEdit {
     Done,
-    Nothing,       // nothing to do: no entry selected, or the entry is first or last already
-    AlreadyListed, // string 111: the name or the file is in the catalogue already
-    LastLibrary,   // string 104: the last entry of the catalogue stays
-    TooLong,       // the name or the file name is longer than the settings record can hold
-    HashInName,    // a '#' in the name would make the rest of it part of the file name
+    Nothing,          // nothing to do: no entry selected, or the entry is first or last already
+    AlreadyListed,    // string 111: the name or the file is in the catalogue already
+    LastLibrary,      // string 104: the last entry of the catalogue stays
+    TooLong,          // the name or the file name is longer than the settings record can hold
+    HashInName,       // a '#' in the name would make the rest of it part of the file name
+    ControlCharacter, // a line break or another control character would split or garble the
+                      // entry's line in table.ini
 };
 
 // The library manager's edits of the catalogue, made at once in memory, together with the

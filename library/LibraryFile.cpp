@@ -1,8 +1,8 @@
 #include "library/LibraryFile.h"
 
-#include "strings/StringTable.h"
 #include "library/DataFolder.h"
 #include "library/TextFile.h"
+#include "strings/StringTable.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ qsizetype Gb18030CharLength(QByteArrayView bytes, qsizetype lead) {
     return (second >= 0x30 && second <= 0x39) ? 4 : 2;
 }
 
-// Valid UTF-8 but for a character cut off at the end, as in a field that was cut short.
+// Valid UTF-8 but for a character cut off at the end.
 bool IsUtf8CutShort(QByteArrayView bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
@@ -53,7 +53,7 @@ QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes) {
     if (bytes.size() <= maxBytes) {
         return bytes;
     }
-    if (IsUtf8CutShort(bytes)) {
+    if (EncodingOf(bytes) == LineEncoding::Utf8) {
         qsizetype cut = maxBytes;
         while (cut > 0 && IsUtf8Continuation(bytes[cut])) {
             --cut;
@@ -69,4 +69,15 @@ QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes) {
         cut = next;
     }
     return bytes.first(cut);
+}
+
+QByteArrayView WithoutCutOffCharacter(QByteArrayView bytes) {
+    if (IsUtf8(bytes) || !IsUtf8CutShort(bytes)) {
+        return bytes;
+    }
+    qsizetype lead = bytes.size() - 1;
+    while (lead > 0 && IsUtf8Continuation(bytes[lead])) {
+        --lead;
+    }
+    return bytes.first(lead);
 }

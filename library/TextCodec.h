@@ -20,5 +20,9 @@ QString Decode(QByteArrayView bytes, LineEncoding encoding);
 QString DecodeLine(QByteArrayView bytes);
 
 // The longest start of the bytes that is at most maxBytes long and does not end inside a
-// character, in whichever of the two encodings DecodeLine would read the bytes.
+// character, in whichever of the two encodings DecodeLine reads the whole of the bytes.
 QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes);
+
+// For the start of a longer text that was cut off inside its last character: the bytes
+// without that part-character when the rest is UTF-8; otherwise the bytes unchanged.
+QByteArrayView WithoutCutOffCharacter(QByteArrayView bytes);

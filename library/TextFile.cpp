@@ -1,13 +1,14 @@
 #include "library/TextFile.h"
 
 #include "library/LargeBuffer.h"
+#include "library/RegularFile.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
         return std::nullopt;
     }
     // One buffer of the file's size, read at once: a library of a million lines is read
@@ -23,6 +24,14 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
         bytes += file.readAll(); // the file grew meanwhile, or reports no size
     }
     return bytes;
+}
+
+std::optional<QByteArray> ReadFileStart(const QString& path, qint64 maxBytes) {
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
+        return std::nullopt;
+    }
+    return file.read(maxBytes);
 }
 
 bool ReplaceFileContents(const QString& path, const QByteArray& bytes) {

@@ -102,10 +102,12 @@ void SetTextField(char* field, std::size_t capacity, QByteArrayView text) {
 
 namespace {
 
-// A field without a NUL inside it is cut so that one fits.
+// A field without a NUL inside it is cut so that one fits. It holds the start of a longer text,
+// which may end inside a character.
 template <std::size_t N> void TerminateField(char (&field)[N]) {
     const QByteArray text(field, static_cast<qsizetype>(qstrnlen(field, N)));
-    SetNameField(field, text);
+    SetNameField(field,
+                 static_cast<std::size_t>(text.size()) < N ? text : WithoutCutOffCharacter(text));
 }
 
 void AtLeastOne(std::int32_t& value) {

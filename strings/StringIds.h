@@ -134,6 +134,8 @@ enum class StringId : int {
     ImportMalformed = 446,
     ImportNoEntries = 447,
     ExportDone = 448,
+    // The library manager refuses control characters in names.
+    ControlCharacterInName = 422,
 };
 Q_ENUM_NS(StringId)
 

@@ -245,6 +245,8 @@ constexpr std::array kStrings{
     StringEntry{StringId::ImportNoEntries, QT_TRID_NOOP("IDS_447")},
     //% "已导出 %1 个词条。"
     StringEntry{StringId::ExportDone, QT_TRID_NOOP("IDS_448")},
+    //% "词库名和文件名不能含有换行等控制字符"
+    StringEntry{StringId::ControlCharacterInName, QT_TRID_NOOP("IDS_422")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

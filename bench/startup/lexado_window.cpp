@@ -4,6 +4,7 @@
 
 #include "bench/startup/FirstPaint.h"
 
+#include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleCopy.h"
 #include "recitation/ui/CLexadoDlg.h"
@@ -26,7 +27,8 @@ int main(int argc, char* argv[]) {
     }
     const QString executableDir = QApplication::applicationDirPath();
     const QString resources = ResourceFolder(executableDir);
-    const QString chosen = ChooseProgramFolder(QApplication::arguments(), executableDir);
+    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
+    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
     const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
     if (!programFolder) {
         std::fputs("lexado_window: cannot create the program folder\n", stderr);

@@ -25,6 +25,8 @@ namespace {
 // Column widths in pixels on a screen of 96 dots per inch: number, word, meaning.
 constexpr std::array kColumnWidths{36, 70, 174};
 constexpr int kTableHeight = 260;
+// Above and below a line of text in a row of the table.
+constexpr int kRowPadding = 2;
 constexpr int kReferenceDpi = 96;
 
 int Scaled(int pixels, int dpi) {
@@ -68,12 +70,16 @@ void CChooseLibraryDlg::BuildControls() {
     table_->setObjectName(QStringLiteral("entries"));
     table_->setModel(rows_);
     table_->setShowGrid(true);
+    // Rows as tall as a line of the table's font needs, for a small font as for a large one.
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() +
+                                                    2 * kRowPadding);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    table_->setTextElideMode(Qt::ElideNone);
+    table_->setTextElideMode(Qt::ElideRight); // a cut word or meaning ends in "…"
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table_->horizontalHeader()->setStretchLastSection(false);
     SizeColumns();

@@ -152,6 +152,9 @@ void CLibraryManagerDlg::Show(CatalogueEdit result) {
     case CatalogueEdit::HashInName:
         ShowMessage(this, StringText(StringId::HashInLibraryName));
         break;
+    case CatalogueEdit::ControlCharacter:
+        ShowMessage(this, StringText(StringId::ControlCharacterInName));
+        break;
     case CatalogueEdit::Done:
     case CatalogueEdit::Nothing:
         break;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "strings/StringIds.h"
 #include "library/Catalogue.h"
 #include "library/CatalogueEditor.h"
+#include "strings/StringIds.h"
 
 #include <QByteArray>
 #include <QDialog>

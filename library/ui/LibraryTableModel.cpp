@@ -1,8 +1,8 @@
 #include "library/ui/LibraryTableModel.h"
 
-#include "strings/StringTable.h"
 #include "library/LineFields.h"
 #include "library/TextCodec.h"
+#include "strings/StringTable.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,10 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
+#include "controls/MessageBox.h"
 #include "library/ui/CChooseLibraryDlg.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "strings/StringTable.h"
 
 // The record holds the library's file name and display name in fields of this many bytes and
 // a NUL; the library manager and the choose-library dialog refuse file names that would not

@@ -573,5 +573,10 @@
         <source>已导出 %1 个词条。</source>
         <translation>Exported %1 entries.</translation>
     </message>
+    <message id="IDS_422">
+        <location filename="../../strings/StringTable.cpp" line="249"/>
+        <source>词库名和文件名不能含有换行等控制字符</source>
+        <translation>A library name or file name cannot contain a line break or another control character</translation>
+    </message>
 </context>
 </TS>

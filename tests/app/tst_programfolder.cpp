@@ -26,18 +26,14 @@ class TestProgramFolder : public QObject {
 private slots:
     void homeArgumentThenPortableThenUserFolder() {
         QTemporaryDir exe;
-        ProgramFolderSources sources{{"lexado"}, exe.path(), "/home/u/.local/share/lexado"};
+        ProgramFolderSources sources{std::nullopt, exe.path(), "/home/u/.local/share/lexado"};
         QCOMPARE(ChooseProgramFolder(sources), sources.userDataFolder);
 
         WriteFile(exe.filePath("table.ini"), "TOEFL#TOEFL.dat\r\n");
         QCOMPARE(ChooseProgramFolder(sources), exe.path());
 
-        sources.arguments = QStringList{"lexado", "--home", "/tmp/h1"};
-        QCOMPARE(ChooseProgramFolder(sources), QStringLiteral("/tmp/h1"));
-        sources.arguments = QStringList{"lexado", "-Embedding", "--home=/tmp/h2"};
+        sources.home = QStringLiteral("/tmp/h1/../h2");
         QCOMPARE(ChooseProgramFolder(sources), QStringLiteral("/tmp/h2"));
-        sources.arguments = QStringList{"lexado", "--home"}; // no folder named: ignored
-        QCOMPARE(ChooseProgramFolder(sources), exe.path());
     }
 
     void resourcesBesideTheProgramOrInstalled() {

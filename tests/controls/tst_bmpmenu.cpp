@@ -348,7 +348,8 @@ private slots:
                 },
                 check,
             };
-            QVERIFY2(rig.Track(c.at, steps), qPrintable(QTest::toString(c.at)));
+            const QString at = QStringLiteral("at %1, %2").arg(c.at.x()).arg(c.at.y());
+            QVERIFY2(rig.Track(c.at, steps), qPrintable(at));
         }
     }
 

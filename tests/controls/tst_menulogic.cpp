@@ -11,6 +11,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -193,6 +194,81 @@ private slots:
                  QPolygon({QPoint(94, 8), QPoint(94, 14), QPoint(97, 11)}));
         QCOMPARE(SubMenuArrow(QRect(10, 40, 100, 23), 20),
                  QPolygon({QPoint(101, 47), QPoint(101, 55), QPoint(105, 51)}));
+    }
+
+    void splitsTheShortcutFromItsPadding_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shortcut");
+        const auto row = [](const char* text, const char* label, const char* shortcut) {
+            QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(label)
+                                << QString::fromUtf8(shortcut);
+        };
+        row("暂停(&P)　　　　　Ctrl+P ", "暂停(&P)", "Ctrl+P");
+        row("删除单词(&D)      Ctrl+Del", "删除单词(&D)", "Ctrl+Del");
+        row("帮助(&H)　　　　　F1", "帮助(&H)", "F1");
+        row("查找/定位(&F)     Ctrl+F", "查找/定位(&F)", "Ctrl+F");
+        row("Choose library (&W)    Ctrl+W", "Choose library (&W)", "Ctrl+W");
+        row("E&xit                  Alt+X", "E&xit", "Alt+X");
+        row("A　B", "A", "B");
+        row("Simplified Chinese", "Simplified Chinese", "");
+        row("库文件管理(&M)", "库文件管理(&M)", "");
+        row("Padded  　 ", "Padded", "");
+    }
+
+    void splitsTheShortcutFromItsPadding() {
+        QFETCH(QString, text);
+        QFETCH(QString, label);
+        QFETCH(QString, shortcut);
+        const MenuTextParts parts = SplitMenuText(text);
+        QCOMPARE(parts.label, label);
+        QCOMPARE(parts.shortcut, shortcut);
+    }
+
+    // The shortcuts start in one column after the widest label, a line's height further on,
+    // whatever the font makes of the padding.
+    void drawsShortcutsInAColumnOfTheirOwn() {
+        const QFont font(QStringLiteral("DejaVu Sans"), 9);
+        const QFontMetrics metrics(font);
+        const MenuDescription items{Row("&Pause　　　　　Ctrl+P "),
+                                    Row("&Delete word      Ctrl+Del"), Row("Library &manager"),
+                                    Row("Language", false, MenuItem::Type::SubMenu)};
+        const MenuLayout layout = LayOutMenu(items, metrics);
+        const int check = std::max(13, metrics.height() - 2);
+        const int rowHeight = std::max(check, metrics.height()) + 6;
+        const int labelLeft = 3 + rowHeight;
+        const int shortcutLeft = labelLeft +
+                                 metrics.size(Qt::TextShowMnemonic, "Library &manager").width() +
+                                 metrics.height();
+        QCOMPARE(layout.labelLeft, labelLeft);
+        QCOMPARE(layout.shortcutLeft, shortcutLeft);
+        QCOMPARE(layout.columnSize.width(),
+                 shortcutLeft + metrics.horizontalAdvance("Ctrl+Del") + 8 + check);
+
+        const MenuColours c = TestColours();
+        QImage image(layout.columnSize, QImage::Format_ARGB32);
+        image.fill(c.menu);
+        QPainter painter(&image);
+        painter.setFont(font);
+        for (int i = 0; i < items.size(); ++i) {
+            DrawMenuRow(painter, items.at(i), layout.rows.at(i), false, c, layout);
+        }
+        painter.end();
+        // The first ink right of the labels: the "C" of both shortcuts, at one x.
+        const auto firstInk = [&](const QRect& row) {
+            for (int x = shortcutLeft - metrics.height() / 2; x < row.right(); ++x) {
+                for (int y = row.top(); y <= row.bottom(); ++y) {
+                    if (image.pixel(x, y) != c.menu.rgb()) {
+                        return x;
+                    }
+                }
+            }
+            return -1;
+        };
+        const int pauseInk = firstInk(layout.rows.at(0));
+        QCOMPARE(firstInk(layout.rows.at(1)), pauseInk);
+        QVERIFY(pauseInk >= shortcutLeft && pauseInk <= shortcutLeft + 2);
+        QCOMPARE(firstInk(layout.rows.at(2)), -1);
     }
 
     void picturesAreCompiledIn() {

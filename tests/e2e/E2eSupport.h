@@ -35,6 +35,12 @@ inline void PassOn(const QByteArray& errors) {
     }
 }
 
+// The program is built with the sanitizers for the tests; a report of theirs is a fault of the
+// program even when it goes on running or ends with the expected code.
+inline bool HoldsSanitizerReport(const QByteArray& errors) {
+    return errors.contains("Sanitizer") || errors.contains("runtime error:");
+}
+
 inline QByteArray RunTool(const QString& program, const QStringList& arguments) {
     for (int attempt = 1;; ++attempt) {
         QProcess tool;
@@ -92,7 +98,7 @@ public:
             process_.kill();
             process_.waitForFinished();
         }
-        PassOn(process_.readAllStandardError());
+        Inspect(process_.readAllStandardError());
     }
 
     // The id of this process's visible window titled LXD, once it is there; empty when none
@@ -153,13 +159,21 @@ private:
     // ended for any other reason, or was refused too often.
     bool StartAgainIfRefused() {
         const QByteArray errors = process_.readAllStandardError();
-        PassOn(errors);
+        Inspect(errors);
         if (!DisplayRefused(errors) || ++starts_ >= kConnectAttempts) {
             return false;
         }
         QThread::msleep(100);
         Start();
         return true;
+    }
+
+    // Passes on what the program printed, failing the test on a sanitizer report.
+    static void Inspect(const QByteArray& errors) {
+        PassOn(errors);
+        if (HoldsSanitizerReport(errors)) {
+            QTest::qFail("the program printed the sanitizer report above", __FILE__, __LINE__);
+        }
     }
 
     QStringList arguments_;

@@ -110,7 +110,11 @@ private slots:
         QVERIFY(!lexado.WaitForWindow().isEmpty());
         const QRect window = WindowGeometry(lexado.window());
         QVERIFY2(kScreen.contains(window) && window.width() > 20 && window.height() > 20,
-                 qPrintable(QTest::toString(window)));
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(window.x())
+                                .arg(window.y())
+                                .arg(window.width())
+                                .arg(window.height())));
 
         const QString shotPath = folders_->filePath("screen.png");
         QImage shot;

@@ -53,6 +53,14 @@ private slots:
         editor.Select(0);
         QCOMPARE(editor.Rename(QByteArray(20, 'n'), "TOEFL.dat"), CatalogueEdit::TooLong);
         QCOMPARE(editor.Rename("a#b", "TOEFL.dat"), CatalogueEdit::HashInName);
+        // A line break or any other control character would split or garble its line.
+        for (const char* control : {"\n", "\r", "\t", "\x1f", "\x7f"}) {
+            const QByteArray with = QByteArray("a") + control + "b";
+            QCOMPARE(editor.Add(with, "e.dat"), CatalogueEdit::ControlCharacter);
+            QCOMPARE(editor.Add("e", with + ".dat"), CatalogueEdit::ControlCharacter);
+            QCOMPARE(editor.Rename(with, "TOEFL.dat"), CatalogueEdit::ControlCharacter);
+        }
+        QCOMPARE(editor.Add(QByteArray("nul\0", 4), "e.dat"), CatalogueEdit::ControlCharacter);
         QCOMPARE(catalogue.toList(),
                  (Lines{"TOEFL#TOEFL.dat", QByteArray(19, 'n') + "#x.dat",
                         six + "#" + QByteArray(15, 'f') + ".dat", "ab#d#.dat"}));

@@ -1,5 +1,7 @@
+#include "library/Catalogue.h"
 #include "library/CurrentLibrary.h"
 #include "library/LibraryFile.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QtTest>
@@ -53,6 +55,34 @@ private slots:
         QVERIFY(!WriteWordLibrary(folder.path(), name, list));
         QCOMPARE(folder.read("table.ini"), QByteArray("secret#line\r\n"));
         QCOMPARE(folder.read("data/sub/words.dat"), QByteArray("inner#x\r\n"));
+    }
+
+    // A FIFO, a device or a folder named as a library or as table.ini is a file that cannot be
+    // opened, and is never waited on; a link to a library kept elsewhere is followed.
+    void onlyRegularFilesAreRead() {
+        ProgramFolder folder;
+        QTemporaryDir elsewhere;
+        QFile kept(elsewhere.filePath("kept.dat"));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept#留\r\n") > 0);
+        kept.close();
+        QVERIFY(QFile::link(kept.fileName(), folder.filePath("data/link.dat")));
+        QVERIFY(QFile::link("/dev/null", folder.filePath("data/device.dat")));
+        QVERIFY(QDir(folder.path()).mkpath("data/folder.dat"));
+        const Fifo fifo(folder.filePath("data/fifo.dat"));
+        const Fifo linkedFifo(folder.filePath("fifo"));
+        QVERIFY(fifo.made() && linkedFifo.made());
+        QVERIFY(QFile::link(folder.filePath("fifo"), folder.filePath("data/fifolink.dat")));
+
+        const LibraryContents linked = ReadWordLibrary(folder.path(), "link.dat");
+        QCOMPARE(linked.status, LibraryStatus::Read);
+        QCOMPARE(linked.entries.toList(), Lines{QByteArray("kept#留")});
+        for (const char* name : {"fifo.dat", "fifolink.dat", "device.dat", "folder.dat"}) {
+            QCOMPARE(ReadWordLibrary(folder.path(), name).status, LibraryStatus::Missing);
+        }
+
+        const Fifo catalogue(folder.filePath("table.ini"));
+        QVERIFY(catalogue.made());
+        QVERIFY(ReadCatalogue(folder.path()).isEmpty());
     }
 
     void rewriteKeepsEveryLineAndEndsEachWithCrLf() {

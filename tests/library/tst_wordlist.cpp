@@ -117,6 +117,13 @@ private slots:
         QCOMPARE(gbBytes.size(), 21);
         QCOMPARE(CutToBytes(gbBytes, 19).toByteArray(), gbBytes.first(19));
         QCOMPARE(CutToBytes(gbBytes.sliced(1), 19).size(), 18);
+
+        // Four GB18030 characters whose first six bytes also read as two UTF-8 characters; the
+        // whole line is no UTF-8, so it is read and cut as GB18030, two bytes a character.
+        const QByteArray mixed("\xe4\xb8\xad\xe4\xb8\xad\xe4\xb8");
+        QCOMPARE(EncodingOf(mixed), LineEncoding::Gb18030);
+        QCOMPARE(CutToBytes(mixed, 5).toByteArray(), mixed.first(4));
+        QCOMPARE(CutToBytes(mixed, 7).toByteArray(), mixed.first(6));
     }
 };
 

@@ -1,4 +1,6 @@
 #include "recitation/ProgressFile.h"
+#include "recitation/SettingsFile.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QtEndian>
@@ -69,6 +71,16 @@ private slots:
         QCOMPARE(ReadProgressFile(folder.filePath("absent.sav")).status,
                  ProgressStatus::CannotOpen);
         QVERIFY(!WriteProgressFile(folder.filePath("no/such/folder/x.sav"), PlaceReached()));
+    }
+
+    // A FIFO named as a progress file or as Lexado.ini is never waited on.
+    void fifoCannotBeOpened() {
+        ProgramFolder folder;
+        const Fifo progress(folder.filePath("fifo.sav"));
+        const Fifo settings(SettingsFilePath(folder.path()));
+        QVERIFY(progress.made() && settings.made());
+        QCOMPARE(ReadProgressFile(folder.filePath("fifo.sav")).status, ProgressStatus::CannotOpen);
+        QVERIFY(!LoadSettings(folder.path(), SettingsRecord{}));
     }
 
     void recordIsBroughtIntoRange() {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 // A program folder in a temporary directory, with its data/ folder, for tests that read and
 // write the program's real files.
@@ -15,11 +16,17 @@ public:
     QString path() const { return dir_.path(); }
     QString filePath(const QString& relative) const { return dir_.filePath(relative); }
 
-    void write(const QString& relative, const QByteArray& bytes) const {
+    // Writes the file whole. A file that cannot be written fails the running test, since what
+    // it goes on to check would be about some other contents; false then.
+    bool write(const QString& relative, const QByteArray& bytes) const {
         QFile file(filePath(relative));
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(bytes);
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+        if (!written) {
+            const QByteArray message = "cannot write " + relative.toUtf8();
+            QTest::qFail(message.constData(), __FILE__, __LINE__);
         }
+        return written;
     }
 
     QByteArray read(const QString& relative) const {

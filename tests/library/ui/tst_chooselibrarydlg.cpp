@@ -7,6 +7,7 @@
 #include "tests/support/ProgramFolder.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -145,6 +146,53 @@ private slots:
         rig.pick(0);
         QCOMPARE(rig.cell(0, 1), QString::fromUtf8(word));
         QCOMPARE(rig.cell(0, 2), QString::fromUtf8(meaning));
+    }
+
+    // Rows are a line of the table's font high, with two pixels above and below, for a small
+    // font as for a large one; a cell too narrow for its text ends it with "…", whose dots are
+    // the last ink drawn, low in the row.
+    void rowsFitTheFontAndCutTextEndsInAnEllipsis() {
+        const QFont original = QApplication::font();
+        for (const int pixels : {10, 40}) {
+            QFont font = original;
+            font.setPixelSize(pixels);
+            QApplication::setFont(font);
+            Rig rig;
+            rig.folder.write("data/now.dat",
+                             QByteArray(40, 'W') + "#" + QByteArray(80, 'M') + "\r\nshort#短\r\n");
+            rig.open();
+            rig.pick(0);
+            QTableView* table = rig.table();
+            const int line = QFontMetrics(table->font()).height();
+            QCOMPARE(table->rowHeight(0), line + 4);
+            QCOMPARE(table->rowHeight(1), line + 4);
+
+            rig.dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(rig.dialog.get()));
+            const QImage shot = table->viewport()->grab().toImage();
+            QVERIFY(shot.rect().contains(table->visualRect(rig.rows()->index(0, 1))));
+            for (int column : {1, 2}) {
+                const QRect cell = table->visualRect(rig.rows()->index(0, column));
+                if (!shot.rect().contains(cell)) {
+                    continue; // cut by the view's edge, not by its column
+                }
+                const QRgb ground = shot.pixel(cell.left() + 1, cell.top() + 1);
+                int lastInk = -1;
+                int inkTop = cell.bottom();
+                for (int x = cell.left(); x < cell.right() - 1; ++x) {
+                    for (int y = cell.top(); y < cell.bottom() - 1; ++y) {
+                        if (shot.pixel(x, y) != ground) {
+                            inkTop = x > lastInk ? y : std::min(inkTop, y);
+                            lastInk = x;
+                        }
+                    }
+                }
+                QVERIFY(lastInk > cell.left());
+                QVERIFY2(inkTop > cell.top() + line / 2,
+                         qPrintable(QStringLiteral("column %1, %2 px").arg(column).arg(pixels)));
+            }
+        }
+        QApplication::setFont(original);
     }
 
     void fileThatCannotBeOpenedLeavesAnEmptyTable() {

@@ -6,6 +6,7 @@
 #include "library/ui/CLibraryManagerDlg.h"
 #include "tests/support/ProgramFolder.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -221,6 +222,27 @@ private slots:
         QCOMPARE(MessageBoxAnswers::Shown(),
                  (QStringList{"词库名和文件名最多19个字节(约6个汉字)", "词库名不能含有“#”"}));
         QCOMPARE(rig.catalogue.toList(), (Lines{"TOEFL#toefl.dat", "GRE#gre.dat"}));
+
+        // A line break pasted into either field would split the line in table.ini.
+        MessageBoxAnswers::Clear();
+        const auto paste = [](QLineEdit* field, const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            field->selectAll();
+            QTest::keySequence(field, QKeySequence::Paste);
+            return field->text() == text;
+        };
+        QVERIFY(paste(rig.name(), "New\nLib"));
+        QVERIFY(paste(rig.file()->lineEdit(), "new.dat"));
+        rig.click("add");
+        QVERIFY(paste(rig.name(), "New"));
+        QVERIFY(paste(rig.file()->lineEdit(), "new.dat\r\nX#x.dat"));
+        rig.click("rename");
+        QVERIFY(paste(rig.file()->lineEdit(), "new\t.dat"));
+        rig.click("add");
+        const QString control = QStringLiteral("词库名和文件名不能含有换行等控制字符");
+        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{control, control, control}));
+        rig.click("ok");
+        QCOMPARE(rig.folder.read("table.ini"), QByteArray("TOEFL#toefl.dat\r\nGRE#gre.dat\r\n"));
     }
 
     void emptyCatalogueIsSafe() {

@@ -1,0 +1,135 @@
+#include "app/CommandLine.h"
+
+#include <QList>
+#include <QTextStream>
+
+namespace {
+
+using Apply = void (*)(CommandLine&, const QStringList& values);
+
+struct Option {
+    QString name;       // as typed, "--home"
+    QStringList values; // the names of the values it takes, for the usage text
+    QString help;       // its line in the usage text; empty for one not listed
+    Apply apply;        // nothing for Qt's own options, which Qt reads itself
+};
+
+// Every option the program accepts, one a line.
+const QList<Option>& Options() {
+    static const QList<Option> options{
+        {"--home",
+         {"DIR"},
+         "keep settings, catalogue and libraries in DIR",
+         [](CommandLine& c, const QStringList& v) { c.home = v[0]; }},
+        {"--no-splash",
+         {},
+         "start without the splash picture",
+         [](CommandLine& c, const QStringList&) { c.noSplash = true; }},
+        {"--help", {}, "show this help", [](CommandLine& c, const QStringList&) { c.help = true; }},
+        {"-h", {}, {}, [](CommandLine& c, const QStringList&) { c.help = true; }},
+        {"--version",
+         {},
+         "show the version",
+         [](CommandLine& c, const QStringList&) { c.version = true; }},
+        {"-platform", {"NAME"}, {}, nullptr},
+        {"-display", {"NAME"}, {}, nullptr},
+        {"-style", {"NAME"}, {}, nullptr},
+        {"-session", {"ID"}, {}, nullptr},
+        {"-reverse", {}, {}, nullptr},
+    };
+    return options;
+}
+
+const Option* FindOption(QStringView name) {
+    for (const Option& option : Options()) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+QString Synopsis(const Option& option) {
+    return (QStringList{option.name} + option.values).join(u' ');
+}
+
+// "/Embedding" or "-automation", in any case: the switches with which a program is started to
+// serve another, which show no splash picture.
+bool IsEmbeddingSwitch(QStringView argument) {
+    if (argument.size() < 2 || (argument[0] != u'/' && argument[0] != u'-')) {
+        return false;
+    }
+    const QStringView word = argument.sliced(1);
+    return word.compare(u"Embedding", Qt::CaseInsensitive) == 0 ||
+           word.compare(u"Automation", Qt::CaseInsensitive) == 0;
+}
+
+QString UsageText() {
+    QString text =
+        QStringLiteral("Usage: lexado [OPTION]...\n"
+                       "A vocabulary trainer: shows the words of a library one after another.\n\n");
+    for (const Option& option : Options()) {
+        if (!option.help.isEmpty()) {
+            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -14).arg(option.help);
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine commandLine;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (IsEmbeddingSwitch(argument)) {
+            commandLine.noSplash = true;
+            continue;
+        }
+        const qsizetype equals = argument.startsWith(u"--") ? argument.indexOf(u'=') : -1;
+        const QString name = equals < 0 ? argument : argument.first(equals);
+        const Option* option = FindOption(name);
+        if (!option) {
+            commandLine.error = argument.startsWith(u'-')
+                                    ? QStringLiteral("unknown option '%1'").arg(name)
+                                    : QStringLiteral("unexpected argument '%1'").arg(argument);
+            return commandLine;
+        }
+        QStringList values;
+        if (equals >= 0) {
+            values << argument.sliced(equals + 1);
+        } else {
+            values = arguments.mid(i + 1, option->values.size());
+            i += values.size();
+        }
+        if (values.size() != option->values.size() || values.contains(QString())) {
+            commandLine.error =
+                option->values.isEmpty()
+                    ? QStringLiteral("option '%1' takes no value").arg(name)
+                    : QStringLiteral("option '%1' needs a value: %2").arg(name, Synopsis(*option));
+            return commandLine;
+        }
+        if (option->apply) {
+            option->apply(commandLine, values);
+        }
+    }
+    return commandLine;
+}
+
+std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,
+                                     QTextStream& errors) {
+    if (!commandLine.error.isEmpty()) {
+        errors << "lexado: " << commandLine.error << "\n"
+               << "Try 'lexado --help' for more information.\n";
+        return 2;
+    }
+    if (commandLine.help) {
+        out << UsageText();
+        return 0;
+    }
+    if (commandLine.version) {
+        out << "Lexado " << QStringLiteral(LEXADO_VERSION) << "\n";
+        return 0;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// What the command line asks for. Options are read before the program connects to a display,
+// so that --help, --version and a refused command line work in a terminal without one.
+struct CommandLine {
+    std::optional<QString> home; // --home DIR: the program folder
+    bool help = false;           // --help, -h
+    bool version = false;        // --version
+    bool noSplash = false;       // --no-splash, and the switches /Embedding and /Automation
+    QString error;               // why the command line is refused; empty when it is not
+};
+
+// Reads the arguments, the program name first. An option that takes a value takes the next
+// argument, or the text after "=" in "--home=DIR". An unknown option, a stray argument or a
+// missing or empty value refuses the whole command line. Qt's own options that tools pass to
+// any Qt program (-platform, -display, -style, -session, -reverse) are left to Qt.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The answer to a command line that ends the program before any window: the usage for --help,
+// the version for --version, the reason for a refused command line (on `errors`). Returns the
+// exit code then: 0, or 2 for a refused command line; nothing when the program is to start.
+std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,
+                                     QTextStream& errors);

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Fails, naming the places, when a tracked C++ file is not formatted as .clang-format says.
+# `make format` formats them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
