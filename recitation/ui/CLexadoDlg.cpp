@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 namespace {
 
@@ -133,11 +134,16 @@ void CLexadoDlg::RunCommand(CommandId command) {
     }
 }
 
+// A shown window is told through its platform window: changing a widget's flags would unmap it
+// and map it anew, and a click at that moment would be lost.
 void CLexadoDlg::ApplyAlwaysOnTop() {
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, engine_.settings().alwaysOnTop);
-    if (visible) {
-        show(); // changing the flags hides the window
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, engine_.settings().alwaysOnTop);
+    if (QWindow* window = windowHandle()) {
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
     }
 }
 

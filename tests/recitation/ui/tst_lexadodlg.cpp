@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <random>
 
 namespace {
@@ -201,9 +202,9 @@ private slots:
             WindowRig rig;
             rig.folder.write(QStringLiteral("Lexado.ini"), bytes);
             CLexadoDlg& w = rig.open();
-            const QString seen = QTest::toString(w.geometry());
-            QVERIFY2(WorkArea().contains(w.geometry()), qPrintable(seen));
-            QVERIFY2(w.width() > 6 && w.height() > 7, qPrintable(seen));
+            const std::unique_ptr<char[]> seen(QTest::toString(w.geometry()));
+            QVERIFY2(WorkArea().contains(w.geometry()), seen.get());
+            QVERIFY2(w.width() > 6 && w.height() > 7, seen.get());
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
         }
