@@ -6,12 +6,12 @@
     <message id="IDS_103">
         <location filename="../../strings/StringTable.cpp" line="19"/>
         <source>未找到该词库文件</source>
-        <translation>Library file not found</translation>
+        <translation>The library file was not found.</translation>
     </message>
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>Cannot remove it: without a library there is nothing to learn</translation>
+        <translation>The last library cannot be removed: without a library, what would you learn?</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>
@@ -31,7 +31,7 @@
     <message id="IDS_108">
         <location filename="../../strings/StringTable.cpp" line="29"/>
         <source>是否清空生词本？</source>
-        <translation>Empty the new-word book?</translation>
+        <translation>Clear the new-word book?</translation>
     </message>
     <message id="IDS_109">
         <location filename="../../strings/StringTable.cpp" line="31"/>
@@ -41,12 +41,12 @@
     <message id="IDS_110">
         <location filename="../../strings/StringTable.cpp" line="33"/>
         <source>当前单词已写入生词本!</source>
-        <translation>The current word has been added to the new-word book!</translation>
+        <translation>The current word was added to the new-word book.</translation>
     </message>
     <message id="IDS_111">
         <location filename="../../strings/StringTable.cpp" line="35"/>
         <source>已有该词库或重名</source>
-        <translation>This library or name is already listed</translation>
+        <translation>This library is already listed, or its name is already in use.</translation>
     </message>
     <message id="IDS_112">
         <location filename="../../strings/StringTable.cpp" line="37"/>
@@ -66,7 +66,7 @@
     <message id="IDS_115">
         <location filename="../../strings/StringTable.cpp" line="43"/>
         <source> 第</source>
-        <translation> #</translation>
+        <translation>: #</translation>
     </message>
     <message id="IDS_116">
         <location filename="../../strings/StringTable.cpp" line="45"/>
@@ -81,7 +81,7 @@
     <message id="IDS_118">
         <location filename="../../strings/StringTable.cpp" line="49"/>
         <source>单词未找到！</source>
-        <translation>Word not found!</translation>
+        <translation>Word not found.</translation>
     </message>
     <message id="IDS_119">
         <location filename="../../strings/StringTable.cpp" line="51"/>
@@ -116,7 +116,7 @@
     <message id="IDS_400">
         <location filename="../../strings/StringTable.cpp" line="67"/>
         <source>该文件不是进度文件!</source>
-        <translation>This file is not a progress file!</translation>
+        <translation>This file is not a progress file.</translation>
     </message>
     <message id="IDS_61712">
         <location filename="../../strings/StringTable.cpp" line="73"/>
@@ -136,12 +136,12 @@
     <message id="IDS_420">
         <location filename="../../strings/StringTable.cpp" line="69"/>
         <source>词库名和文件名最多19个字节(约6个汉字)</source>
-        <translation>A library name or file name can be at most 19 bytes long (about 6 Chinese characters)</translation>
+        <translation>Library names and file names can be at most 19 bytes long (about 6 Chinese characters).</translation>
     </message>
     <message id="IDS_421">
         <location filename="../../strings/StringTable.cpp" line="71"/>
         <source>词库名不能含有“#”</source>
-        <translation>A library name cannot contain “#”</translation>
+        <translation>A library name cannot contain “#”.</translation>
     </message>
     <message id="IDD_187_1000">
         <location filename="../../strings/StringTable.cpp" line="75"/>
@@ -196,72 +196,72 @@
     <message id="IDM_144_32786">
         <location filename="../../strings/StringTable.cpp" line="95"/>
         <source>暂停(&amp;P)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+P </source>
-        <translation>&amp;Pause                 Ctrl+P</translation>
+        <translation>&amp;Pause                    Ctrl+P</translation>
     </message>
     <message id="IDM_144_32795">
         <location filename="../../strings/StringTable.cpp" line="97"/>
         <source>再读一遍(&amp;R)&#x3000;&#x3000;&#x3000;Ctrl+R</source>
-        <translation>&amp;Read again            Ctrl+R</translation>
+        <translation>&amp;Read Again               Ctrl+R</translation>
     </message>
     <message id="IDM_144_32781">
         <location filename="../../strings/StringTable.cpp" line="99"/>
         <source>存入生词本(&amp;S)&#x3000;&#x3000;Ctrl+S</source>
-        <translation>&amp;Save to word book     Ctrl+S</translation>
+        <translation>&amp;Save to Word Book        Ctrl+S</translation>
     </message>
     <message id="IDM_144_32793">
         <location filename="../../strings/StringTable.cpp" line="101"/>
         <source>删除单词(&amp;D)      Ctrl+Del</source>
-        <translation>&amp;Delete word           Ctrl+Del</translation>
+        <translation>&amp;Delete Word              Ctrl+Del</translation>
     </message>
     <message id="IDM_144_32771">
         <location filename="../../strings/StringTable.cpp" line="103"/>
         <source>选择词库(&amp;W)      Ctrl+W </source>
-        <translation>Choose library (&amp;W)    Ctrl+W</translation>
+        <translation>Choose &amp;Library           Ctrl+W</translation>
     </message>
     <message id="IDM_144_32792">
         <location filename="../../strings/StringTable.cpp" line="105"/>
         <source>设置(&amp;T)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+T</source>
-        <translation>Se&amp;ttings              Ctrl+T</translation>
+        <translation>Se&amp;ttings                 Ctrl+T</translation>
     </message>
     <message id="IDM_144_32794">
         <location filename="../../strings/StringTable.cpp" line="107"/>
         <source>库文件管理(&amp;M)</source>
-        <translation>Library &amp;manager</translation>
+        <translation>Library &amp;Manager</translation>
     </message>
     <message id="IDM_144_32780">
         <location filename="../../strings/StringTable.cpp" line="109"/>
         <source>清空生词本(&amp;C)</source>
-        <translation>&amp;Clear word book</translation>
+        <translation>&amp;Clear Word Book</translation>
     </message>
     <message id="IDM_144_32788">
         <location filename="../../strings/StringTable.cpp" line="111"/>
         <source>保存进度(&amp;Z)</source>
-        <translation>Save progress (&amp;Z)</translation>
+        <translation>Sa&amp;ve Progress</translation>
     </message>
     <message id="IDM_144_32789">
         <location filename="../../strings/StringTable.cpp" line="113"/>
         <source>取出进度(&amp;O)</source>
-        <translation>L&amp;oad progress</translation>
+        <translation>L&amp;oad Progress</translation>
     </message>
     <message id="IDM_144_32796">
         <location filename="../../strings/StringTable.cpp" line="115"/>
         <source>上一组(&amp;L)        Ctrl+L</source>
-        <translation>Previous group (&amp;L)    Ctrl+L</translation>
+        <translation>Previous &amp;Group           Ctrl+L</translation>
     </message>
     <message id="IDM_144_32797">
         <location filename="../../strings/StringTable.cpp" line="117"/>
         <source>下一组(&amp;N)        Ctrl+N</source>
-        <translation>&amp;Next group            Ctrl+N</translation>
+        <translation>&amp;Next Group               Ctrl+N</translation>
     </message>
     <message id="IDM_144_32799">
         <location filename="../../strings/StringTable.cpp" line="119"/>
         <source>查找/定位(&amp;F)     Ctrl+F</source>
-        <translation>&amp;Find/locate           Ctrl+F</translation>
+        <translation>&amp;Find/Locate              Ctrl+F</translation>
     </message>
     <message id="IDM_144_32800">
         <location filename="../../strings/StringTable.cpp" line="121"/>
         <source>总在最前(&amp;A)</source>
-        <translation>&amp;Always on top</translation>
+        <translation>&amp;Always on Top</translation>
     </message>
     <message id="IDM_144_LANGUAGE">
         <location filename="../../strings/StringTable.cpp" line="123"/>
@@ -296,22 +296,22 @@
     <message id="IDM_144_32775">
         <location filename="../../strings/StringTable.cpp" line="135"/>
         <source>帮助(&amp;H)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;F1</source>
-        <translation>&amp;Help                  F1</translation>
+        <translation>&amp;Help                     F1</translation>
     </message>
     <message id="IDM_144_32776">
         <location filename="../../strings/StringTable.cpp" line="137"/>
         <source>关于(&amp;A)</source>
-        <translation>&amp;About</translation>
+        <translation>A&amp;bout</translation>
     </message>
     <message id="IDM_144_32777">
         <location filename="../../strings/StringTable.cpp" line="139"/>
         <source>退出(&amp;X)          Alt+X</source>
-        <translation>E&amp;xit                  Alt+X</translation>
+        <translation>E&amp;xit                     Alt+X</translation>
     </message>
     <message id="IDD_100">
         <location filename="../../strings/StringTable.cpp" line="141"/>
         <source>关于</source>
-        <translation>About</translation>
+        <translation>About Lexado</translation>
     </message>
     <message id="IDD_100_1046">
         <location filename="../../strings/StringTable.cpp" line="143"/>
@@ -346,12 +346,12 @@
     <message id="IDD_150">
         <location filename="../../strings/StringTable.cpp" line="156"/>
         <source>浏览方式</source>
-        <translation>Browsing</translation>
+        <translation>Browse Mode</translation>
     </message>
     <message id="IDD_151">
         <location filename="../../strings/StringTable.cpp" line="158"/>
         <source>其它选项</source>
-        <translation>Other options</translation>
+        <translation>Other Options</translation>
     </message>
     <message id="IDS_450">
         <location filename="../../strings/StringTable.cpp" line="160"/>
@@ -376,7 +376,7 @@
     <message id="IDD_149_1015">
         <location filename="../../strings/StringTable.cpp" line="168"/>
         <source>进度条</source>
-        <translation>Progress bar</translation>
+        <translation>Progress Bar</translation>
     </message>
     <message id="IDD_149_1028">
         <location filename="../../strings/StringTable.cpp" line="170"/>
@@ -396,7 +396,7 @@
     <message id="IDD_149_1017">
         <location filename="../../strings/StringTable.cpp" line="176"/>
         <source>中文解释</source>
-        <translation>Chinese meaning</translation>
+        <translation>Show meaning</translation>
     </message>
     <message id="IDD_149_1019">
         <location filename="../../strings/StringTable.cpp" line="178"/>
@@ -411,7 +411,7 @@
     <message id="IDD_150_GROUP_BROWSE">
         <location filename="../../strings/StringTable.cpp" line="182"/>
         <source>浏览方式</source>
-        <translation>Browse mode</translation>
+        <translation>Browse Mode</translation>
     </message>
     <message id="IDD_150_1034">
         <location filename="../../strings/StringTable.cpp" line="184"/>
@@ -436,7 +436,7 @@
     <message id="IDD_150_1046">
         <location filename="../../strings/StringTable.cpp" line="192"/>
         <source>当前为第</source>
-        <translation>Now in group</translation>
+        <translation>Now at group</translation>
     </message>
     <message id="IDD_150_1047">
         <location filename="../../strings/StringTable.cpp" line="194"/>
@@ -451,7 +451,7 @@
     <message id="IDD_150_1049">
         <location filename="../../strings/StringTable.cpp" line="198"/>
         <source>个单词.</source>
-        <translation>words.</translation>
+        <translation>words</translation>
     </message>
     <message id="IDD_150_1051">
         <location filename="../../strings/StringTable.cpp" line="200"/>
@@ -466,7 +466,7 @@
     <message id="IDD_150_SECONDS">
         <location filename="../../strings/StringTable.cpp" line="204"/>
         <source>每个单词停留时间</source>
-        <translation>Each word stays</translation>
+        <translation>Time per word:</translation>
     </message>
     <message id="IDD_150_SECONDS_UNIT">
         <location filename="../../strings/StringTable.cpp" line="206"/>
@@ -486,7 +486,7 @@
     <message id="IDD_151_1018">
         <location filename="../../strings/StringTable.cpp" line="212"/>
         <source>英文发音</source>
-        <translation>Speak the English word</translation>
+        <translation>Pronunciation</translation>
     </message>
     <message id="IDD_151_GROUP_ENGINE">
         <location filename="../../strings/StringTable.cpp" line="214"/>
@@ -501,27 +501,27 @@
     <message id="IDD_151_GROUP_DOUBLE_CLICK">
         <location filename="../../strings/StringTable.cpp" line="218"/>
         <source>鼠标左键双击功能设置</source>
-        <translation>Double-click with the left button</translation>
+        <translation>Double-Click</translation>
     </message>
     <message id="IDD_151_1002">
         <location filename="../../strings/StringTable.cpp" line="220"/>
         <source>暂停浏览</source>
-        <translation>Pause browsing</translation>
+        <translation>Pause</translation>
     </message>
     <message id="IDD_151_1004">
         <location filename="../../strings/StringTable.cpp" line="222"/>
         <source>当前单词再读一遍</source>
-        <translation>Read the current word again</translation>
+        <translation>Read the word again</translation>
     </message>
     <message id="IDD_151_1001">
         <location filename="../../strings/StringTable.cpp" line="224"/>
         <source>当前单词加入生词本</source>
-        <translation>Add the current word to the new-word book</translation>
+        <translation>Add the word to the new-word book</translation>
     </message>
     <message id="IDD_151_1000">
         <location filename="../../strings/StringTable.cpp" line="226"/>
         <source>删除当前单词</source>
-        <translation>Delete the current word</translation>
+        <translation>Delete the word</translation>
     </message>
     <message id="IDD_151_1054">
         <location filename="../../strings/StringTable.cpp" line="228"/>
@@ -531,17 +531,17 @@
     <message id="IDS_440">
         <location filename="../../strings/StringTable.cpp" line="231"/>
         <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
-        <translation>Imported the library “%1” (file %2): %3 entries, %4 of them with phonetics filled in.</translation>
+        <translation>Imported the library “%1” (file %2). Entries: %3; phonetic transcriptions added: %4.</translation>
     </message>
     <message id="IDS_441">
         <location filename="../../strings/StringTable.cpp" line="233"/>
         <source>跳过了 %1 个没有单词的词条。</source>
-        <translation>Skipped %1 entries without a word.</translation>
+        <translation>Skipped entries without a word: %1.</translation>
     </message>
     <message id="IDS_442">
         <location filename="../../strings/StringTable.cpp" line="235"/>
         <source>跳过了 %1 个停用的词条。</source>
-        <translation>Skipped %1 inactive entries.</translation>
+        <translation>Skipped inactive entries: %1.</translation>
     </message>
     <message id="IDS_443">
         <location filename="../../strings/StringTable.cpp" line="237"/>
@@ -551,7 +551,7 @@
     <message id="IDS_444">
         <location filename="../../strings/StringTable.cpp" line="239"/>
         <source>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</source>
-        <translation>The file is not a word list: KVTML files and comma- or tab-separated text can be imported.</translation>
+        <translation>The file is not a word list: KVTML files and text separated by commas or tabs can be imported.</translation>
     </message>
     <message id="IDS_445">
         <location filename="../../strings/StringTable.cpp" line="241"/>
@@ -561,22 +561,22 @@
     <message id="IDS_446">
         <location filename="../../strings/StringTable.cpp" line="243"/>
         <source>文件第 %1 行有格式错误。</source>
-        <translation>The file has a format error in line %1.</translation>
+        <translation>Format error in line %1 of the file.</translation>
     </message>
     <message id="IDS_447">
         <location filename="../../strings/StringTable.cpp" line="245"/>
         <source>文件中没有可导入的单词。</source>
-        <translation>The file holds no words to import.</translation>
+        <translation>The file contains no words to import.</translation>
     </message>
     <message id="IDS_448">
         <location filename="../../strings/StringTable.cpp" line="247"/>
         <source>已导出 %1 个词条。</source>
-        <translation>Exported %1 entries.</translation>
+        <translation>Entries exported: %1.</translation>
     </message>
     <message id="IDS_422">
         <location filename="../../strings/StringTable.cpp" line="249"/>
         <source>词库名和文件名不能含有换行等控制字符</source>
-        <translation>A library name or file name cannot contain a line break or another control character</translation>
+        <translation>Library names and file names cannot contain line breaks or other control characters.</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,17 @@
+#include "controls/MenuLayout.h"
 #include "strings/StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -19,6 +26,99 @@ QList<StringId> AllStringIds() {
 
 QString IdName(StringId id) {
     return QString::fromLatin1(QMetaEnum::fromType<StringId>().valueToKey(static_cast<int>(id)));
+}
+
+// The nine interface languages; each must have its file.
+const QStringList kLanguages{
+    QStringLiteral("pChinese"), QStringLiteral("cChinese"), QStringLiteral("English"),
+    QStringLiteral("Japanese"), QStringLiteral("Korean"),   QStringLiteral("German"),
+    QStringLiteral("French"),   QStringLiteral("Spanish"),  QStringLiteral("Russian"),
+};
+
+// Languages whose menus mark the mnemonic with a "(&P)" after the label, as the source does.
+bool WritesMnemonicSuffix(const QString& language) {
+    return language == QStringLiteral("pChinese") || language == QStringLiteral("cChinese") ||
+           language == QStringLiteral("Japanese") || language == QStringLiteral("Korean");
+}
+
+// Languages written without Chinese characters: a text holding one was left untranslated.
+bool WrittenWithoutHan(const QString& language) {
+    return !WritesMnemonicSuffix(language) || language == QStringLiteral("Korean");
+}
+
+// Texts that read the same in every language: the program's name and version, the message
+// shown when no language file loads, and the Language sub-menu, which stays English so that
+// anyone can find their way back from a language they cannot read.
+const QList<StringId> kUntranslated{
+    StringId::ProgramName,  StringId::AboutVersion,          StringId::ResourceLoadFailed,
+    StringId::MenuLanguage, StringId::MenuSimplifiedChinese, StringId::MenuTraditionalChinese,
+    StringId::MenuEnglish,  StringId::MenuJapanese,          StringId::MenuKorean,
+};
+
+// A translation as its source file holds it: finished means the translator marked it done.
+struct Translation {
+    QString text;
+    bool finished = false;
+};
+
+// The translations of resources/translations/<language>.ts by id, read once.
+const QHash<QString, Translation>& TranslationSource(const QString& language) {
+    static QHash<QString, QHash<QString, Translation>> read;
+    if (!read.contains(language)) {
+        QHash<QString, Translation>& translations = read[language];
+        QFile file(QStringLiteral(LEXADO_SOURCE_DIR "/resources/translations/%1.ts").arg(language));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return translations;
+        }
+        QXmlStreamReader xml(&file);
+        QString id;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (xml.name() == QLatin1String("message")) {
+                id = xml.attributes().value(QLatin1String("id")).toString();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                translations.insert(id, {xml.readElementText(), finished});
+            }
+        }
+    }
+    return read[language];
+}
+
+// The built language file of the language, loaded once; null when it cannot be loaded.
+const QTranslator* LanguageFile(const QString& language) {
+    static QHash<QString, std::shared_ptr<QTranslator>> loaded;
+    if (!loaded.contains(language)) {
+        auto translator = std::make_shared<QTranslator>();
+        const bool ok =
+            translator->load(QStringLiteral(LEXADO_OUTPUT_DIR "/language/%1.qm").arg(language));
+        loaded.insert(language, ok ? translator : nullptr);
+    }
+    return loaded.value(language).get();
+}
+
+// The %1 and %d style placeholders of a text, in order of their number.
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%(?:L?[0-9]+|[dsn])"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text)) {
+        found << match.captured();
+    }
+    found.sort();
+    return found;
+}
+
+// The mnemonic marker of a menu label: "&P" in "Pau&se", "(&P)" in "暂停(&P)".
+QString MnemonicMarker(const QString& label, bool suffixForm) {
+    static const QRegularExpression suffix(QStringLiteral("\\(&[A-Z]\\)$"));
+    static const QRegularExpression inside(QStringLiteral("&[^&\\s]"));
+    return (suffixForm ? suffix : inside).match(label).captured();
+}
+
+bool IsMenuRow(StringId id) {
+    return QLatin1String(TranslationId(id)).startsWith(QLatin1String("IDM_"));
 }
 
 } // namespace
@@ -44,6 +144,89 @@ private slots:
                 QVERIFY2(!text.isEmpty(), qPrintable(file + QLatin1Char(' ') + IdName(id)));
             }
         }
+    }
+
+    // Every text in each of the nine languages is there and keeps what the program relies on:
+    // the placeholders, the menu rows' mnemonic and shortcut column, the pseudo-entries' word
+    // "Error" before the "#", and the texts that stay as they are.
+    void everyTranslationKeepsTheSourceForm_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<StringId>("id");
+        for (const QString& language : kLanguages) {
+            for (const StringId id : AllStringIds()) {
+                QTest::addRow("%s %s", qPrintable(language), qPrintable(IdName(id)))
+                    << language << id;
+            }
+        }
+    }
+    void everyTranslationKeepsTheSourceForm() {
+        QFETCH(QString, language);
+        QFETCH(StringId, id);
+        const QString trId = QLatin1String(TranslationId(id));
+        const Translation translation = TranslationSource(language).value(trId);
+        const QString& text = translation.text;
+        QVERIFY2(translation.finished && !text.trimmed().isEmpty(), "not translated");
+        // The built file carries it: without a translation, lrelease would have put the
+        // Simplified Chinese source there instead.
+        const QTranslator* file = LanguageFile(language);
+        QVERIFY2(file, "the language file does not load");
+        QCOMPARE(file->translate(nullptr, qPrintable(trId)), text);
+
+        const QString source = StringText(id);
+        if (WrittenWithoutHan(language)) {
+            static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+            QVERIFY2(!text.contains(han), qPrintable(text));
+        }
+        QCOMPARE(Placeholders(text), Placeholders(source));
+        if (kUntranslated.contains(id)) {
+            QCOMPARE(text, source);
+        }
+        if (source.contains(QLatin1String("Lexado"))) {
+            QVERIFY(text.contains(QLatin1String("Lexado")));
+        }
+        if (source.startsWith(QLatin1String("Error#"))) {
+            QVERIFY(text.startsWith(QLatin1String("Error#")));
+            QCOMPARE(text.count(u'#'), 1);
+        }
+        if (IsMenuRow(id)) {
+            const MenuTextParts sourceParts = SplitMenuText(source);
+            const MenuTextParts parts = SplitMenuText(text);
+            QCOMPARE(parts.shortcut, sourceParts.shortcut);
+            const QString sourceMnemonic = MnemonicMarker(sourceParts.label, true);
+            if (WritesMnemonicSuffix(language)) {
+                QCOMPARE(MnemonicMarker(parts.label, true), sourceMnemonic);
+            } else if (!sourceMnemonic.isEmpty()) {
+                QVERIFY2(!MnemonicMarker(parts.label, false).isEmpty(), qPrintable(text));
+                QCOMPARE(parts.label.count(u'&'), 1);
+            }
+        }
+    }
+
+    // Where a language places the mnemonic on a letter of its own words, no two rows of the
+    // menu share it, so that every letter chooses its row at once.
+    void menuMnemonicsAreUnique_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : kLanguages) {
+            if (!WritesMnemonicSuffix(language)) {
+                QTest::newRow(qPrintable(language)) << language;
+            }
+        }
+    }
+    void menuMnemonicsAreUnique() {
+        QFETCH(QString, language);
+        QHash<QString, QString> rowOfMnemonic;
+        for (const StringId id : AllStringIds()) {
+            const QString text =
+                TranslationSource(language).value(QLatin1String(TranslationId(id))).text;
+            const QString mnemonic = MnemonicMarker(SplitMenuText(text).label, false).toUpper();
+            if (!IsMenuRow(id) || mnemonic.isEmpty()) {
+                continue;
+            }
+            QVERIFY2(!rowOfMnemonic.contains(mnemonic),
+                     qPrintable(rowOfMnemonic.value(mnemonic) + QStringLiteral(" / ") + text));
+            rowOfMnemonic.insert(mnemonic, text);
+        }
+        QCOMPARE(rowOfMnemonic.size(), 17);
     }
 
     // An installed language file supplies the texts; without one, the program's own copy does.

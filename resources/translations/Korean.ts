@@ -1,0 +1,582 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name></name>
+    <message id="IDS_103">
+        <location filename="../../strings/StringTable.cpp" line="19"/>
+        <source>未找到该词库文件</source>
+        <translation>단어집 파일을 찾을 수 없습니다.</translation>
+    </message>
+    <message id="IDS_104">
+        <location filename="../../strings/StringTable.cpp" line="21"/>
+        <source>不能删了,没有库文件你怎么用</source>
+        <translation>마지막 단어집은 빼거나 지울 수 없습니다. 단어집이 없으면 무엇으로 공부하나요?</translation>
+    </message>
+    <message id="IDS_105">
+        <location filename="../../strings/StringTable.cpp" line="23"/>
+        <source>写文件出错!</source>
+        <translation>파일을 쓰는 중에 오류가 발생했습니다!</translation>
+    </message>
+    <message id="IDS_106">
+        <location filename="../../strings/StringTable.cpp" line="25"/>
+        <source>Error#词库为空</source>
+        <translation>Error#단어집이 비어 있습니다</translation>
+    </message>
+    <message id="IDS_107">
+        <location filename="../../strings/StringTable.cpp" line="27"/>
+        <source>Error#无该词库文件</source>
+        <translation>Error#단어집 파일이 없습니다</translation>
+    </message>
+    <message id="IDS_108">
+        <location filename="../../strings/StringTable.cpp" line="29"/>
+        <source>是否清空生词本？</source>
+        <translation>복습 단어장을 비우시겠습니까?</translation>
+    </message>
+    <message id="IDS_109">
+        <location filename="../../strings/StringTable.cpp" line="31"/>
+        <source>是否删除当前单词？</source>
+        <translation>현재 단어를 삭제하시겠습니까?</translation>
+    </message>
+    <message id="IDS_110">
+        <location filename="../../strings/StringTable.cpp" line="33"/>
+        <source>当前单词已写入生词本!</source>
+        <translation>현재 단어를 복습 단어장에 넣었습니다.</translation>
+    </message>
+    <message id="IDS_111">
+        <location filename="../../strings/StringTable.cpp" line="35"/>
+        <source>已有该词库或重名</source>
+        <translation>이미 목록에 있는 단어집이거나 같은 이름이 있습니다.</translation>
+    </message>
+    <message id="IDS_112">
+        <location filename="../../strings/StringTable.cpp" line="37"/>
+        <source>序号</source>
+        <translation>번호</translation>
+    </message>
+    <message id="IDS_113">
+        <location filename="../../strings/StringTable.cpp" line="39"/>
+        <source>单词</source>
+        <translation>단어</translation>
+    </message>
+    <message id="IDS_114">
+        <location filename="../../strings/StringTable.cpp" line="41"/>
+        <source>解释</source>
+        <translation>뜻</translation>
+    </message>
+    <message id="IDS_115">
+        <location filename="../../strings/StringTable.cpp" line="43"/>
+        <source> 第</source>
+        <translation>: </translation>
+    </message>
+    <message id="IDS_116">
+        <location filename="../../strings/StringTable.cpp" line="45"/>
+        <source> 组,第 </source>
+        <translation>번째 그룹, </translation>
+    </message>
+    <message id="IDS_117">
+        <location filename="../../strings/StringTable.cpp" line="47"/>
+        <source>个单词</source>
+        <translation>번째 단어</translation>
+    </message>
+    <message id="IDS_118">
+        <location filename="../../strings/StringTable.cpp" line="49"/>
+        <source>单词未找到！</source>
+        <translation>단어를 찾을 수 없습니다.</translation>
+    </message>
+    <message id="IDS_119">
+        <location filename="../../strings/StringTable.cpp" line="51"/>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message id="IDS_120">
+        <location filename="../../strings/StringTable.cpp" line="53"/>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message id="IDS_121">
+        <location filename="../../strings/StringTable.cpp" line="55"/>
+        <source>帮助</source>
+        <translation>도움말</translation>
+    </message>
+    <message id="IDS_148">
+        <location filename="../../strings/StringTable.cpp" line="57"/>
+        <source>设置</source>
+        <translation>설정</translation>
+    </message>
+    <message id="IDD_187">
+        <location filename="../../strings/StringTable.cpp" line="59"/>
+        <source>库文件管理</source>
+        <translation>단어집 관리</translation>
+    </message>
+    <message id="IDD_188">
+        <location filename="../../strings/StringTable.cpp" line="61"/>
+        <source>选择词库</source>
+        <translation>단어집 선택</translation>
+    </message>
+    <message id="IDD_206">
+        <location filename="../../strings/StringTable.cpp" line="63"/>
+        <source>查找/定位</source>
+        <translation>찾기/이동</translation>
+    </message>
+    <message id="IDS_300">
+        <location filename="../../strings/StringTable.cpp" line="65"/>
+        <source>Lexado</source>
+        <translation>Lexado</translation>
+    </message>
+    <message id="IDS_400">
+        <location filename="../../strings/StringTable.cpp" line="67"/>
+        <source>该文件不是进度文件!</source>
+        <translation>진도 파일이 아닙니다.</translation>
+    </message>
+    <message id="IDS_420">
+        <location filename="../../strings/StringTable.cpp" line="69"/>
+        <source>词库名和文件名最多19个字节(约6个汉字)</source>
+        <translation>단어집 이름과 파일 이름은 최대 19바이트(한글 약 6자)까지입니다.</translation>
+    </message>
+    <message id="IDS_421">
+        <location filename="../../strings/StringTable.cpp" line="71"/>
+        <source>词库名不能含有“#”</source>
+        <translation>단어집 이름에는 "#"을 쓸 수 없습니다.</translation>
+    </message>
+    <message id="IDS_61712">
+        <location filename="../../strings/StringTable.cpp" line="73"/>
+        <source>请键入一个整数。</source>
+        <translation>정수를 입력하십시오.</translation>
+    </message>
+    <message id="IDD_187_1000">
+        <location filename="../../strings/StringTable.cpp" line="75"/>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="IDD_187_1001">
+        <location filename="../../strings/StringTable.cpp" line="77"/>
+        <source>添加</source>
+        <translation>추가</translation>
+    </message>
+    <message id="IDD_187_1002">
+        <location filename="../../strings/StringTable.cpp" line="79"/>
+        <source>移出</source>
+        <translation>목록에서 빼기</translation>
+    </message>
+    <message id="IDD_187_1007">
+        <location filename="../../strings/StringTable.cpp" line="81"/>
+        <source>已有的词库</source>
+        <translation>등록된 단어집</translation>
+    </message>
+    <message id="IDD_187_1016">
+        <location filename="../../strings/StringTable.cpp" line="83"/>
+        <source>改名</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message id="IDD_187_1017">
+        <location filename="../../strings/StringTable.cpp" line="85"/>
+        <source>上移</source>
+        <translation>위로</translation>
+    </message>
+    <message id="IDD_187_1018">
+        <location filename="../../strings/StringTable.cpp" line="87"/>
+        <source>下移</source>
+        <translation>아래로</translation>
+    </message>
+    <message id="IDD_187_1052">
+        <location filename="../../strings/StringTable.cpp" line="89"/>
+        <source>词库名</source>
+        <translation>단어집 이름</translation>
+    </message>
+    <message id="IDD_187_1053">
+        <location filename="../../strings/StringTable.cpp" line="91"/>
+        <source>对应文件名</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message id="IDD_188_1025">
+        <location filename="../../strings/StringTable.cpp" line="93"/>
+        <source>单词总数:</source>
+        <translation>단어 수:</translation>
+    </message>
+    <message id="IDM_144_32786">
+        <location filename="../../strings/StringTable.cpp" line="95"/>
+        <source>暂停(&amp;P)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+P </source>
+        <translation>일시 정지(&amp;P)　　　　　Ctrl+P</translation>
+    </message>
+    <message id="IDM_144_32795">
+        <location filename="../../strings/StringTable.cpp" line="97"/>
+        <source>再读一遍(&amp;R)&#x3000;&#x3000;&#x3000;Ctrl+R</source>
+        <translation>다시 읽기(&amp;R)　　　Ctrl+R</translation>
+    </message>
+    <message id="IDM_144_32781">
+        <location filename="../../strings/StringTable.cpp" line="99"/>
+        <source>存入生词本(&amp;S)&#x3000;&#x3000;Ctrl+S</source>
+        <translation>복습 단어장에 저장(&amp;S)　　Ctrl+S</translation>
+    </message>
+    <message id="IDM_144_32793">
+        <location filename="../../strings/StringTable.cpp" line="101"/>
+        <source>删除单词(&amp;D)      Ctrl+Del</source>
+        <translation>단어 삭제(&amp;D)      Ctrl+Del</translation>
+    </message>
+    <message id="IDM_144_32771">
+        <location filename="../../strings/StringTable.cpp" line="103"/>
+        <source>选择词库(&amp;W)      Ctrl+W </source>
+        <translation>단어집 선택(&amp;W)      Ctrl+W</translation>
+    </message>
+    <message id="IDM_144_32792">
+        <location filename="../../strings/StringTable.cpp" line="105"/>
+        <source>设置(&amp;T)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+T</source>
+        <translation>설정(&amp;T)　　　　　Ctrl+T</translation>
+    </message>
+    <message id="IDM_144_32794">
+        <location filename="../../strings/StringTable.cpp" line="107"/>
+        <source>库文件管理(&amp;M)</source>
+        <translation>단어집 관리(&amp;M)</translation>
+    </message>
+    <message id="IDM_144_32780">
+        <location filename="../../strings/StringTable.cpp" line="109"/>
+        <source>清空生词本(&amp;C)</source>
+        <translation>복습 단어장 비우기(&amp;C)</translation>
+    </message>
+    <message id="IDM_144_32788">
+        <location filename="../../strings/StringTable.cpp" line="111"/>
+        <source>保存进度(&amp;Z)</source>
+        <translation>진도 저장(&amp;Z)</translation>
+    </message>
+    <message id="IDM_144_32789">
+        <location filename="../../strings/StringTable.cpp" line="113"/>
+        <source>取出进度(&amp;O)</source>
+        <translation>진도 불러오기(&amp;O)</translation>
+    </message>
+    <message id="IDM_144_32796">
+        <location filename="../../strings/StringTable.cpp" line="115"/>
+        <source>上一组(&amp;L)        Ctrl+L</source>
+        <translation>이전 그룹(&amp;L)        Ctrl+L</translation>
+    </message>
+    <message id="IDM_144_32797">
+        <location filename="../../strings/StringTable.cpp" line="117"/>
+        <source>下一组(&amp;N)        Ctrl+N</source>
+        <translation>다음 그룹(&amp;N)        Ctrl+N</translation>
+    </message>
+    <message id="IDM_144_32799">
+        <location filename="../../strings/StringTable.cpp" line="119"/>
+        <source>查找/定位(&amp;F)     Ctrl+F</source>
+        <translation>찾기/이동(&amp;F)     Ctrl+F</translation>
+    </message>
+    <message id="IDM_144_32800">
+        <location filename="../../strings/StringTable.cpp" line="121"/>
+        <source>总在最前(&amp;A)</source>
+        <translation>항상 위에(&amp;A)</translation>
+    </message>
+    <message id="IDM_144_LANGUAGE">
+        <location filename="../../strings/StringTable.cpp" line="123"/>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="IDM_144_32802">
+        <location filename="../../strings/StringTable.cpp" line="125"/>
+        <source>Simplified Chinese</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message id="IDM_144_32803">
+        <location filename="../../strings/StringTable.cpp" line="127"/>
+        <source>Traditional Chinese</source>
+        <translation>Traditional Chinese</translation>
+    </message>
+    <message id="IDM_144_32804">
+        <location filename="../../strings/StringTable.cpp" line="129"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDM_144_32805">
+        <location filename="../../strings/StringTable.cpp" line="131"/>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message id="IDM_144_32806">
+        <location filename="../../strings/StringTable.cpp" line="133"/>
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message id="IDM_144_32775">
+        <location filename="../../strings/StringTable.cpp" line="135"/>
+        <source>帮助(&amp;H)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;F1</source>
+        <translation>도움말(&amp;H)　　　　　F1</translation>
+    </message>
+    <message id="IDM_144_32776">
+        <location filename="../../strings/StringTable.cpp" line="137"/>
+        <source>关于(&amp;A)</source>
+        <translation>정보(&amp;A)</translation>
+    </message>
+    <message id="IDM_144_32777">
+        <location filename="../../strings/StringTable.cpp" line="139"/>
+        <source>退出(&amp;X)          Alt+X</source>
+        <translation>끝내기(&amp;X)          Alt+X</translation>
+    </message>
+    <message id="IDD_100">
+        <location filename="../../strings/StringTable.cpp" line="141"/>
+        <source>关于</source>
+        <translation>Lexado 정보</translation>
+    </message>
+    <message id="IDD_100_1046">
+        <location filename="../../strings/StringTable.cpp" line="143"/>
+        <source>Lexado 1.0 Beta6</source>
+        <translation>Lexado 1.0 Beta6</translation>
+    </message>
+    <message id="IDD_100_1047">
+        <location filename="../../strings/StringTable.cpp" line="145"/>
+        <source>版权所有 © 2026 Lexado 开发者</source>
+        <translation>Copyright © 2026 Lexado 개발자</translation>
+    </message>
+    <message id="IDD_100_1005">
+        <location filename="../../strings/StringTable.cpp" line="147"/>
+        <source>访问主页</source>
+        <translation>홈페이지 방문</translation>
+    </message>
+    <message id="IDD_100_1006">
+        <location filename="../../strings/StringTable.cpp" line="149"/>
+        <source>写给作者</source>
+        <translation>개발자에게 메일 보내기</translation>
+    </message>
+    <message id="IDS_470">
+        <location filename="../../strings/StringTable.cpp" line="152"/>
+        <source>Unable to load resource DLL!</source>
+        <translation>Unable to load resource DLL!</translation>
+    </message>
+    <message id="IDD_149">
+        <location filename="../../strings/StringTable.cpp" line="154"/>
+        <source>显示界面</source>
+        <translation>표시</translation>
+    </message>
+    <message id="IDD_150">
+        <location filename="../../strings/StringTable.cpp" line="156"/>
+        <source>浏览方式</source>
+        <translation>보기 방식</translation>
+    </message>
+    <message id="IDD_151">
+        <location filename="../../strings/StringTable.cpp" line="158"/>
+        <source>其它选项</source>
+        <translation>기타 옵션</translation>
+    </message>
+    <message id="IDS_450">
+        <location filename="../../strings/StringTable.cpp" line="160"/>
+        <source>字体</source>
+        <translation>글꼴</translation>
+    </message>
+    <message id="IDS_451">
+        <location filename="../../strings/StringTable.cpp" line="162"/>
+        <source>颜色:</source>
+        <translation>색:</translation>
+    </message>
+    <message id="IDD_149_1030">
+        <location filename="../../strings/StringTable.cpp" line="164"/>
+        <source>字体</source>
+        <translation>글꼴</translation>
+    </message>
+    <message id="IDD_149_1031">
+        <location filename="../../strings/StringTable.cpp" line="166"/>
+        <source>背景</source>
+        <translation>배경</translation>
+    </message>
+    <message id="IDD_149_1015">
+        <location filename="../../strings/StringTable.cpp" line="168"/>
+        <source>进度条</source>
+        <translation>진행 막대</translation>
+    </message>
+    <message id="IDD_149_1028">
+        <location filename="../../strings/StringTable.cpp" line="170"/>
+        <source>Lexado 背诵</source>
+        <translation>Lexado 암기</translation>
+    </message>
+    <message id="IDD_149_GROUP_OPTIONS">
+        <location filename="../../strings/StringTable.cpp" line="172"/>
+        <source>选项</source>
+        <translation>옵션</translation>
+    </message>
+    <message id="IDD_149_1022">
+        <location filename="../../strings/StringTable.cpp" line="174"/>
+        <source>词意缓出</source>
+        <translation>뜻 늦게 보이기</translation>
+    </message>
+    <message id="IDD_149_1017">
+        <location filename="../../strings/StringTable.cpp" line="176"/>
+        <source>中文解释</source>
+        <translation>뜻 보이기</translation>
+    </message>
+    <message id="IDD_149_1019">
+        <location filename="../../strings/StringTable.cpp" line="178"/>
+        <source>进度条</source>
+        <translation>진행 막대</translation>
+    </message>
+    <message id="IDD_149_1020">
+        <location filename="../../strings/StringTable.cpp" line="180"/>
+        <source>一行显示</source>
+        <translation>한 줄로 보이기</translation>
+    </message>
+    <message id="IDD_150_GROUP_BROWSE">
+        <location filename="../../strings/StringTable.cpp" line="182"/>
+        <source>浏览方式</source>
+        <translation>보기 방식</translation>
+    </message>
+    <message id="IDD_150_1034">
+        <location filename="../../strings/StringTable.cpp" line="184"/>
+        <source>顺序</source>
+        <translation>차례대로</translation>
+    </message>
+    <message id="IDD_150_1035">
+        <location filename="../../strings/StringTable.cpp" line="186"/>
+        <source>随机</source>
+        <translation>무작위로</translation>
+    </message>
+    <message id="IDD_150_1016">
+        <location filename="../../strings/StringTable.cpp" line="188"/>
+        <source>分组</source>
+        <translation>그룹으로 나누기</translation>
+    </message>
+    <message id="IDD_150_GROUP_GROUPS">
+        <location filename="../../strings/StringTable.cpp" line="190"/>
+        <source>分组设定</source>
+        <translation>그룹 설정</translation>
+    </message>
+    <message id="IDD_150_1046">
+        <location filename="../../strings/StringTable.cpp" line="192"/>
+        <source>当前为第</source>
+        <translation>현재</translation>
+    </message>
+    <message id="IDD_150_1047">
+        <location filename="../../strings/StringTable.cpp" line="194"/>
+        <source>组单词</source>
+        <translation>번째 그룹</translation>
+    </message>
+    <message id="IDD_150_1048">
+        <location filename="../../strings/StringTable.cpp" line="196"/>
+        <source>每组</source>
+        <translation>그룹당 단어</translation>
+    </message>
+    <message id="IDD_150_1049">
+        <location filename="../../strings/StringTable.cpp" line="198"/>
+        <source>个单词.</source>
+        <translation>개</translation>
+    </message>
+    <message id="IDD_150_1051">
+        <location filename="../../strings/StringTable.cpp" line="200"/>
+        <source>每组重复</source>
+        <translation>그룹마다</translation>
+    </message>
+    <message id="IDD_150_1050">
+        <location filename="../../strings/StringTable.cpp" line="202"/>
+        <source>次</source>
+        <translation>번 반복</translation>
+    </message>
+    <message id="IDD_150_SECONDS">
+        <location filename="../../strings/StringTable.cpp" line="204"/>
+        <source>每个单词停留时间</source>
+        <translation>단어당 표시 시간</translation>
+    </message>
+    <message id="IDD_150_SECONDS_UNIT">
+        <location filename="../../strings/StringTable.cpp" line="206"/>
+        <source>秒</source>
+        <translation>초</translation>
+    </message>
+    <message id="IDD_150_1010">
+        <location filename="../../strings/StringTable.cpp" line="208"/>
+        <source>当前词库:</source>
+        <translation>현재 단어집:</translation>
+    </message>
+    <message id="IDD_150_1025">
+        <location filename="../../strings/StringTable.cpp" line="210"/>
+        <source>单词总数:</source>
+        <translation>단어 수:</translation>
+    </message>
+    <message id="IDD_151_1018">
+        <location filename="../../strings/StringTable.cpp" line="212"/>
+        <source>英文发音</source>
+        <translation>영어 발음</translation>
+    </message>
+    <message id="IDD_151_GROUP_ENGINE">
+        <location filename="../../strings/StringTable.cpp" line="214"/>
+        <source>发音引擎</source>
+        <translation>음성</translation>
+    </message>
+    <message id="IDD_151_1033">
+        <location filename="../../strings/StringTable.cpp" line="216"/>
+        <source>测试</source>
+        <translation>테스트</translation>
+    </message>
+    <message id="IDD_151_GROUP_DOUBLE_CLICK">
+        <location filename="../../strings/StringTable.cpp" line="218"/>
+        <source>鼠标左键双击功能设置</source>
+        <translation>두 번 클릭 동작</translation>
+    </message>
+    <message id="IDD_151_1002">
+        <location filename="../../strings/StringTable.cpp" line="220"/>
+        <source>暂停浏览</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message id="IDD_151_1004">
+        <location filename="../../strings/StringTable.cpp" line="222"/>
+        <source>当前单词再读一遍</source>
+        <translation>단어 다시 읽기</translation>
+    </message>
+    <message id="IDD_151_1001">
+        <location filename="../../strings/StringTable.cpp" line="224"/>
+        <source>当前单词加入生词本</source>
+        <translation>단어를 복습 단어장에 넣기</translation>
+    </message>
+    <message id="IDD_151_1000">
+        <location filename="../../strings/StringTable.cpp" line="226"/>
+        <source>删除当前单词</source>
+        <translation>단어 삭제</translation>
+    </message>
+    <message id="IDD_151_1054">
+        <location filename="../../strings/StringTable.cpp" line="228"/>
+        <source>显示确认信息</source>
+        <translation>확인 메시지 표시</translation>
+    </message>
+    <message id="IDS_440">
+        <location filename="../../strings/StringTable.cpp" line="231"/>
+        <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
+        <translation>단어집 "%1"(파일 %2)을(를) 가져왔습니다. 항목 %3개 가운데 %4개에 발음 기호를 채웠습니다.</translation>
+    </message>
+    <message id="IDS_441">
+        <location filename="../../strings/StringTable.cpp" line="233"/>
+        <source>跳过了 %1 个没有单词的词条。</source>
+        <translation>단어가 없는 항목 %1개를 건너뛰었습니다.</translation>
+    </message>
+    <message id="IDS_442">
+        <location filename="../../strings/StringTable.cpp" line="235"/>
+        <source>跳过了 %1 个停用的词条。</source>
+        <translation>사용하지 않는 항목 %1개를 건너뛰었습니다.</translation>
+    </message>
+    <message id="IDS_443">
+        <location filename="../../strings/StringTable.cpp" line="237"/>
+        <source>无法打开该文件。</source>
+        <translation>파일을 열 수 없습니다.</translation>
+    </message>
+    <message id="IDS_444">
+        <location filename="../../strings/StringTable.cpp" line="239"/>
+        <source>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</source>
+        <translation>단어 목록 파일이 아닙니다. KVTML 파일과 쉼표나 탭으로 구분한 텍스트를 가져올 수 있습니다.</translation>
+    </message>
+    <message id="IDS_445">
+        <location filename="../../strings/StringTable.cpp" line="241"/>
+        <source>不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。</source>
+        <translation>이전 버전의 KVTML 파일은 지원하지 않습니다. 먼저 KWordQuiz나 Parley에서 한 번 다시 저장하십시오.</translation>
+    </message>
+    <message id="IDS_446">
+        <location filename="../../strings/StringTable.cpp" line="243"/>
+        <source>文件第 %1 行有格式错误。</source>
+        <translation>파일의 %1번째 줄에 형식 오류가 있습니다.</translation>
+    </message>
+    <message id="IDS_447">
+        <location filename="../../strings/StringTable.cpp" line="245"/>
+        <source>文件中没有可导入的单词。</source>
+        <translation>파일에 가져올 단어가 없습니다.</translation>
+    </message>
+    <message id="IDS_448">
+        <location filename="../../strings/StringTable.cpp" line="247"/>
+        <source>已导出 %1 个词条。</source>
+        <translation>항목 %1개를 내보냈습니다.</translation>
+    </message>
+    <message id="IDS_422">
+        <location filename="../../strings/StringTable.cpp" line="249"/>
+        <source>词库名和文件名不能含有换行等控制字符</source>
+        <translation>단어집 이름과 파일 이름에는 줄 바꿈 같은 제어 문자를 쓸 수 없습니다.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,582 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name></name>
+    <message id="IDS_103">
+        <location filename="../../strings/StringTable.cpp" line="19"/>
+        <source>未找到该词库文件</source>
+        <translation>Файл словаря не найден.</translation>
+    </message>
+    <message id="IDS_104">
+        <location filename="../../strings/StringTable.cpp" line="21"/>
+        <source>不能删了,没有库文件你怎么用</source>
+        <translation>Последний словарь убрать нельзя: без словаря учить будет нечего.</translation>
+    </message>
+    <message id="IDS_105">
+        <location filename="../../strings/StringTable.cpp" line="23"/>
+        <source>写文件出错!</source>
+        <translation>Ошибка записи файла!</translation>
+    </message>
+    <message id="IDS_106">
+        <location filename="../../strings/StringTable.cpp" line="25"/>
+        <source>Error#词库为空</source>
+        <translation>Error#Словарь пуст</translation>
+    </message>
+    <message id="IDS_107">
+        <location filename="../../strings/StringTable.cpp" line="27"/>
+        <source>Error#无该词库文件</source>
+        <translation>Error#Файл словаря не найден</translation>
+    </message>
+    <message id="IDS_108">
+        <location filename="../../strings/StringTable.cpp" line="29"/>
+        <source>是否清空生词本？</source>
+        <translation>Очистить тетрадь новых слов?</translation>
+    </message>
+    <message id="IDS_109">
+        <location filename="../../strings/StringTable.cpp" line="31"/>
+        <source>是否删除当前单词？</source>
+        <translation>Удалить текущее слово?</translation>
+    </message>
+    <message id="IDS_110">
+        <location filename="../../strings/StringTable.cpp" line="33"/>
+        <source>当前单词已写入生词本!</source>
+        <translation>Текущее слово добавлено в тетрадь новых слов.</translation>
+    </message>
+    <message id="IDS_111">
+        <location filename="../../strings/StringTable.cpp" line="35"/>
+        <source>已有该词库或重名</source>
+        <translation>Этот словарь уже есть в списке, или такое название уже занято.</translation>
+    </message>
+    <message id="IDS_112">
+        <location filename="../../strings/StringTable.cpp" line="37"/>
+        <source>序号</source>
+        <translation>№</translation>
+    </message>
+    <message id="IDS_113">
+        <location filename="../../strings/StringTable.cpp" line="39"/>
+        <source>单词</source>
+        <translation>Слово</translation>
+    </message>
+    <message id="IDS_114">
+        <location filename="../../strings/StringTable.cpp" line="41"/>
+        <source>解释</source>
+        <translation>Перевод</translation>
+    </message>
+    <message id="IDS_115">
+        <location filename="../../strings/StringTable.cpp" line="43"/>
+        <source> 第</source>
+        <translation>: </translation>
+    </message>
+    <message id="IDS_116">
+        <location filename="../../strings/StringTable.cpp" line="45"/>
+        <source> 组,第 </source>
+        <translation>-я группа, </translation>
+    </message>
+    <message id="IDS_117">
+        <location filename="../../strings/StringTable.cpp" line="47"/>
+        <source>个单词</source>
+        <translation>-е слово</translation>
+    </message>
+    <message id="IDS_118">
+        <location filename="../../strings/StringTable.cpp" line="49"/>
+        <source>单词未找到！</source>
+        <translation>Слово не найдено.</translation>
+    </message>
+    <message id="IDS_119">
+        <location filename="../../strings/StringTable.cpp" line="51"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message id="IDS_120">
+        <location filename="../../strings/StringTable.cpp" line="53"/>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="IDS_121">
+        <location filename="../../strings/StringTable.cpp" line="55"/>
+        <source>帮助</source>
+        <translation>Справка</translation>
+    </message>
+    <message id="IDS_148">
+        <location filename="../../strings/StringTable.cpp" line="57"/>
+        <source>设置</source>
+        <translation>Настройки</translation>
+    </message>
+    <message id="IDD_187">
+        <location filename="../../strings/StringTable.cpp" line="59"/>
+        <source>库文件管理</source>
+        <translation>Управление словарями</translation>
+    </message>
+    <message id="IDD_188">
+        <location filename="../../strings/StringTable.cpp" line="61"/>
+        <source>选择词库</source>
+        <translation>Выбор словаря</translation>
+    </message>
+    <message id="IDD_206">
+        <location filename="../../strings/StringTable.cpp" line="63"/>
+        <source>查找/定位</source>
+        <translation>Поиск/переход</translation>
+    </message>
+    <message id="IDS_300">
+        <location filename="../../strings/StringTable.cpp" line="65"/>
+        <source>Lexado</source>
+        <translation>Lexado</translation>
+    </message>
+    <message id="IDS_400">
+        <location filename="../../strings/StringTable.cpp" line="67"/>
+        <source>该文件不是进度文件!</source>
+        <translation>Этот файл не является файлом прогресса.</translation>
+    </message>
+    <message id="IDS_420">
+        <location filename="../../strings/StringTable.cpp" line="69"/>
+        <source>词库名和文件名最多19个字节(约6个汉字)</source>
+        <translation>Название словаря и имя файла — не больше 19 байт (кириллицей — не больше 9 букв).</translation>
+    </message>
+    <message id="IDS_421">
+        <location filename="../../strings/StringTable.cpp" line="71"/>
+        <source>词库名不能含有“#”</source>
+        <translation>Название словаря не может содержать «#».</translation>
+    </message>
+    <message id="IDS_61712">
+        <location filename="../../strings/StringTable.cpp" line="73"/>
+        <source>请键入一个整数。</source>
+        <translation>Введите целое число.</translation>
+    </message>
+    <message id="IDD_187_1000">
+        <location filename="../../strings/StringTable.cpp" line="75"/>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message id="IDD_187_1001">
+        <location filename="../../strings/StringTable.cpp" line="77"/>
+        <source>添加</source>
+        <translation>Добавить</translation>
+    </message>
+    <message id="IDD_187_1002">
+        <location filename="../../strings/StringTable.cpp" line="79"/>
+        <source>移出</source>
+        <translation>Убрать</translation>
+    </message>
+    <message id="IDD_187_1007">
+        <location filename="../../strings/StringTable.cpp" line="81"/>
+        <source>已有的词库</source>
+        <translation>Словари</translation>
+    </message>
+    <message id="IDD_187_1016">
+        <location filename="../../strings/StringTable.cpp" line="83"/>
+        <source>改名</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message id="IDD_187_1017">
+        <location filename="../../strings/StringTable.cpp" line="85"/>
+        <source>上移</source>
+        <translation>Вверх</translation>
+    </message>
+    <message id="IDD_187_1018">
+        <location filename="../../strings/StringTable.cpp" line="87"/>
+        <source>下移</source>
+        <translation>Вниз</translation>
+    </message>
+    <message id="IDD_187_1052">
+        <location filename="../../strings/StringTable.cpp" line="89"/>
+        <source>词库名</source>
+        <translation>Название</translation>
+    </message>
+    <message id="IDD_187_1053">
+        <location filename="../../strings/StringTable.cpp" line="91"/>
+        <source>对应文件名</source>
+        <translation>Файл</translation>
+    </message>
+    <message id="IDD_188_1025">
+        <location filename="../../strings/StringTable.cpp" line="93"/>
+        <source>单词总数:</source>
+        <translation>Всего слов:</translation>
+    </message>
+    <message id="IDM_144_32786">
+        <location filename="../../strings/StringTable.cpp" line="95"/>
+        <source>暂停(&amp;P)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+P </source>
+        <translation>&amp;Пауза                    Ctrl+P</translation>
+    </message>
+    <message id="IDM_144_32795">
+        <location filename="../../strings/StringTable.cpp" line="97"/>
+        <source>再读一遍(&amp;R)&#x3000;&#x3000;&#x3000;Ctrl+R</source>
+        <translation>Про&amp;читать ещё раз        Ctrl+R</translation>
+    </message>
+    <message id="IDM_144_32781">
+        <location filename="../../strings/StringTable.cpp" line="99"/>
+        <source>存入生词本(&amp;S)&#x3000;&#x3000;Ctrl+S</source>
+        <translation>В &amp;тетрадь новых слов     Ctrl+S</translation>
+    </message>
+    <message id="IDM_144_32793">
+        <location filename="../../strings/StringTable.cpp" line="101"/>
+        <source>删除单词(&amp;D)      Ctrl+Del</source>
+        <translation>&amp;Удалить слово            Ctrl+Del</translation>
+    </message>
+    <message id="IDM_144_32771">
+        <location filename="../../strings/StringTable.cpp" line="103"/>
+        <source>选择词库(&amp;W)      Ctrl+W </source>
+        <translation>&amp;Выбрать словарь          Ctrl+W</translation>
+    </message>
+    <message id="IDM_144_32792">
+        <location filename="../../strings/StringTable.cpp" line="105"/>
+        <source>设置(&amp;T)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+T</source>
+        <translation>&amp;Настройки                Ctrl+T</translation>
+    </message>
+    <message id="IDM_144_32794">
+        <location filename="../../strings/StringTable.cpp" line="107"/>
+        <source>库文件管理(&amp;M)</source>
+        <translation>Уп&amp;равление словарями</translation>
+    </message>
+    <message id="IDM_144_32780">
+        <location filename="../../strings/StringTable.cpp" line="109"/>
+        <source>清空生词本(&amp;C)</source>
+        <translation>&amp;Очистить тетрадь</translation>
+    </message>
+    <message id="IDM_144_32788">
+        <location filename="../../strings/StringTable.cpp" line="111"/>
+        <source>保存进度(&amp;Z)</source>
+        <translation>Со&amp;хранить прогресс</translation>
+    </message>
+    <message id="IDM_144_32789">
+        <location filename="../../strings/StringTable.cpp" line="113"/>
+        <source>取出进度(&amp;O)</source>
+        <translation>&amp;Загрузить прогресс</translation>
+    </message>
+    <message id="IDM_144_32796">
+        <location filename="../../strings/StringTable.cpp" line="115"/>
+        <source>上一组(&amp;L)        Ctrl+L</source>
+        <translation>Пре&amp;дыдущая группа        Ctrl+L</translation>
+    </message>
+    <message id="IDM_144_32797">
+        <location filename="../../strings/StringTable.cpp" line="117"/>
+        <source>下一组(&amp;N)        Ctrl+N</source>
+        <translation>С&amp;ледующая группа         Ctrl+N</translation>
+    </message>
+    <message id="IDM_144_32799">
+        <location filename="../../strings/StringTable.cpp" line="119"/>
+        <source>查找/定位(&amp;F)     Ctrl+F</source>
+        <translation>По&amp;иск/переход            Ctrl+F</translation>
+    </message>
+    <message id="IDM_144_32800">
+        <location filename="../../strings/StringTable.cpp" line="121"/>
+        <source>总在最前(&amp;A)</source>
+        <translation>Поверх всех о&amp;кон</translation>
+    </message>
+    <message id="IDM_144_LANGUAGE">
+        <location filename="../../strings/StringTable.cpp" line="123"/>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="IDM_144_32802">
+        <location filename="../../strings/StringTable.cpp" line="125"/>
+        <source>Simplified Chinese</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message id="IDM_144_32803">
+        <location filename="../../strings/StringTable.cpp" line="127"/>
+        <source>Traditional Chinese</source>
+        <translation>Traditional Chinese</translation>
+    </message>
+    <message id="IDM_144_32804">
+        <location filename="../../strings/StringTable.cpp" line="129"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="IDM_144_32805">
+        <location filename="../../strings/StringTable.cpp" line="131"/>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message id="IDM_144_32806">
+        <location filename="../../strings/StringTable.cpp" line="133"/>
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message id="IDM_144_32775">
+        <location filename="../../strings/StringTable.cpp" line="135"/>
+        <source>帮助(&amp;H)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;F1</source>
+        <translation>&amp;Справка                  F1</translation>
+    </message>
+    <message id="IDM_144_32776">
+        <location filename="../../strings/StringTable.cpp" line="137"/>
+        <source>关于(&amp;A)</source>
+        <translation>О прогр&amp;амме</translation>
+    </message>
+    <message id="IDM_144_32777">
+        <location filename="../../strings/StringTable.cpp" line="139"/>
+        <source>退出(&amp;X)          Alt+X</source>
+        <translation>В&amp;ыход                    Alt+X</translation>
+    </message>
+    <message id="IDD_100">
+        <location filename="../../strings/StringTable.cpp" line="141"/>
+        <source>关于</source>
+        <translation>О программе</translation>
+    </message>
+    <message id="IDD_100_1046">
+        <location filename="../../strings/StringTable.cpp" line="143"/>
+        <source>Lexado 1.0 Beta6</source>
+        <translation>Lexado 1.0 Beta6</translation>
+    </message>
+    <message id="IDD_100_1047">
+        <location filename="../../strings/StringTable.cpp" line="145"/>
+        <source>版权所有 © 2026 Lexado 开发者</source>
+        <translation>Copyright © 2026 разработчики Lexado</translation>
+    </message>
+    <message id="IDD_100_1005">
+        <location filename="../../strings/StringTable.cpp" line="147"/>
+        <source>访问主页</source>
+        <translation>Домашняя страница</translation>
+    </message>
+    <message id="IDD_100_1006">
+        <location filename="../../strings/StringTable.cpp" line="149"/>
+        <source>写给作者</source>
+        <translation>Написать автору</translation>
+    </message>
+    <message id="IDS_470">
+        <location filename="../../strings/StringTable.cpp" line="152"/>
+        <source>Unable to load resource DLL!</source>
+        <translation>Unable to load resource DLL!</translation>
+    </message>
+    <message id="IDD_149">
+        <location filename="../../strings/StringTable.cpp" line="154"/>
+        <source>显示界面</source>
+        <translation>Вид</translation>
+    </message>
+    <message id="IDD_150">
+        <location filename="../../strings/StringTable.cpp" line="156"/>
+        <source>浏览方式</source>
+        <translation>Порядок показа</translation>
+    </message>
+    <message id="IDD_151">
+        <location filename="../../strings/StringTable.cpp" line="158"/>
+        <source>其它选项</source>
+        <translation>Другие параметры</translation>
+    </message>
+    <message id="IDS_450">
+        <location filename="../../strings/StringTable.cpp" line="160"/>
+        <source>字体</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message id="IDS_451">
+        <location filename="../../strings/StringTable.cpp" line="162"/>
+        <source>颜色:</source>
+        <translation>Цвет:</translation>
+    </message>
+    <message id="IDD_149_1030">
+        <location filename="../../strings/StringTable.cpp" line="164"/>
+        <source>字体</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message id="IDD_149_1031">
+        <location filename="../../strings/StringTable.cpp" line="166"/>
+        <source>背景</source>
+        <translation>Фон</translation>
+    </message>
+    <message id="IDD_149_1015">
+        <location filename="../../strings/StringTable.cpp" line="168"/>
+        <source>进度条</source>
+        <translation>Полоса прогресса</translation>
+    </message>
+    <message id="IDD_149_1028">
+        <location filename="../../strings/StringTable.cpp" line="170"/>
+        <source>Lexado 背诵</source>
+        <translation>Lexado: слова</translation>
+    </message>
+    <message id="IDD_149_GROUP_OPTIONS">
+        <location filename="../../strings/StringTable.cpp" line="172"/>
+        <source>选项</source>
+        <translation>Параметры</translation>
+    </message>
+    <message id="IDD_149_1022">
+        <location filename="../../strings/StringTable.cpp" line="174"/>
+        <source>词意缓出</source>
+        <translation>Перевод с задержкой</translation>
+    </message>
+    <message id="IDD_149_1017">
+        <location filename="../../strings/StringTable.cpp" line="176"/>
+        <source>中文解释</source>
+        <translation>Показывать перевод</translation>
+    </message>
+    <message id="IDD_149_1019">
+        <location filename="../../strings/StringTable.cpp" line="178"/>
+        <source>进度条</source>
+        <translation>Полоса прогресса</translation>
+    </message>
+    <message id="IDD_149_1020">
+        <location filename="../../strings/StringTable.cpp" line="180"/>
+        <source>一行显示</source>
+        <translation>В одну строку</translation>
+    </message>
+    <message id="IDD_150_GROUP_BROWSE">
+        <location filename="../../strings/StringTable.cpp" line="182"/>
+        <source>浏览方式</source>
+        <translation>Порядок показа</translation>
+    </message>
+    <message id="IDD_150_1034">
+        <location filename="../../strings/StringTable.cpp" line="184"/>
+        <source>顺序</source>
+        <translation>По порядку</translation>
+    </message>
+    <message id="IDD_150_1035">
+        <location filename="../../strings/StringTable.cpp" line="186"/>
+        <source>随机</source>
+        <translation>Вразброс</translation>
+    </message>
+    <message id="IDD_150_1016">
+        <location filename="../../strings/StringTable.cpp" line="188"/>
+        <source>分组</source>
+        <translation>Группами</translation>
+    </message>
+    <message id="IDD_150_GROUP_GROUPS">
+        <location filename="../../strings/StringTable.cpp" line="190"/>
+        <source>分组设定</source>
+        <translation>Группы</translation>
+    </message>
+    <message id="IDD_150_1046">
+        <location filename="../../strings/StringTable.cpp" line="192"/>
+        <source>当前为第</source>
+        <translation>Сейчас идёт</translation>
+    </message>
+    <message id="IDD_150_1047">
+        <location filename="../../strings/StringTable.cpp" line="194"/>
+        <source>组单词</source>
+        <translation>-я группа</translation>
+    </message>
+    <message id="IDD_150_1048">
+        <location filename="../../strings/StringTable.cpp" line="196"/>
+        <source>每组</source>
+        <translation>Слов в группе:</translation>
+    </message>
+    <message id="IDD_150_1049">
+        <location filename="../../strings/StringTable.cpp" line="198"/>
+        <source>个单词.</source>
+        <translation>шт.</translation>
+    </message>
+    <message id="IDD_150_1051">
+        <location filename="../../strings/StringTable.cpp" line="200"/>
+        <source>每组重复</source>
+        <translation>Показывать каждую группу</translation>
+    </message>
+    <message id="IDD_150_1050">
+        <location filename="../../strings/StringTable.cpp" line="202"/>
+        <source>次</source>
+        <translation>раз(а)</translation>
+    </message>
+    <message id="IDD_150_SECONDS">
+        <location filename="../../strings/StringTable.cpp" line="204"/>
+        <source>每个单词停留时间</source>
+        <translation>Время на слово:</translation>
+    </message>
+    <message id="IDD_150_SECONDS_UNIT">
+        <location filename="../../strings/StringTable.cpp" line="206"/>
+        <source>秒</source>
+        <translation>сек.</translation>
+    </message>
+    <message id="IDD_150_1010">
+        <location filename="../../strings/StringTable.cpp" line="208"/>
+        <source>当前词库:</source>
+        <translation>Текущий словарь:</translation>
+    </message>
+    <message id="IDD_150_1025">
+        <location filename="../../strings/StringTable.cpp" line="210"/>
+        <source>单词总数:</source>
+        <translation>Всего слов:</translation>
+    </message>
+    <message id="IDD_151_1018">
+        <location filename="../../strings/StringTable.cpp" line="212"/>
+        <source>英文发音</source>
+        <translation>Произношение</translation>
+    </message>
+    <message id="IDD_151_GROUP_ENGINE">
+        <location filename="../../strings/StringTable.cpp" line="214"/>
+        <source>发音引擎</source>
+        <translation>Голос</translation>
+    </message>
+    <message id="IDD_151_1033">
+        <location filename="../../strings/StringTable.cpp" line="216"/>
+        <source>测试</source>
+        <translation>Проверить</translation>
+    </message>
+    <message id="IDD_151_GROUP_DOUBLE_CLICK">
+        <location filename="../../strings/StringTable.cpp" line="218"/>
+        <source>鼠标左键双击功能设置</source>
+        <translation>Двойной щелчок</translation>
+    </message>
+    <message id="IDD_151_1002">
+        <location filename="../../strings/StringTable.cpp" line="220"/>
+        <source>暂停浏览</source>
+        <translation>Пауза</translation>
+    </message>
+    <message id="IDD_151_1004">
+        <location filename="../../strings/StringTable.cpp" line="222"/>
+        <source>当前单词再读一遍</source>
+        <translation>Прочитать слово ещё раз</translation>
+    </message>
+    <message id="IDD_151_1001">
+        <location filename="../../strings/StringTable.cpp" line="224"/>
+        <source>当前单词加入生词本</source>
+        <translation>Добавить слово в тетрадь новых слов</translation>
+    </message>
+    <message id="IDD_151_1000">
+        <location filename="../../strings/StringTable.cpp" line="226"/>
+        <source>删除当前单词</source>
+        <translation>Удалить слово</translation>
+    </message>
+    <message id="IDD_151_1054">
+        <location filename="../../strings/StringTable.cpp" line="228"/>
+        <source>显示确认信息</source>
+        <translation>Показывать подтверждения</translation>
+    </message>
+    <message id="IDS_440">
+        <location filename="../../strings/StringTable.cpp" line="231"/>
+        <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
+        <translation>Словарь «%1» импортирован (файл %2). Записей: %3; добавлена транскрипция: %4.</translation>
+    </message>
+    <message id="IDS_441">
+        <location filename="../../strings/StringTable.cpp" line="233"/>
+        <source>跳过了 %1 个没有单词的词条。</source>
+        <translation>Пропущено записей без слова: %1.</translation>
+    </message>
+    <message id="IDS_442">
+        <location filename="../../strings/StringTable.cpp" line="235"/>
+        <source>跳过了 %1 个停用的词条。</source>
+        <translation>Пропущено отключённых записей: %1.</translation>
+    </message>
+    <message id="IDS_443">
+        <location filename="../../strings/StringTable.cpp" line="237"/>
+        <source>无法打开该文件。</source>
+        <translation>Не удаётся открыть файл.</translation>
+    </message>
+    <message id="IDS_444">
+        <location filename="../../strings/StringTable.cpp" line="239"/>
+        <source>该文件不是单词表：可导入 KVTML 文件和以逗号或制表符分隔的文本。</source>
+        <translation>Файл не является списком слов: импортировать можно файлы KVTML и текст, разделённый запятыми или табуляциями.</translation>
+    </message>
+    <message id="IDS_445">
+        <location filename="../../strings/StringTable.cpp" line="241"/>
+        <source>不支持旧版 KVTML 文件，请先用 KWordQuiz 或 Parley 另存一次。</source>
+        <translation>Файлы KVTML старой версии не поддерживаются: сначала один раз пересохраните файл в KWordQuiz или Parley.</translation>
+    </message>
+    <message id="IDS_446">
+        <location filename="../../strings/StringTable.cpp" line="243"/>
+        <source>文件第 %1 行有格式错误。</source>
+        <translation>Ошибка формата в строке %1 файла.</translation>
+    </message>
+    <message id="IDS_447">
+        <location filename="../../strings/StringTable.cpp" line="245"/>
+        <source>文件中没有可导入的单词。</source>
+        <translation>В файле нет слов для импорта.</translation>
+    </message>
+    <message id="IDS_448">
+        <location filename="../../strings/StringTable.cpp" line="247"/>
+        <source>已导出 %1 个词条。</source>
+        <translation>Экспортировано записей: %1.</translation>
+    </message>
+    <message id="IDS_422">
+        <location filename="../../strings/StringTable.cpp" line="249"/>
+        <source>词库名和文件名不能含有换行等控制字符</source>
+        <translation>Название словаря и имя файла не могут содержать переводы строк и другие управляющие символы.</translation>
+    </message>
+</context>
+</TS>
