@@ -11,7 +11,7 @@
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>The last library cannot be removed: without a library, what would you learn?</translation>
+        <translation>The last library can be neither removed nor deleted: without a library, what would you learn?</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>

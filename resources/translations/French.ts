@@ -11,7 +11,7 @@
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>Impossible de retirer la dernière liste&#xa0;: sans liste, qu’apprendriez-vous&#xa0;?</translation>
+        <translation>La dernière liste ne peut être ni retirée ni supprimée&#xa0;: sans liste, qu’apprendriez-vous&#xa0;?</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>

@@ -11,7 +11,7 @@
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>Die letzte Wortliste lässt sich nicht entfernen – womit wollten Sie sonst lernen?</translation>
+        <translation>Die letzte Wortliste lässt sich weder entfernen noch löschen – womit wollten Sie sonst lernen?</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>

@@ -136,7 +136,7 @@
     <message id="IDS_421">
         <location filename="../../strings/StringTable.cpp" line="71"/>
         <source>词库名不能含有“#”</source>
-        <translation>단어집 이름에는 "#"을 쓸 수 없습니다.</translation>
+        <translation>단어집 이름에는 &quot;#&quot;을 쓸 수 없습니다.</translation>
     </message>
     <message id="IDS_61712">
         <location filename="../../strings/StringTable.cpp" line="73"/>
@@ -196,17 +196,17 @@
     <message id="IDM_144_32786">
         <location filename="../../strings/StringTable.cpp" line="95"/>
         <source>暂停(&amp;P)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+P </source>
-        <translation>일시 정지(&amp;P)　　　　　Ctrl+P</translation>
+        <translation>일시 정지(&amp;P)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+P</translation>
     </message>
     <message id="IDM_144_32795">
         <location filename="../../strings/StringTable.cpp" line="97"/>
         <source>再读一遍(&amp;R)&#x3000;&#x3000;&#x3000;Ctrl+R</source>
-        <translation>다시 읽기(&amp;R)　　　Ctrl+R</translation>
+        <translation>다시 읽기(&amp;R)&#x3000;&#x3000;&#x3000;Ctrl+R</translation>
     </message>
     <message id="IDM_144_32781">
         <location filename="../../strings/StringTable.cpp" line="99"/>
         <source>存入生词本(&amp;S)&#x3000;&#x3000;Ctrl+S</source>
-        <translation>복습 단어장에 저장(&amp;S)　　Ctrl+S</translation>
+        <translation>복습 단어장에 저장(&amp;S)&#x3000;&#x3000;Ctrl+S</translation>
     </message>
     <message id="IDM_144_32793">
         <location filename="../../strings/StringTable.cpp" line="101"/>
@@ -221,7 +221,7 @@
     <message id="IDM_144_32792">
         <location filename="../../strings/StringTable.cpp" line="105"/>
         <source>设置(&amp;T)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+T</source>
-        <translation>설정(&amp;T)　　　　　Ctrl+T</translation>
+        <translation>설정(&amp;T)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ctrl+T</translation>
     </message>
     <message id="IDM_144_32794">
         <location filename="../../strings/StringTable.cpp" line="107"/>
@@ -296,7 +296,7 @@
     <message id="IDM_144_32775">
         <location filename="../../strings/StringTable.cpp" line="135"/>
         <source>帮助(&amp;H)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;F1</source>
-        <translation>도움말(&amp;H)　　　　　F1</translation>
+        <translation>도움말(&amp;H)&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;F1</translation>
     </message>
     <message id="IDM_144_32776">
         <location filename="../../strings/StringTable.cpp" line="137"/>
@@ -531,7 +531,7 @@
     <message id="IDS_440">
         <location filename="../../strings/StringTable.cpp" line="231"/>
         <source>已导入词库“%1”（文件 %2）：%3 个词条，其中 %4 个补上了音标。</source>
-        <translation>단어집 "%1"(파일 %2)을(를) 가져왔습니다. 항목 %3개 가운데 %4개에 발음 기호를 채웠습니다.</translation>
+        <translation>단어집 &quot;%1&quot;(파일 %2)을(를) 가져왔습니다. 항목 %3개 가운데 %4개에 발음 기호를 채웠습니다.</translation>
     </message>
     <message id="IDS_441">
         <location filename="../../strings/StringTable.cpp" line="233"/>

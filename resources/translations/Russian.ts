@@ -11,7 +11,7 @@
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>Последний словарь убрать нельзя: без словаря учить будет нечего.</translation>
+        <translation>Последний словарь нельзя ни убрать, ни удалить: без словаря учить будет нечего.</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>

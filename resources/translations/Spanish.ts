@@ -11,7 +11,7 @@
     <message id="IDS_104">
         <location filename="../../strings/StringTable.cpp" line="21"/>
         <source>不能删了,没有库文件你怎么用</source>
-        <translation>No se puede quitar la última lista: sin ninguna lista, ¿qué iba a estudiar?</translation>
+        <translation>La última lista no se puede quitar ni eliminar: sin ninguna lista, ¿qué iba a estudiar?</translation>
     </message>
     <message id="IDS_105">
         <location filename="../../strings/StringTable.cpp" line="23"/>
