@@ -99,7 +99,7 @@ const QTranslator* LanguageFile(const QString& language) {
     return loaded.value(language).get();
 }
 
-// The %1 and %d style placeholders of a text, in order of their number.
+// The %1 and %d style placeholders of a text, sorted.
 QStringList Placeholders(const QString& text) {
     static const QRegularExpression placeholder(QStringLiteral("%(?:L?[0-9]+|[dsn])"));
     QStringList found;
@@ -215,18 +215,20 @@ private slots:
     void menuMnemonicsAreUnique() {
         QFETCH(QString, language);
         QHash<QString, QString> rowOfMnemonic;
+        qsizetype rowsWithMnemonic = 0;
         for (const StringId id : AllStringIds()) {
+            if (!IsMenuRow(id) || MnemonicMarker(StringText(id), false).isEmpty()) {
+                continue;
+            }
+            ++rowsWithMnemonic;
             const QString text =
                 TranslationSource(language).value(QLatin1String(TranslationId(id))).text;
             const QString mnemonic = MnemonicMarker(SplitMenuText(text).label, false).toUpper();
-            if (!IsMenuRow(id) || mnemonic.isEmpty()) {
-                continue;
-            }
-            QVERIFY2(!rowOfMnemonic.contains(mnemonic),
+            QVERIFY2(!mnemonic.isEmpty() && !rowOfMnemonic.contains(mnemonic),
                      qPrintable(rowOfMnemonic.value(mnemonic) + QStringLiteral(" / ") + text));
             rowOfMnemonic.insert(mnemonic, text);
         }
-        QCOMPARE(rowOfMnemonic.size(), 17);
+        QVERIFY(rowsWithMnemonic > 0);
     }
 
     // An installed language file supplies the texts; without one, the program's own copy does.
