@@ -35,11 +35,11 @@ QString ImportSummary(const ImportResult& result) {
     if (!result.ok()) {
         return ImportErrorText(result);
     }
-    QStringList lines{
-        StringText(StringId::ImportDone)
-            .arg(QString::fromUtf8(result.libraryName), QString::fromUtf8(result.fileName))
-            .arg(result.entries)
-            .arg(result.phoneticsFilled)};
+    QStringList lines{StringText(StringId::ImportDone)
+                          // One pass, so that a name holding "%3" is not filled in itself.
+                          .arg(QString::fromUtf8(result.libraryName),
+                               QString::fromUtf8(result.fileName), QString::number(result.entries),
+                               QString::number(result.phoneticsFilled))};
     if (const int empty = result.skipped[SkipReason::EmptyWord]; empty > 0) {
         lines.append(StringText(StringId::ImportSkippedEmptyWords).arg(empty));
     }

@@ -286,6 +286,10 @@ private slots:
                  QStringLiteral("已导入词库“My Words”（文件 My Words.dat）：2 个词条，其中 1 "
                                 "个补上了音标。\n跳过了 1 个没有单词的词条。\n跳过了 2 "
                                 "个停用的词条。"));
+        ImportResult percentName = result;
+        percentName.libraryName = "Unit %3";
+        QVERIFY(
+            ImportSummary(percentName).startsWith(u"已导入词库“Unit %3”（文件 My Words.dat）：2"));
         QCOMPARE(ImportWordList(folder.path(), editor, {folder.filePath("none.csv"), {}, {}}).error,
                  ImportError::CannotRead);
     }
