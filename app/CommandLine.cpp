@@ -85,7 +85,7 @@ QString UsageText() {
                        "A vocabulary trainer: shows the words of a library one after another.\n\n");
     for (const Option& option : Options()) {
         if (!option.help.isEmpty()) {
-            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -18).arg(option.help);
+            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -19).arg(option.help);
         }
     }
     return text;
