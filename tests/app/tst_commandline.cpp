@@ -178,8 +178,7 @@ private slots:
         QCOMPARE(answer.out, QStringLiteral("已导入词库“衣服”（文件 衣服.dat）：17 个词条，"
                                             "其中 17 个补上了音标。\n"));
         QCOMPARE(answer.exitCode, 0);
-        const ConvertedWordList clothing = ConvertWordList(
-            FileBytes(kKvtml), [](const QString& word) { return IpaTranscription(word); });
+        const ConvertedWordList clothing = ConvertWordList(FileBytes(kKvtml), &IpaTranscription);
         QCOMPARE(FileBytes(home + "/data/衣服.dat"), clothing.lines.text());
         QCOMPARE(FileBytes(home + "/table.ini"),
                  sampleTable + "list#list.dat\r\n衣服#衣服.dat\r\n");
