@@ -1,5 +1,7 @@
 #include "controls/BusyWork.h"
 
+#include "strings/StringTable.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -19,6 +21,7 @@ void RunWhileBusy(QWidget* window, const QString& text, const std::function<void
     QApplication::setOverrideCursor(Qt::BusyCursor);
     // No cancel button: the work runs to its end.
     QProgressDialog indicator(text, QString(), 0, 0, window);
+    indicator.setWindowTitle(StringText(StringId::ProgramName));
     indicator.setWindowModality(Qt::WindowModal);
     indicator.setMinimumDuration(kIndicatorDelayMs);
     indicator.setValue(0);
