@@ -21,20 +21,24 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        // The work ends only when a timer of the window's thread lets it: with that thread
-        // blocked it would run until it gives up.
+        // The work ends only when a timer of the window's thread lets it, once the indicator
+        // is on show: with that thread blocked it would run until it gives up.
         std::atomic<bool> release = false;
         bool disabled = false;
         bool busyPointer = false;
         QString indicator;
-        QTimer::singleShot(700, &window, [&] {
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &window, [&] {
             disabled = !window.isEnabled();
             const QCursor* pointer = QApplication::overrideCursor();
             busyPointer = pointer && pointer->shape() == Qt::BusyCursor;
             const auto* progress = window.findChild<QProgressDialog*>();
-            indicator = progress && progress->isVisible() ? progress->labelText() : QString();
-            release = true;
+            if (progress && progress->isVisible()) {
+                indicator = progress->labelText();
+                release = true;
+            }
         });
+        watch.start(50);
         std::thread::id workThread;
         bool released = false;
         RunWhileBusy(&window, QStringLiteral("Importing"), [&] {
@@ -45,6 +49,7 @@ private slots:
             }
             released = release;
         });
+        watch.stop();
         QVERIFY(released);
         QVERIFY(workThread != std::this_thread::get_id());
         QVERIFY(disabled);
