@@ -21,6 +21,21 @@ const QList<Option>& Options() {
          {"DIR"},
          "keep settings, catalogue and libraries in DIR",
          [](CommandLine& c, const QStringList& v) { c.home = v[0]; }},
+        {"--import",
+         {"FILE"},
+         "import a word list (KVTML, CSV, tab-separated) as a new library",
+         [](CommandLine& c, const QStringList& v) { c.importFile = v[0]; }},
+        {"--name",
+         {"NAME"},
+         "the name of the library --import makes",
+         [](CommandLine& c, const QStringList& v) { c.libraryName = v[0]; }},
+        {"--export",
+         {"NAME", "FILE"},
+         "write the library NAME to FILE as tab-separated text",
+         [](CommandLine& c, const QStringList& v) {
+             c.exportName = v[0];
+             c.exportFile = v[1];
+         }},
         {"--no-splash",
          {},
          "start without the splash picture",
@@ -70,7 +85,7 @@ QString UsageText() {
                        "A vocabulary trainer: shows the words of a library one after another.\n\n");
     for (const Option& option : Options()) {
         if (!option.help.isEmpty()) {
-            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -14).arg(option.help);
+            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -19).arg(option.help);
         }
     }
     return text;
@@ -112,6 +127,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (option->apply) {
             option->apply(commandLine, values);
         }
+    }
+    if (commandLine.libraryName && !commandLine.importFile) {
+        commandLine.error = QStringLiteral("option '--name' goes with --import FILE");
+    } else if (commandLine.importFile && commandLine.exportName) {
+        commandLine.error = QStringLiteral("options '--import' and '--export' cannot be combined");
     }
     return commandLine;
 }

@@ -15,12 +15,19 @@ struct CommandLine {
     bool version = false;        // --version
     bool noSplash = false;       // --no-splash, and the switches /Embedding and /Automation
     QString error;               // why the command line is refused; empty when it is not
+    // --import FILE [--name NAME]: the word list to make a library of, and its name.
+    std::optional<QString> importFile;
+    std::optional<QString> libraryName;
+    // --export NAME FILE: the library to write out, and the file it is written to.
+    std::optional<QString> exportName;
+    QString exportFile;
 };
 
 // Reads the arguments, the program name first. An option that takes a value takes the next
 // argument, or the text after "=" in "--home=DIR". An unknown option, a stray argument or a
-// missing or empty value refuses the whole command line. Qt's own options that tools pass to
-// any Qt program (-platform, -display, -style, -session, -reverse) are left to Qt.
+// missing or empty value refuses the whole command line, as do --name without --import and
+// --import together with --export. Qt's own options that tools pass to any Qt program
+// (-platform, -display, -style, -session, -reverse) are left to Qt.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // The answer to a command line that ends the program before any window: the usage for --help,

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/ProgramFolder.h"
 #include "app/SingleCopy.h"
+#include "app/WordListCommands.h"
 #include "controls/MessageBox.h"
 #include "recitation/ui/CLexadoDlg.h"
 
@@ -38,6 +39,9 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream errors(stderr);
     if (const std::optional<int> exitCode = AnswerCommandLine(commandLine, out, errors)) {
+        return *exitCode;
+    }
+    if (const std::optional<int> exitCode = RunWordListCommand(commandLine, argc, argv)) {
         return *exitCode;
     }
     PreferX11OnWayland();

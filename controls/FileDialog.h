@@ -9,8 +9,8 @@ class QWidget;
 
 enum class FileDialogMode { Open, Save };
 
-// What a file dialog offers: where it starts, its one filter ("save(*.sav)") and the suffix
-// added to a name typed without one.
+// What a file dialog offers: where it starts, its filter ("save(*.sav)", or several with ";;"
+// between them, the first chosen) and the suffix added to a name typed without one.
 struct FileDialogOptions {
     FileDialogMode mode = FileDialogMode::Open;
     QString folder;

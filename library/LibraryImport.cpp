@@ -112,11 +112,20 @@ ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catal
 }
 
 ImportResult ImportWordListIntoCatalogueFile(const QString& programFolder,
-                                             const ImportRequest& request) {
+                                             const ImportRequest& request,
+                                             const LibraryCatalogue& alsoListed) {
     LibraryCatalogue catalogue = ReadCatalogue(programFolder);
-    CatalogueEditor editor(catalogue);
-    ImportResult result = ImportWordList(programFolder, editor, request);
-    if (result.ok() && !WriteCatalogue(programFolder, catalogue)) {
+    LibraryCatalogue bothCatalogues = alsoListed;
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        bothCatalogues.append(catalogue.at(i));
+    }
+    CatalogueEditor names(bothCatalogues);
+    ImportResult result = ImportWordList(programFolder, names, request);
+    if (!result.ok()) {
+        return result;
+    }
+    CatalogueEditor(catalogue).Add(result.libraryName, result.fileName);
+    if (!WriteCatalogue(programFolder, catalogue)) {
         QFile::remove(*DataFilePath(programFolder, result.fileName));
         return Failure(ImportError::CannotWriteCatalogue);
     }

@@ -38,6 +38,10 @@ QByteArray ProposedLibraryName(const QString& sourcePath);
 ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
                             const ImportRequest& request);
 
-// The same for a program folder's table.ini, which is rewritten at once.
+// The same for a program folder's table.ini, which is rewritten at once with the new entry
+// after its own. The names and files of `alsoListed` (the library manager's catalogue, which
+// may differ from table.ini until the manager is confirmed) are not chosen either, so that
+// the entry can be added to that catalogue as well.
 ImportResult ImportWordListIntoCatalogueFile(const QString& programFolder,
-                                             const ImportRequest& request);
+                                             const ImportRequest& request,
+                                             const LibraryCatalogue& alsoListed = {});

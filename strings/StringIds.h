@@ -136,6 +136,15 @@ enum class StringId : int {
     ExportDone = 448,
     // The library manager refuses control characters in names.
     ControlCharacterInName = 422,
+    // Importing a word list from the library manager: its button (a control of dialog 187),
+    // the names of the file dialog's filters, and the text shown while the import runs.
+    ButtonImportLibrary = 1871060,
+    ImportFilterWordLists = 460,
+    ImportFilterKvtml = 461,
+    ImportFilterText = 462,
+    ImportFilterAllFiles = 463,
+    ImportRunning = 464,
+    ExportUnknownLibrary = 465, // no catalogue entry has that name or file
 };
 Q_ENUM_NS(StringId)
 

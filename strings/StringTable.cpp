@@ -247,6 +247,21 @@ constexpr std::array kStrings{
     StringEntry{StringId::ExportDone, QT_TRID_NOOP("IDS_448")},
     //% "词库名和文件名不能含有换行等控制字符"
     StringEntry{StringId::ControlCharacterInName, QT_TRID_NOOP("IDS_422")},
+    // Importing a word list from the library manager.
+    //% "导入…"
+    StringEntry{StringId::ButtonImportLibrary, QT_TRID_NOOP("IDD_187_1060")},
+    //% "单词表"
+    StringEntry{StringId::ImportFilterWordLists, QT_TRID_NOOP("IDS_460")},
+    //% "KVTML 文件"
+    StringEntry{StringId::ImportFilterKvtml, QT_TRID_NOOP("IDS_461")},
+    //% "文本文件"
+    StringEntry{StringId::ImportFilterText, QT_TRID_NOOP("IDS_462")},
+    //% "所有文件"
+    StringEntry{StringId::ImportFilterAllFiles, QT_TRID_NOOP("IDS_463")},
+    //% "正在导入单词表…"
+    StringEntry{StringId::ImportRunning, QT_TRID_NOOP("IDS_464")},
+    //% "词库列表中没有“%1”。"
+    StringEntry{StringId::ExportUnknownLibrary, QT_TRID_NOOP("IDS_465")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

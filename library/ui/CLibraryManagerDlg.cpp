@@ -1,12 +1,18 @@
 #include "library/ui/CLibraryManagerDlg.h"
 
+#include "controls/BusyWork.h"
 #include "controls/DialogPlacement.h"
+#include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
 #include "library/DataFolder.h"
+#include "library/ImportSummary.h"
+#include "library/LibraryImport.h"
 #include "library/TextCodec.h"
+#include "speech/IpaTranscription.h"
 #include "strings/StringTable.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +29,20 @@ namespace {
 // the typed text in UTF-8.
 QByteArray FieldBytes(const QString& text, const QByteArray& shown) {
     return DecodeLine(shown) == text ? shown : text.toUtf8();
+}
+
+// The word lists that can be imported, all of them first.
+FileDialogOptions ImportFileDialog() {
+    const auto filter = [](StringId name, QLatin1String patterns) {
+        return QStringLiteral("%1 (%2)").arg(StringText(name), patterns);
+    };
+    const QStringList filters{
+        filter(StringId::ImportFilterWordLists, QLatin1String("*.kvtml *.txt *.tsv *.csv")),
+        filter(StringId::ImportFilterKvtml, QLatin1String("*.kvtml")),
+        filter(StringId::ImportFilterText, QLatin1String("*.txt *.tsv *.csv")),
+        filter(StringId::ImportFilterAllFiles, QLatin1String("*")),
+    };
+    return {FileDialogMode::Open, QDir::homePath(), filters.join(QLatin1String(";;")), {}};
 }
 
 } // namespace
@@ -64,7 +84,7 @@ void CLibraryManagerDlg::BuildControls() {
     fields->addWidget(new QLabel(StringText(StringId::LibraryFileLabel), this), 1, 0);
     fields->addWidget(file_, 1, 1);
 
-    // Two rows of three.
+    // Rows of three.
     using Handler = void (CLibraryManagerDlg::*)();
     const struct {
         StringId text;
@@ -77,6 +97,7 @@ void CLibraryManagerDlg::BuildControls() {
         {StringId::ButtonMoveUp, "moveUp", &CLibraryManagerDlg::OnMoveUp},
         {StringId::ButtonMoveDown, "moveDown", &CLibraryManagerDlg::OnMoveDown},
         {StringId::ButtonRemoveLibrary, "remove", &CLibraryManagerDlg::OnRemove},
+        {StringId::ButtonImportLibrary, "import", &CLibraryManagerDlg::OnImport},
     };
     auto* buttons = new QGridLayout;
     for (int i = 0; i < std::ssize(kButtons); ++i) {
@@ -206,6 +227,29 @@ void CLibraryManagerDlg::OnRemove() {
     if (result == CatalogueEdit::Done) {
         ShowFields();
     }
+}
+
+// The import is complete on its own, as deleting a library file is: the new library file and
+// its line in table.ini are written at once, and the entry is added to the catalogue being
+// edited, so that leaving the manager without OK loses neither.
+void CLibraryManagerDlg::OnImport() {
+    const std::optional<QString> source = ChooseFile(this, ImportFileDialog());
+    if (!source) {
+        return;
+    }
+    const ImportRequest request{*source, {}, &IpaTranscription};
+    const LibraryCatalogue listed = editor_.catalogue();
+    ImportResult result;
+    RunWhileBusy(this, StringText(StringId::ImportRunning), [&] {
+        result = ImportWordListIntoCatalogueFile(programFolder_, request, listed);
+    });
+    if (result.ok()) {
+        editor_.Add(result.libraryName, result.fileName);
+        ShowNames();
+        FillFileList();
+        ShowFields();
+    }
+    ShowMessage(this, ImportSummary(result));
 }
 
 void CLibraryManagerDlg::OnOk() {

@@ -15,8 +15,9 @@ class QPushButton;
 
 // The library manager: the catalogue's names in a list, a name field and a file field (whose
 // list holds the library files of data/), and buttons that add, rename, move and remove
-// entries and delete a library file. It edits the main window's catalogue in place, so its
-// edits stay in force however the dialog ends; only OK writes table.ini.
+// entries, delete a library file and import a word list as a new library. It edits the main
+// window's catalogue in place, so its edits stay in force however the dialog ends; only OK
+// writes table.ini, apart from an import, which writes its own entry at once.
 class CLibraryManagerDlg : public QDialog {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ private:
     void OnMoveUp();
     void OnMoveDown();
     void OnRemove();
+    void OnImport();
     void OnOk();
 
     // Shows the catalogue's names with the editor's selection.

@@ -1,7 +1,12 @@
 // The command line, read as the program reads it, and answered by the real program in a
-// terminal without a display.
+// terminal without a display: the usage, the refusals, and the import and export of word lists
+// with the files they leave in a program folder.
 
 #include "app/CommandLine.h"
+#include "library/LibraryImport.h"
+#include "library/TextFile.h"
+#include "speech/IpaTranscription.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -9,17 +14,59 @@
 namespace {
 
 const QString kTryHelp = QStringLiteral("Try 'lexado --help' for more information.\n");
+const QString kEnglish = QStringLiteral("en_GB.UTF-8");
+const QString kKvtml = QStringLiteral("/usr/share/apps/kvtml/en/clothing.kvtml");
 
-// What the command line comes to: the program folder, the switches, or the refusal.
+// What the command line comes to: the program folder, the switches, the word-list commands,
+// or the refusal.
 QString Outcome(const CommandLine& c) {
     if (!c.error.isEmpty()) {
         return c.error;
     }
-    return QStringLiteral("home=%1 help=%2 version=%3 noSplash=%4")
-        .arg(c.home.value_or(QStringLiteral("-")))
-        .arg(c.help)
-        .arg(c.version)
-        .arg(c.noSplash);
+    QString outcome = QStringLiteral("home=%1 help=%2 version=%3 noSplash=%4")
+                          .arg(c.home.value_or(QStringLiteral("-")))
+                          .arg(c.help)
+                          .arg(c.version)
+                          .arg(c.noSplash);
+    if (c.importFile) {
+        outcome += QStringLiteral(" import=%1 name=%2")
+                       .arg(*c.importFile, c.libraryName.value_or(QStringLiteral("-")));
+    }
+    if (c.exportName) {
+        outcome += QStringLiteral(" export=%1>%2").arg(*c.exportName, c.exportFile);
+    }
+    return outcome;
+}
+
+// What the program answered: its exit code (-1 when it crashed or hung), its output and its
+// error output.
+struct Answer {
+    int exitCode = -1;
+    QString out;
+    QString errors;
+};
+
+// The real program with no display to connect to, its desktop in the locale's language.
+Answer RunProgram(const QStringList& arguments, const QString& locale = kEnglish) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LEXADO_BINARY), arguments);
+    Answer answer;
+    if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit) {
+        answer.exitCode = program.exitCode();
+    }
+    answer.out = QString::fromUtf8(program.readAllStandardOutput());
+    answer.errors = QString::fromUtf8(program.readAllStandardError());
+    return answer;
+}
+
+QByteArray FileBytes(const QString& path) {
+    return ReadWholeFile(path).value_or("<missing>");
 }
 
 } // namespace
@@ -51,6 +98,15 @@ private slots:
         row("home= empty", {"--home="}, "option '--home' needs a value: --home DIR");
         row("platform last", {"-platform"}, "option '-platform' needs a value: -platform NAME");
         row("help with value", {"--help=yes"}, "option '--help' takes no value");
+        row("import named", {"--import", "w.csv", "--name", "My words"},
+            "home=- help=0 version=0 noSplash=0 import=w.csv name=My words");
+        row("export", {"--export", "TOEFL", "t.tsv", "--home", "/h"},
+            "home=/h help=0 version=0 noSplash=0 export=TOEFL>t.tsv");
+        row("export without file", {"--export", "TOEFL"},
+            "option '--export' needs a value: --export NAME FILE");
+        row("name alone", {"--name", "N"}, "option '--name' goes with --import FILE");
+        row("import and export", {"--import", "w.csv", "--export", "T", "t.tsv"},
+            "options '--import' and '--export' cannot be combined");
     }
 
     void readsOptionsAndRefusesTheRest() {
@@ -75,10 +131,14 @@ private slots:
             << QStringLiteral(
                    "Usage: lexado [OPTION]...\n"
                    "A vocabulary trainer: shows the words of a library one after another.\n\n"
-                   "  --home DIR     keep settings, catalogue and libraries in DIR\n"
-                   "  --no-splash    start without the splash picture\n"
-                   "  --help         show this help\n"
-                   "  --version      show the version\n");
+                   "  --home DIR          keep settings, catalogue and libraries in DIR\n"
+                   "  --import FILE       import a word list (KVTML, CSV, tab-separated) as a "
+                   "new library\n"
+                   "  --name NAME         the name of the library --import makes\n"
+                   "  --export NAME FILE  write the library NAME to FILE as tab-separated text\n"
+                   "  --no-splash         start without the splash picture\n"
+                   "  --help              show this help\n"
+                   "  --version           show the version\n");
         QTest::newRow("version") << QStringList{"--version"} << 0 << QString()
                                  << QStringLiteral("Lexado " LEXADO_VERSION "\n");
     }
@@ -88,18 +148,116 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, errors);
         QFETCH(QString, out);
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(QString::fromLatin1(name));
-        }
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(LEXADO_BINARY), arguments);
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), errors);
-        QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+        const Answer answer = RunProgram(arguments);
+        QCOMPARE(answer.errors, errors);
+        QCOMPARE(answer.exitCode, exitCode);
+        QCOMPARE(answer.out, out);
+    }
+
+    // A first use of a fresh folder, filled with the sample library; a CSV file and a word
+    // list the desktop ships imported with their phonetics filled in; a library exported and
+    // imported again unchanged.
+    void importsAndExportsWithoutAWindow() {
+        const QTemporaryDir temp;
+        const QString home = temp.filePath("home");
+        const QString csv = temp.filePath("list.csv");
+        QVERIFY(ReplaceFileContents(csv, "ox,牛\r\nant,蚁,ænt\r\n"));
+        const QString sampleTable = QStringLiteral("TOEFL#TOEFL.dat\r\n");
+
+        Answer answer = RunProgram({"--import", csv, "--home", home});
+        QCOMPARE(answer.errors, QString());
+        QCOMPARE(answer.out, QStringLiteral("Imported the library “list” (file list.dat): 2 "
+                                            "entries, 1 of them with phonetics filled in.\n"));
+        QCOMPARE(answer.exitCode, 0);
+        QCOMPARE(FileBytes(home + "/data/list.dat"), QByteArray("ox#牛#ˈɒks\r\nant#蚁#ænt\r\n"));
+        QCOMPARE(FileBytes(home + "/table.ini"), sampleTable + "list#list.dat\r\n");
+        QVERIFY(QFile::exists(home + "/data/TOEFL.dat"));
+
+        // In the desktop's language.
+        answer = RunProgram({"--home", home, "--import", kKvtml, "--name", "衣服"}, "zh_CN.UTF-8");
+        QCOMPARE(answer.out, QStringLiteral("已导入词库“衣服”（文件 衣服.dat）：17 个词条，"
+                                            "其中 17 个补上了音标。\n"));
+        QCOMPARE(answer.exitCode, 0);
+        const ConvertedWordList clothing = ConvertWordList(FileBytes(kKvtml), &IpaTranscription);
+        QCOMPARE(FileBytes(home + "/data/衣服.dat"), clothing.lines.text());
+        QCOMPARE(FileBytes(home + "/table.ini"),
+                 sampleTable + "list#list.dat\r\n衣服#衣服.dat\r\n");
+
+        // By name or by file name.
+        const QString tsv = temp.filePath("clothing.tsv");
+        answer = RunProgram({"--home", home, "--export", "衣服", tsv});
+        QCOMPARE(answer.out, QStringLiteral("Exported 17 entries.\n"));
+        QCOMPARE(answer.exitCode, 0);
+        answer = RunProgram({"--home", home, "--export", "list.dat", temp.filePath("list.tsv")});
+        QCOMPARE(answer.out, QStringLiteral("Exported 2 entries.\n"));
+        QCOMPARE(FileBytes(temp.filePath("list.tsv")),
+                 QByteArray("#separator:tab\n#html:false\n#columns:Word\tMeaning\tPhonetic\n"
+                            "ox\t牛\tˈɒks\nant\t蚁\tænt\n"));
+
+        answer = RunProgram({"--home", home, "--import", tsv, "--name", "衣服"});
+        QCOMPARE(answer.out, QStringLiteral("Imported the library “衣服-2” (file 衣服-2.dat): 17 "
+                                            "entries, 0 of them with phonetics filled in.\n"));
+        QCOMPARE(answer.exitCode, 0);
+        QCOMPARE(FileBytes(home + "/data/衣服-2.dat"), clothing.lines.text());
+    }
+
+    // Refused input writes nothing and says why, naming the file; a file that cannot be
+    // written ends with 1.
+    void refusesBadInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errors");
+        const auto row = [](const char* name, QStringList arguments, int exitCode,
+                            const char* errors, const QString& locale = kEnglish) {
+            QTest::newRow(name) << arguments << locale << exitCode << QString::fromUtf8(errors);
+        };
+        row("no such file", {"--import", "%dir/none.csv"}, 2,
+            "lexado: %dir/none.csv: The file cannot be opened.\n");
+        row("no such file, in Chinese", {"--import", "%dir/none.csv"}, 2,
+            "lexado: %dir/none.csv: 无法打开该文件。\n", "zh_CN.UTF-8");
+        row("no words", {"--import", "%dir/blank.csv"}, 2,
+            "lexado: %dir/blank.csv: The file holds no words to import.\n");
+        row("binary", {"--import", "%dir/binary.dat"}, 2,
+            "lexado: %dir/binary.dat: The file is not a word list: KVTML files and comma- or "
+            "tab-separated text can be imported.\n");
+        row("malformed", {"--import", "%dir/broken.kvtml"}, 2,
+            "lexado: %dir/broken.kvtml: The file has a format error in line 4.\n");
+        row("# in name", {"--import", "%dir/list.csv", "--name", "a#b"}, 2,
+            "lexado: %dir/list.csv: A library name cannot contain “#”\n");
+        row("not listed", {"--export", "Nope", "%dir/out.tsv"}, 2,
+            "lexado: No library “Nope” is listed.\n");
+        row("file gone", {"--export", "Gone", "%dir/out.tsv"}, 2,
+            "lexado: gone.dat: Library file not found\n");
+        row("cannot write", {"--export", "TOEFL", "%dir/no/out.tsv"}, 1,
+            "lexado: %dir/no/out.tsv: Error writing file!\n");
+    }
+
+    void refusesBadInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errors);
+        const QTemporaryDir sources;
+        const ProgramFolder home;
+        const QByteArray table = "TOEFL#TOEFL.dat\r\nGone#gone.dat\r\n";
+        home.write("table.ini", table);
+        home.write("data/TOEFL.dat", "ox#牛\r\n");
+        QVERIFY(ReplaceFileContents(sources.filePath("list.csv"), "ox,牛\r\n"));
+        QVERIFY(ReplaceFileContents(sources.filePath("blank.csv"), ",\r\n\r\n"));
+        QVERIFY(ReplaceFileContents(sources.filePath("binary.dat"), QByteArray("\x80\xff\0", 3)));
+        QVERIFY(ReplaceFileContents(sources.filePath("broken.kvtml"),
+                                    "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n"
+                                    "<entries>\n"));
+        arguments.replaceInStrings("%dir", sources.path());
+
+        const Answer answer = RunProgram(QStringList{"--home", home.path()} + arguments, locale);
+        QCOMPARE(answer.errors, QString(errors).replace("%dir", sources.path()));
+        QCOMPARE(answer.out, QString());
+        QCOMPARE(answer.exitCode, exitCode);
+        QCOMPARE(home.read("table.ini"), table);
+        QCOMPARE(QDir(home.filePath("data")).entryList(QDir::Files), (QStringList{"TOEFL.dat"}));
+        QVERIFY(!QFile::exists(sources.filePath("out.tsv")));
     }
 };
 

@@ -1,8 +1,10 @@
 // The library manager under the offscreen platform, with a real table.ini and data/ in a
 // program folder of its own. Message boxes are answered in advance.
 
+#include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
 #include "library/Catalogue.h"
+#include "library/TextFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
 #include "tests/support/ProgramFolder.h"
 
@@ -84,8 +86,12 @@ private slots:
         QVERIFY(trashHome_.isValid());
         qputenv("XDG_DATA_HOME", trashHome_.path().toLocal8Bit());
         MessageBoxAnswers::Enable(true);
+        FileDialogAnswers::Enable(true);
     }
-    void init() { MessageBoxAnswers::Clear(); }
+    void init() {
+        MessageBoxAnswers::Clear();
+        FileDialogAnswers::Clear();
+    }
 
     void opensOnTheFirstEntry() {
         Rig rig("TOEFL#toefl.dat\r\n\r\n生词#New_Word.dat\r\n");
@@ -102,8 +108,8 @@ private slots:
         labels.sort();
         QCOMPARE(labels, (QStringList{"对应文件名", "已有的词库", "词库名"}));
         const QList<std::pair<const char*, QString>> buttons{
-            {"add", "添加"},      {"delete", "删除"}, {"rename", "改名"}, {"moveUp", "上移"},
-            {"moveDown", "下移"}, {"remove", "移出"}, {"ok", "确定"}};
+            {"add", "添加"},      {"delete", "删除"}, {"rename", "改名"},  {"moveUp", "上移"},
+            {"moveDown", "下移"}, {"remove", "移出"}, {"import", "导入…"}, {"ok", "确定"}};
         for (const auto& [name, text] : buttons) {
             QCOMPARE(rig.button(name)->text(), text);
         }
@@ -267,6 +273,61 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
         QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kWriteError});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // An import writes the new library file and its line in table.ini at once, under a name
+    // that neither table.ini, nor the catalogue being edited, nor a file in data/ has; leaving
+    // the manager without OK keeps both. A cancelled file dialog or a refused file writes
+    // nothing.
+    void importAddsTheWordListAsALibrary() {
+        const QByteArray table = "TOEFL#toefl.dat\r\n";
+        Rig rig(table);
+        const QTemporaryDir sources;
+        const QString csv = sources.filePath("fruit.csv");
+        QVERIFY(ReplaceFileContents(csv, "apple,苹果,ˈæpl\r\n\"tea, green\",绿茶\r\n,孤儿\r\n"
+                                         "banana,\"香蕉 # 芭蕉\"\r\n"));
+        QVERIFY(ReplaceFileContents(sources.filePath("empty.txt"), "\r\n"));
+        rig.folder.write("data/fruit-2.dat", "old#旧\r\n");
+        rig.fill("fruit", "other.dat");
+        rig.click("add"); // listed in the dialog only
+        const QStringList dataFiles = QDir(rig.folder.filePath("data")).entryList(QDir::Files);
+
+        FileDialogAnswers::Queue(std::nullopt);
+        FileDialogAnswers::Queue(sources.filePath("empty.txt"));
+        rig.click("import");
+        rig.click("import");
+        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{"文件中没有可导入的单词。"});
+        QCOMPARE(QDir(rig.folder.filePath("data")).entryList(QDir::Files), dataFiles);
+        QCOMPARE(rig.folder.read("table.ini"), table);
+
+        MessageBoxAnswers::Clear();
+        FileDialogAnswers::Queue(csv);
+        rig.click("import");
+        const FileDialogOptions shown = FileDialogAnswers::Shown().constLast();
+        QCOMPARE(shown.mode, FileDialogMode::Open);
+        QCOMPARE(shown.filter,
+                 QStringLiteral("单词表 (*.kvtml *.txt *.tsv *.csv);;KVTML 文件 (*.kvtml);;"
+                                "文本文件 (*.txt *.tsv *.csv);;所有文件 (*)"));
+        QCOMPARE(
+            MessageBoxAnswers::Shown(),
+            QStringList{"已导入词库“fruit-3”（文件 fruit-3.dat）：3 个词条，其中 2 个补上了音标。\n"
+                        "跳过了 1 个没有单词的词条。"});
+        QCOMPARE(rig.folder.read("data/fruit-3.dat"),
+                 QByteArray("apple#苹果#ˈæpl\r\ntea, green#绿茶#ˈtiː ˈɡriːn\r\n"
+                            "banana#香蕉 ＃ 芭蕉#bəˈnɑːnə\r\n"));
+        QCOMPARE(rig.folder.read("data/fruit-2.dat"), QByteArray("old#旧\r\n"));
+        QCOMPARE(rig.folder.read("table.ini"), table + "fruit-3#fruit-3.dat\r\n");
+        QCOMPARE(rig.shownNames(), (QStringList{"TOEFL", "fruit", "fruit-3"}));
+        QCOMPARE(rig.shown(), QStringLiteral("2|fruit-3|fruit-3.dat"));
+        QVERIFY(rig.files().contains("fruit-3.dat"));
+        QVERIFY(rig.dialog->isEnabled());
+
+        QTest::keyClick(rig.dialog.get(), Qt::Key_Escape);
+        QCOMPARE(rig.folder.read("table.ini"), table + "fruit-3#fruit-3.dat\r\n");
+        CLibraryManagerDlg again(rig.folder.path(), rig.catalogue);
+        QTest::mouseClick(again.findChild<QPushButton*>("ok"), Qt::LeftButton);
+        QCOMPARE(rig.folder.read("table.ini"),
+                 table + "fruit#other.dat\r\nfruit-3#fruit-3.dat\r\n");
     }
 
     // Bytes in the encoding of the original platform stay as they were unless edited.

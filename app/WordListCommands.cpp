@@ -1,0 +1,110 @@
+#include "app/WordListCommands.h"
+
+#include "app/ProgramFolder.h"
+#include "library/ImportSummary.h"
+#include "library/LibraryExport.h"
+#include "library/LibraryImport.h"
+#include "speech/IpaTranscription.h"
+#include "strings/LanguageChoice.h"
+#include "strings/LanguageSwitch.h"
+#include "strings/StringTable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringEncoder>
+#include <QTextStream>
+
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kNotWritten = 1;
+
+int ImportExitCode(ImportError error) {
+    switch (error) {
+    case ImportError::None:
+        return 0;
+    case ImportError::CannotWrite:
+    case ImportError::CannotWriteCatalogue:
+        return kNotWritten;
+    case ImportError::CannotRead:
+    case ImportError::NotWordList:
+    case ImportError::OldKvtml:
+    case ImportError::Malformed:
+    case ImportError::NoEntries:
+    case ImportError::HashInName:
+        return kRefused;
+    }
+    return kRefused;
+}
+
+int Import(const QString& programFolder, const CommandLine& commandLine, QTextStream& out,
+           QTextStream& errors) {
+    const QString& source = *commandLine.importFile;
+    const ImportRequest request{source, commandLine.libraryName.value_or(QString()).toUtf8(),
+                                &IpaTranscription};
+    const ImportResult result = ImportWordListIntoCatalogueFile(programFolder, request);
+    if (!result.ok()) {
+        errors << "lexado: " << source << ": " << ImportSummary(result) << "\n";
+    } else {
+        out << ImportSummary(result) << "\n";
+    }
+    return ImportExitCode(result.error);
+}
+
+// The library file the typed name stands for: a name in UTF-8, as this system types it, or in
+// GB18030, as catalogues made on the original systems hold it.
+std::optional<QByteArray> LibraryFileTyped(const LibraryCatalogue& catalogue, const QString& name) {
+    if (std::optional<QByteArray> file = LibraryFileNamed(catalogue, name.toUtf8())) {
+        return file;
+    }
+    QStringEncoder gb18030("GB18030");
+    return LibraryFileNamed(catalogue, QByteArray(gb18030.encode(name)));
+}
+
+int Export(const QString& programFolder, const CommandLine& commandLine, QTextStream& out,
+           QTextStream& errors) {
+    const QString& name = *commandLine.exportName;
+    const std::optional<QByteArray> file = LibraryFileTyped(ReadCatalogue(programFolder), name);
+    if (!file) {
+        errors << "lexado: " << StringText(StringId::ExportUnknownLibrary).arg(name) << "\n";
+        return kRefused;
+    }
+    const ExportResult result = ExportLibrary(programFolder, *file, commandLine.exportFile);
+    switch (result.error) {
+    case ExportError::None:
+        out << ExportSummary(result) << "\n";
+        return 0;
+    case ExportError::LibraryNotFound:
+        errors << "lexado: " << QString::fromUtf8(*file) << ": " << ExportSummary(result) << "\n";
+        return kRefused;
+    case ExportError::CannotWrite:
+        errors << "lexado: " << commandLine.exportFile << ": " << ExportSummary(result) << "\n";
+        return kNotWritten;
+    }
+    return kNotWritten;
+}
+
+} // namespace
+
+std::optional<int> RunWordListCommand(const CommandLine& commandLine, int& argc, char* argv[]) {
+    if (!commandLine.importFile && !commandLine.exportName) {
+        return std::nullopt;
+    }
+    QCoreApplication application(argc, argv);
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    const QString resources = ResourceFolder(executableDir);
+    LanguageSwitch language(QDir(resources).filePath(QStringLiteral("language")));
+    // Without any language file the texts are the program's own Chinese copy.
+    language.LoadStartupLanguage(StartupLanguage(std::nullopt, QLocale::system()));
+
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
+    const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
+    if (!programFolder) {
+        errors << "lexado: cannot create the folder " << chosen << "\n";
+        return kNotWritten;
+    }
+    return commandLine.importFile ? Import(*programFolder, commandLine, out, errors)
+                                  : Export(*programFolder, commandLine, out, errors);
+}
