@@ -578,5 +578,40 @@
         <source>词库名和文件名不能含有换行等控制字符</source>
         <translation>Le nom de la liste et celui du fichier ne peuvent contenir ni saut de ligne ni autre caractère de contrôle.</translation>
     </message>
+    <message id="IDD_187_1060">
+        <location filename="../../strings/StringTable.cpp" line="252"/>
+        <source>导入…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message id="IDS_460">
+        <location filename="../../strings/StringTable.cpp" line="254"/>
+        <source>单词表</source>
+        <translation>Listes de mots</translation>
+    </message>
+    <message id="IDS_461">
+        <location filename="../../strings/StringTable.cpp" line="256"/>
+        <source>KVTML 文件</source>
+        <translation>Fichiers KVTML</translation>
+    </message>
+    <message id="IDS_462">
+        <location filename="../../strings/StringTable.cpp" line="258"/>
+        <source>文本文件</source>
+        <translation>Fichiers texte</translation>
+    </message>
+    <message id="IDS_463">
+        <location filename="../../strings/StringTable.cpp" line="260"/>
+        <source>所有文件</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message id="IDS_464">
+        <location filename="../../strings/StringTable.cpp" line="262"/>
+        <source>正在导入单词表…</source>
+        <translation>Importation de la liste de mots…</translation>
+    </message>
+    <message id="IDS_465">
+        <location filename="../../strings/StringTable.cpp" line="264"/>
+        <source>词库列表中没有“%1”。</source>
+        <translation>« %1 » ne figure pas dans le répertoire des listes.</translation>
+    </message>
 </context>
 </TS>

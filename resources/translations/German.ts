@@ -578,5 +578,40 @@
         <source>词库名和文件名不能含有换行等控制字符</source>
         <translation>Name und Dateiname einer Wortliste dürfen keine Zeilenumbrüche oder anderen Steuerzeichen enthalten.</translation>
     </message>
+    <message id="IDD_187_1060">
+        <location filename="../../strings/StringTable.cpp" line="252"/>
+        <source>导入…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message id="IDS_460">
+        <location filename="../../strings/StringTable.cpp" line="254"/>
+        <source>单词表</source>
+        <translation>Wortlisten</translation>
+    </message>
+    <message id="IDS_461">
+        <location filename="../../strings/StringTable.cpp" line="256"/>
+        <source>KVTML 文件</source>
+        <translation>KVTML-Dateien</translation>
+    </message>
+    <message id="IDS_462">
+        <location filename="../../strings/StringTable.cpp" line="258"/>
+        <source>文本文件</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message id="IDS_463">
+        <location filename="../../strings/StringTable.cpp" line="260"/>
+        <source>所有文件</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message id="IDS_464">
+        <location filename="../../strings/StringTable.cpp" line="262"/>
+        <source>正在导入单词表…</source>
+        <translation>Wortliste wird importiert …</translation>
+    </message>
+    <message id="IDS_465">
+        <location filename="../../strings/StringTable.cpp" line="264"/>
+        <source>词库列表中没有“%1”。</source>
+        <translation>„%1“ steht nicht im Verzeichnis der Wortlisten.</translation>
+    </message>
 </context>
 </TS>

@@ -578,5 +578,40 @@
         <source>词库名和文件名不能含有换行等控制字符</source>
         <translation>単語集の名前とファイル名に改行などの制御文字は使えません。</translation>
     </message>
+    <message id="IDD_187_1060">
+        <location filename="../../strings/StringTable.cpp" line="252"/>
+        <source>导入…</source>
+        <translation>インポート…</translation>
+    </message>
+    <message id="IDS_460">
+        <location filename="../../strings/StringTable.cpp" line="254"/>
+        <source>单词表</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message id="IDS_461">
+        <location filename="../../strings/StringTable.cpp" line="256"/>
+        <source>KVTML 文件</source>
+        <translation>KVTML ファイル</translation>
+    </message>
+    <message id="IDS_462">
+        <location filename="../../strings/StringTable.cpp" line="258"/>
+        <source>文本文件</source>
+        <translation>テキスト ファイル</translation>
+    </message>
+    <message id="IDS_463">
+        <location filename="../../strings/StringTable.cpp" line="260"/>
+        <source>所有文件</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message id="IDS_464">
+        <location filename="../../strings/StringTable.cpp" line="262"/>
+        <source>正在导入单词表…</source>
+        <translation>単語リストをインポートしています…</translation>
+    </message>
+    <message id="IDS_465">
+        <location filename="../../strings/StringTable.cpp" line="264"/>
+        <source>词库列表中没有“%1”。</source>
+        <translation>「%1」は単語集の一覧にありません。</translation>
+    </message>
 </context>
 </TS>

@@ -578,5 +578,40 @@
         <source>词库名和文件名不能含有换行等控制字符</source>
         <translation>단어집 이름과 파일 이름에는 줄 바꿈 같은 제어 문자를 쓸 수 없습니다.</translation>
     </message>
+    <message id="IDD_187_1060">
+        <location filename="../../strings/StringTable.cpp" line="252"/>
+        <source>导入…</source>
+        <translation>가져오기…</translation>
+    </message>
+    <message id="IDS_460">
+        <location filename="../../strings/StringTable.cpp" line="254"/>
+        <source>单词表</source>
+        <translation>단어 목록</translation>
+    </message>
+    <message id="IDS_461">
+        <location filename="../../strings/StringTable.cpp" line="256"/>
+        <source>KVTML 文件</source>
+        <translation>KVTML 파일</translation>
+    </message>
+    <message id="IDS_462">
+        <location filename="../../strings/StringTable.cpp" line="258"/>
+        <source>文本文件</source>
+        <translation>텍스트 파일</translation>
+    </message>
+    <message id="IDS_463">
+        <location filename="../../strings/StringTable.cpp" line="260"/>
+        <source>所有文件</source>
+        <translation>모든 파일</translation>
+    </message>
+    <message id="IDS_464">
+        <location filename="../../strings/StringTable.cpp" line="262"/>
+        <source>正在导入单词表…</source>
+        <translation>단어 목록을 가져오는 중…</translation>
+    </message>
+    <message id="IDS_465">
+        <location filename="../../strings/StringTable.cpp" line="264"/>
+        <source>词库列表中没有“%1”。</source>
+        <translation>"%1"은(는) 단어집 목록에 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -578,5 +578,40 @@
         <source>词库名和文件名不能含有换行等控制字符</source>
         <translation>詞庫名稱和檔名不能含有換行等控制字元</translation>
     </message>
+    <message id="IDD_187_1060">
+        <location filename="../../strings/StringTable.cpp" line="252"/>
+        <source>导入…</source>
+        <translation>匯入…</translation>
+    </message>
+    <message id="IDS_460">
+        <location filename="../../strings/StringTable.cpp" line="254"/>
+        <source>单词表</source>
+        <translation>單字表</translation>
+    </message>
+    <message id="IDS_461">
+        <location filename="../../strings/StringTable.cpp" line="256"/>
+        <source>KVTML 文件</source>
+        <translation>KVTML 檔案</translation>
+    </message>
+    <message id="IDS_462">
+        <location filename="../../strings/StringTable.cpp" line="258"/>
+        <source>文本文件</source>
+        <translation>文字檔</translation>
+    </message>
+    <message id="IDS_463">
+        <location filename="../../strings/StringTable.cpp" line="260"/>
+        <source>所有文件</source>
+        <translation>所有檔案</translation>
+    </message>
+    <message id="IDS_464">
+        <location filename="../../strings/StringTable.cpp" line="262"/>
+        <source>正在导入单词表…</source>
+        <translation>正在匯入單字表…</translation>
+    </message>
+    <message id="IDS_465">
+        <location filename="../../strings/StringTable.cpp" line="264"/>
+        <source>词库列表中没有“%1”。</source>
+        <translation>詞庫清單中沒有「%1」。</translation>
+    </message>
 </context>
 </TS>

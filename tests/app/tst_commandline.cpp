@@ -166,8 +166,9 @@ private slots:
 
         Answer answer = RunProgram({"--import", csv, "--home", home});
         QCOMPARE(answer.errors, QString());
-        QCOMPARE(answer.out, QStringLiteral("Imported the library “list” (file list.dat): 2 "
-                                            "entries, 1 of them with phonetics filled in.\n"));
+        QCOMPARE(answer.out,
+                 QStringLiteral("Imported the library “list” (file list.dat). Entries: 2; "
+                                "phonetic transcriptions added: 1.\n"));
         QCOMPARE(answer.exitCode, 0);
         QCOMPARE(FileBytes(home + "/data/list.dat"), QByteArray("ox#牛#ˈɒks\r\nant#蚁#ænt\r\n"));
         QCOMPARE(FileBytes(home + "/table.ini"), sampleTable + "list#list.dat\r\n");
@@ -186,17 +187,18 @@ private slots:
         // By name or by file name.
         const QString tsv = temp.filePath("clothing.tsv");
         answer = RunProgram({"--home", home, "--export", "衣服", tsv});
-        QCOMPARE(answer.out, QStringLiteral("Exported 17 entries.\n"));
+        QCOMPARE(answer.out, QStringLiteral("Entries exported: 17.\n"));
         QCOMPARE(answer.exitCode, 0);
         answer = RunProgram({"--home", home, "--export", "list.dat", temp.filePath("list.tsv")});
-        QCOMPARE(answer.out, QStringLiteral("Exported 2 entries.\n"));
+        QCOMPARE(answer.out, QStringLiteral("Entries exported: 2.\n"));
         QCOMPARE(FileBytes(temp.filePath("list.tsv")),
                  QByteArray("#separator:tab\n#html:false\n#columns:Word\tMeaning\tPhonetic\n"
                             "ox\t牛\tˈɒks\nant\t蚁\tænt\n"));
 
         answer = RunProgram({"--home", home, "--import", tsv, "--name", "衣服"});
-        QCOMPARE(answer.out, QStringLiteral("Imported the library “衣服-2” (file 衣服-2.dat): 17 "
-                                            "entries, 0 of them with phonetics filled in.\n"));
+        QCOMPARE(answer.out,
+                 QStringLiteral("Imported the library “衣服-2” (file 衣服-2.dat). Entries: 17; "
+                                "phonetic transcriptions added: 0.\n"));
         QCOMPARE(answer.exitCode, 0);
         QCOMPARE(FileBytes(home + "/data/衣服-2.dat"), clothing.lines.text());
     }
@@ -217,18 +219,18 @@ private slots:
         row("no such file, in Chinese", {"--import", "%dir/none.csv"}, 2,
             "lexado: %dir/none.csv: 无法打开该文件。\n", "zh_CN.UTF-8");
         row("no words", {"--import", "%dir/blank.csv"}, 2,
-            "lexado: %dir/blank.csv: The file holds no words to import.\n");
+            "lexado: %dir/blank.csv: The file contains no words to import.\n");
         row("binary", {"--import", "%dir/binary.dat"}, 2,
-            "lexado: %dir/binary.dat: The file is not a word list: KVTML files and comma- or "
-            "tab-separated text can be imported.\n");
+            "lexado: %dir/binary.dat: The file is not a word list: KVTML files and text separated "
+            "by commas or tabs can be imported.\n");
         row("malformed", {"--import", "%dir/broken.kvtml"}, 2,
-            "lexado: %dir/broken.kvtml: The file has a format error in line 4.\n");
+            "lexado: %dir/broken.kvtml: Format error in line 4 of the file.\n");
         row("# in name", {"--import", "%dir/list.csv", "--name", "a#b"}, 2,
-            "lexado: %dir/list.csv: A library name cannot contain “#”\n");
+            "lexado: %dir/list.csv: A library name cannot contain “#”.\n");
         row("not listed", {"--export", "Nope", "%dir/out.tsv"}, 2,
             "lexado: No library “Nope” is listed.\n");
         row("file gone", {"--export", "Gone", "%dir/out.tsv"}, 2,
-            "lexado: gone.dat: Library file not found\n");
+            "lexado: gone.dat: The library file was not found.\n");
         row("cannot write", {"--export", "TOEFL", "%dir/no/out.tsv"}, 1,
             "lexado: %dir/no/out.tsv: Error writing file!\n");
     }
