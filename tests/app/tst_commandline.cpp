@@ -15,11 +15,13 @@ QString Outcome(const CommandLine& c) {
     if (!c.error.isEmpty()) {
         return c.error;
     }
+    const QString language = c.language ? QStringLiteral(" language=") + *c.language : QString();
     return QStringLiteral("home=%1 help=%2 version=%3 noSplash=%4")
-        .arg(c.home.value_or(QStringLiteral("-")))
-        .arg(c.help)
-        .arg(c.version)
-        .arg(c.noSplash);
+               .arg(c.home.value_or(QStringLiteral("-")))
+               .arg(c.help)
+               .arg(c.version)
+               .arg(c.noSplash) +
+           language;
 }
 
 } // namespace
@@ -43,6 +45,14 @@ private slots:
         row("no splash", {"--no-splash", "-h"}, "home=- help=1 version=0 noSplash=1");
         row("Qt's own", {"-platform", "xcb", "-style", "fusion", "-session", "1a", "-reverse"},
             "home=- help=0 version=0 noSplash=0");
+        row("language", {"--language", "German"},
+            "home=- help=0 version=0 noSplash=0 language=German");
+        row("language in any case", {"--language=cCHINESE", "-Embedding"},
+            "home=- help=0 version=0 noSplash=1 language=cChinese");
+        row("unknown language", {"--language", "Klingon", "--help"}, "unknown language 'Klingon'");
+        row("language as a file", {"--language", "language/English"},
+            "unknown language 'language/English'");
+        row("language last", {"--language"}, "option '--language' needs a value: --language NAME");
         row("unknown", {"--home", "/h", "--frobnicate"}, "unknown option '--frobnicate'");
         row("two dashes", {"--Embedding"}, "unknown option '--Embedding'");
         row("single dash word", {"-home", "/h"}, "unknown option '-home'");
@@ -70,15 +80,21 @@ private slots:
         QTest::newRow("home without folder")
             << QStringList{"--home"} << 2
             << "lexado: option '--home' needs a value: --home DIR\n" + kTryHelp << QString();
+        QTest::newRow("unknown language")
+            << QStringList{"--language", "Deutsch"} << 2
+            << "lexado: unknown language 'Deutsch'\n" + kTryHelp << QString();
         QTest::newRow("help after switches")
             << QStringList{"/automation", "--no-splash", "--help", "--version"} << 0 << QString()
             << QStringLiteral(
                    "Usage: lexado [OPTION]...\n"
                    "A vocabulary trainer: shows the words of a library one after another.\n\n"
-                   "  --home DIR     keep settings, catalogue and libraries in DIR\n"
-                   "  --no-splash    start without the splash picture\n"
-                   "  --help         show this help\n"
-                   "  --version      show the version\n");
+                   "  --home DIR       keep settings, catalogue and libraries in DIR\n"
+                   "  --language NAME  start in language NAME, one of pChinese, cChinese, "
+                   "English, Japanese,\n"
+                   "                   Korean, German, French, Spanish, Russian\n"
+                   "  --no-splash      start without the splash picture\n"
+                   "  --help           show this help\n"
+                   "  --version        show the version\n");
         QTest::newRow("version") << QStringList{"--version"} << 0 << QString()
                                  << QStringLiteral("Lexado " LEXADO_VERSION "\n");
     }
