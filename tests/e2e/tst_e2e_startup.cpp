@@ -69,16 +69,6 @@ StartOptions WithArguments(const QStringList& arguments) {
     return options;
 }
 
-QList<QRgb> Pixels(const QImage& image) {
-    QList<QRgb> pixels;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            pixels << image.pixel(x, y);
-        }
-    }
-    return pixels;
-}
-
 } // namespace
 
 class TestE2eStartup : public QObject {
@@ -160,23 +150,6 @@ private slots:
         QCOMPARE(lexado.VisibleWindows(), QStringList{lexado.window()});
         lexado.Press(QStringLiteral("F1"));
         QVERIFY(PollUntil([&] { return !OtherWindow(lexado, lexado.window(), {}).isEmpty(); }));
-        QCOMPARE(lexado.Exit(), 0);
-    }
-
-    // The picture as it stands on the screen, above the main window.
-    void splashShowsItsPicture() {
-        Lexado lexado(folders_->home(), folders_->runtime(), WithArguments({}));
-        QVERIFY(!lexado.WaitForWindow().isEmpty());
-        const QImage picture = QImage(QStringLiteral(LEXADO_PICTURES_DIR "/picture-236.png"))
-                                   .convertToFormat(QImage::Format_RGB32);
-        QRect centred(QPoint(), kSplashSize);
-        centred.moveCenter(kScreen.center());
-        QVERIFY(QDir().mkpath(LEXADO_ARTIFACTS_DIR));
-        QVERIFY(PollUntil([&] {
-            const QImage shot = Screenshot(LEXADO_ARTIFACTS_DIR "/splash.png");
-            return Pixels(shot.copy(centred)) == Pixels(picture);
-        }));
-        QVERIFY(PollUntil([&] { return OtherWindow(lexado, lexado.window(), {}).isEmpty(); }));
         QCOMPARE(lexado.Exit(), 0);
     }
 
