@@ -51,7 +51,7 @@ QString WindowName(const QString& window) {
     return QString::fromUtf8(Xdotool({"getwindowname", window})).trimmed();
 }
 
-// The visible window of the program that is not `except` and has the given size or name.
+// A visible window of the program other than `except`, of the size and the name given.
 QString OtherWindow(Lexado& lexado, const QString& except, const std::optional<QSize>& size,
                     const QString& name = {}) {
     for (const QString& window : lexado.VisibleWindows()) {
