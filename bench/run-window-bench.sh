@@ -101,11 +101,11 @@ done
 # Where the time goes: the medians of the moments each program reached (ms since exec); a
 # moment a program does not have shows as "-".
 phases() {
-    local phase value
+    local phase values
     for phase in main app splash show paint; do
-        value=$(field "$phase" <<<"$1" | median)
-        if [ -n "$value" ]; then
-            printf ' %8.1f' "$value"
+        values=$(field "$phase" <<<"$1")
+        if [ -n "$values" ]; then
+            printf ' %8.1f' "$(median <<<"$values")"
         else
             printf ' %8s' -
         fi
