@@ -1,7 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "app/SplashOption.h"
+#include "strings/LanguageChoice.h"
+
 #include <QList>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +41,16 @@ const QList<Option>& Options() {
              c.exportName = v[0];
              c.exportFile = v[1];
          }},
+        {"--language",
+         {"NAME"},
+         "start in language NAME, one of pChinese, cChinese, English, Japanese,\n"
+         "Korean, German, French, Spanish, Russian",
+         [](CommandLine& c, const QStringList& v) {
+             c.language = LanguageFromOption(v[0]);
+             if (!c.language) {
+                 c.error = QStringLiteral("unknown language '%1'").arg(v[0]);
+             }
+         }},
         {"--no-splash",
          {},
          "start without the splash picture",
@@ -68,24 +83,23 @@ QString Synopsis(const Option& option) {
     return (QStringList{option.name} + option.values).join(u' ');
 }
 
-// "/Embedding" or "-automation", in any case: the switches with which a program is started to
-// serve another, which show no splash picture.
-bool IsEmbeddingSwitch(QStringView argument) {
-    if (argument.size() < 2 || (argument[0] != u'/' && argument[0] != u'-')) {
-        return false;
-    }
-    const QStringView word = argument.sliced(1);
-    return word.compare(u"Embedding", Qt::CaseInsensitive) == 0 ||
-           word.compare(u"Automation", Qt::CaseInsensitive) == 0;
-}
-
+// The options in two columns, the second two spaces beyond the widest of the first; a help text
+// of more than one line keeps to the second column.
 QString UsageText() {
+    qsizetype width = 0;
+    for (const Option& option : Options()) {
+        if (!option.help.isEmpty()) {
+            width = std::max(width, Synopsis(option).size() + 1);
+        }
+    }
+    const QString indent = QStringLiteral("\n") + QString(width + 3, u' ');
     QString text =
         QStringLiteral("Usage: lexado [OPTION]...\n"
                        "A vocabulary trainer: shows the words of a library one after another.\n\n");
     for (const Option& option : Options()) {
         if (!option.help.isEmpty()) {
-            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -19).arg(option.help);
+            const QString help = QString(option.help).replace(u'\n', indent);
+            text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -int(width)).arg(help);
         }
     }
     return text;

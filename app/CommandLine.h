@@ -10,11 +10,12 @@ class QTextStream;
 // What the command line asks for. Options are read before the program connects to a display,
 // so that --help, --version and a refused command line work in a terminal without one.
 struct CommandLine {
-    std::optional<QString> home; // --home DIR: the program folder
-    bool help = false;           // --help, -h
-    bool version = false;        // --version
-    bool noSplash = false;       // --no-splash, and the switches /Embedding and /Automation
-    QString error;               // why the command line is refused; empty when it is not
+    std::optional<QString> home;     // --home DIR: the program folder
+    std::optional<QString> language; // --language NAME: a language file name, as LanguageNames()
+    bool help = false;               // --help, -h
+    bool version = false;            // --version
+    bool noSplash = false;           // --no-splash, and the switches /Embedding and /Automation
+    QString error;                   // why the command line is refused; empty when it is not
     // --import FILE [--name NAME]: the word list to make a library of, and its name.
     std::optional<QString> importFile;
     std::optional<QString> libraryName;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include <QStringView>
 
-// Whether start-up shows its picture: not when the command line (program name first) carries
-// the switch "Embedding" or "Automation", introduced by "/" or "-" and in any case, nor when
-// it carries "--no-splash".
-bool SplashWanted(const QStringList& arguments);
+// The switches "Embedding" and "Automation", introduced by "/" or "-" and in any case, with
+// which a program is started to serve another: start-up shows no picture then.
+bool IsEmbeddingSwitch(QStringView argument);

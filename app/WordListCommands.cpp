@@ -95,7 +95,7 @@ std::optional<int> RunWordListCommand(const CommandLine& commandLine, int& argc,
     const QString resources = ResourceFolder(executableDir);
     LanguageSwitch language(QDir(resources).filePath(QStringLiteral("language")));
     // Without any language file the texts are the program's own Chinese copy.
-    language.LoadStartupLanguage(StartupLanguage(std::nullopt, QLocale::system()));
+    language.LoadStartupLanguage(StartupLanguage(commandLine.language, QLocale::system()));
 
     QTextStream out(stdout);
     QTextStream errors(stderr);

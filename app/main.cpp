@@ -1,12 +1,9 @@
-// Lexado: start-up. Finds the program folder, refuses a second copy, and runs the main window
-// until it ends.
+// Lexado: reads the command line, then starts up (the splash picture, the interface language,
+// the check for another copy, the main window) and runs the main window until it ends.
 
 #include "app/CommandLine.h"
-#include "app/ProgramFolder.h"
-#include "app/SingleCopy.h"
 #include "app/WordListCommands.h"
-#include "controls/MessageBox.h"
-#include "recitation/ui/CLexadoDlg.h"
+#include "app/ui/CLexadoApp.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -50,22 +47,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(LEXADO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const SingleCopy singleCopy(UserRuntimeFolder());
-    if (!singleCopy.IsOnlyCopy()) {
-        return 0;
+    CLexadoApp lexado(commandLine);
+    if (const std::optional<int> exitCode = lexado.InitInstance()) {
+        return *exitCode;
     }
-
-    const QString executableDir = QApplication::applicationDirPath();
-    const QString resources = ResourceFolder(executableDir);
-    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
-    const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
-    if (!programFolder) {
-        ShowMessage(nullptr, QStringLiteral("Cannot create the folder %1").arg(chosen));
-        return 1;
-    }
-
-    CLexadoDlg window(*programFolder, resources);
-    QObject::connect(&window, &CLexadoDlg::finished, &app, &QApplication::exit);
-    window.show();
-    return QApplication::exec();
+    return lexado.Run();
 }

@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -29,10 +32,26 @@ CSplashPicture* CSplashPicture::Show(const QString& picturePath, int showTimeMs)
     if (picture.isNull()) {
         return nullptr;
     }
-    auto* splash = new CSplashPicture(picture, showTimeMs);
+    QPointer<CSplashPicture> splash = new CSplashPicture(picture, showTimeMs);
     splash->show();
-    splash->closeTimer_.start();
+    WaitForFirstPaint(splash);
+    if (splash) { // a press meanwhile may have closed it
+        splash->closeTimer_.start();
+    }
     return splash;
+}
+
+// Start-up goes on with slower work once the picture is on the screen: until then events run,
+// for a little while at most.
+void CSplashPicture::WaitForFirstPaint(const QPointer<CSplashPicture>& splash) {
+    if (!splash || splash->painted_) {
+        return;
+    }
+    QEventLoop loop;
+    connect(splash, &CSplashPicture::firstPainted, &loop, &QEventLoop::quit);
+    connect(splash, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kFirstPaintWaitMs, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 CSplashPicture::CSplashPicture(const QPixmap& picture, int showTimeMs)
@@ -55,6 +74,9 @@ CSplashPicture::CSplashPicture(const QPixmap& picture, int showTimeMs)
 
 void CSplashPicture::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, picture_);
+    if (!std::exchange(painted_, true)) {
+        emit firstPainted();
+    }
 }
 
 bool CSplashPicture::eventFilter(QObject*, QEvent* event) {

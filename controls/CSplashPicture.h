@@ -3,6 +3,7 @@
 #include "controls/PictureIds.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -16,12 +17,16 @@ class CSplashPicture : public QWidget {
 public:
     static constexpr int kShowTimeMs = 1500;
 
-    // Shows the picture; nothing, and null, when it cannot be loaded.
+    // Shows the picture and lets events run until it is painted; nothing, and null, when it
+    // cannot be loaded. The time starts once it is on the screen.
     static CSplashPicture* Show(const QString& picturePath = PicturePath(PictureId::Splash),
                                 int showTimeMs = kShowTimeMs);
 
     // The timer that closes the window.
     const QTimer& CloseTimer() const { return closeTimer_; }
+
+signals:
+    void firstPainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +35,12 @@ protected:
 private:
     CSplashPicture(const QPixmap& picture, int showTimeMs);
     void Dismiss();
+    static void WaitForFirstPaint(const QPointer<CSplashPicture>& splash);
+
+    // How long start-up waits at most for the window system to put the picture on the screen.
+    static constexpr int kFirstPaintWaitMs = 500;
 
     QPixmap picture_;
     QTimer closeTimer_;
+    bool painted_ = false;
 };

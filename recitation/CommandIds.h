@@ -29,7 +29,7 @@ enum class CommandId : int {
 };
 
 // The keyboard shortcuts, in the notation of Qt's key sequences. They are the same in every
-// language.
+// language. F1 is the window's own: it asks for help with any modifier but Shift.
 struct CommandShortcut {
     CommandId command;
     const char* keys;
@@ -47,5 +47,4 @@ inline constexpr std::array kCommandShortcuts{
     CommandShortcut{CommandId::NextGroup, "Ctrl+N"},
     CommandShortcut{CommandId::Find, "Ctrl+F"},
     CommandShortcut{CommandId::Exit, "Alt+X"},
-    CommandShortcut{CommandId::Help, "F1"},
 };

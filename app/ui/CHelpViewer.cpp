@@ -39,9 +39,13 @@ CHelpViewer* CHelpViewer::ShowHelp(const QString& resourceFolder, const QString&
     return viewer;
 }
 
+// Deleted at once rather than closed: the program may be ending, with no event loop left to
+// delete a closed window.
 void CHelpViewer::CloseAll() {
-    while (CHelpViewer* viewer = OpenViewer()) {
-        viewer->close();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<CHelpViewer*>(window)) {
+            delete viewer;
+        }
     }
 }
 

@@ -72,18 +72,7 @@ void MarkStartupPhase(const char* name) {
     Phases().emplace_back(name, MillisecondsSinceStart());
 }
 
-FirstPaintWatch::FirstPaintWatch(QWidget* window) : QObject(window) {
-    window->installEventFilter(this);
-}
-
-// The paint is let through first, so the time includes painting the window.
-bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (painted_ || event->type() != QEvent::Paint) {
-        return false;
-    }
-    painted_ = true;
-    watched->event(event);
-    MarkStartupPhase("paint");
+void ReportStartup() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     for (const auto& [name, ms] : Phases()) {
@@ -96,5 +85,20 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
                 usage.ru_maxrss);
     std::fflush(stdout);
     QCoreApplication::exit(0);
+}
+
+FirstPaintWatch::FirstPaintWatch(QWidget* window) : QObject(window) {
+    window->installEventFilter(this);
+}
+
+// The paint is let through first, so the time includes painting the window.
+bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (painted_ || event->type() != QEvent::Paint) {
+        return false;
+    }
+    painted_ = true;
+    watched->event(event);
+    MarkStartupPhase("paint");
+    ReportStartup();
     return true;
 }

@@ -13,9 +13,13 @@ double MillisecondsSinceStart();
 // Notes a named moment of the start-up, reported with the first paint.
 void MarkStartupPhase(const char* name);
 
-// Waits for the first paint of a window. Once that paint is done it prints one line on standard
-// output, "main <ms> ... paint <ms> cpu-ms <ms> max-rss-kb <kB>" (the noted moments, the paint,
-// the processor time and the peak resident memory so far), and ends the event loop.
+// Prints one line on standard output, "main <ms> ... paint <ms> cpu-ms <ms> max-rss-kb <kB>"
+// (the noted moments, the processor time and the peak resident memory so far), and ends the
+// event loop.
+void ReportStartup();
+
+// Waits for the first paint of a window. Once that paint is done it notes the moment as "paint"
+// and reports (ReportStartup).
 class FirstPaintWatch : public QObject {
 public:
     explicit FirstPaintWatch(QWidget* window);

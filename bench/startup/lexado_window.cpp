@@ -1,17 +1,51 @@
-// Lexado's start-up as the program does it (app/main.cpp), up to the first paint of the main
-// window: prints the start-up times and the peak memory then, and ends. Lives beside the
-// program so that it finds the resources as the program does. Usage: lexado_window --home DIR
+// Lexado's start-up as the program does it (CLexadoApp), up to the first paint of the main
+// window: notes the first paint of the splash picture on the way, prints the start-up times
+// and the peak memory at the main window's paint, and ends. Lives beside the program so that
+// it finds the resources as the program does. Usage: lexado_window --home DIR
 
 #include "bench/startup/FirstPaint.h"
 
 #include "app/CommandLine.h"
-#include "app/ProgramFolder.h"
-#include "app/SingleCopy.h"
+#include "app/ui/CLexadoApp.h"
+#include "controls/CSplashPicture.h"
 #include "recitation/ui/CLexadoDlg.h"
 
 #include <QApplication>
+#include <QEvent>
 
 #include <cstdio>
+
+namespace {
+
+// Sees every paint of the program; each is let through first, so the times include painting.
+class StartupPaints : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) {
+            return false;
+        }
+        if (!splashPainted_ && qobject_cast<CSplashPicture*>(watched)) {
+            splashPainted_ = true;
+            watched->event(event);
+            MarkStartupPhase("splash");
+            return true;
+        }
+        if (!windowPainted_ && qobject_cast<CLexadoDlg*>(watched)) {
+            windowPainted_ = true;
+            watched->event(event);
+            MarkStartupPhase("paint");
+            ReportStartup();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool splashPainted_ = false;
+    bool windowPainted_ = false;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     MarkStartupPhase("main");
@@ -20,25 +54,13 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     MarkStartupPhase("app");
 
-    const SingleCopy singleCopy(UserRuntimeFolder());
-    if (!singleCopy.IsOnlyCopy()) {
-        std::fputs("lexado_window: another copy of Lexado is running\n", stderr);
+    StartupPaints paints;
+    QApplication::instance()->installEventFilter(&paints);
+    CLexadoApp lexado(ParseCommandLine(QApplication::arguments()));
+    if (lexado.InitInstance()) {
+        std::fputs("lexado_window: Lexado did not start (another copy runs?)\n", stderr);
         return 1;
     }
-    const QString executableDir = QApplication::applicationDirPath();
-    const QString resources = ResourceFolder(executableDir);
-    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
-    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
-    const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
-    if (!programFolder) {
-        std::fputs("lexado_window: cannot create the program folder\n", stderr);
-        return 1;
-    }
-
-    CLexadoDlg window(*programFolder, resources);
-    new FirstPaintWatch(&window);
-    MarkStartupPhase("window");
-    window.show();
     MarkStartupPhase("show");
-    return QApplication::exec();
+    return lexado.Run();
 }

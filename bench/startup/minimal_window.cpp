@@ -30,7 +30,6 @@ int main(int argc, char* argv[]) {
     MarkStartupPhase("app");
     OneLineWindow window;
     new FirstPaintWatch(&window);
-    MarkStartupPhase("window");
     window.show();
     MarkStartupPhase("show");
     return QApplication::exec();

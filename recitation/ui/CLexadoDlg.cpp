@@ -1,5 +1,6 @@
 #include "recitation/ui/CLexadoDlg.h"
 
+#include "app/ui/CHelpViewer.h"
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryFile.h"
@@ -21,13 +22,15 @@ const QString kWindowTitle = QStringLiteral("LXD");
 
 } // namespace
 
-CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder, QWidget* parent)
+CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
+                       LanguageSwitch& languages, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
-      resourceFolder_(resourceFolder) {
+      resourceFolder_(resourceFolder), languages_(languages) {
     OnInitDialog();
 }
 
 CLexadoDlg::~CLexadoDlg() {
+    CHelpViewer::CloseAll();
     RemovePhoneticFont(phoneticFontId_);
 }
 
@@ -121,6 +124,17 @@ void CLexadoDlg::RunCommand(CommandId command) {
     case CommandId::AlwaysOnTop:
         ToggleAlwaysOnTop();
         break;
+    case CommandId::LanguageSimplifiedChinese:
+    case CommandId::LanguageTraditionalChinese:
+    case CommandId::LanguageEnglish:
+    case CommandId::LanguageJapanese:
+        SwitchLanguage(command);
+        break;
+    case CommandId::LanguageKorean: // offered by the menu, with nothing behind it
+        break;
+    case CommandId::Help:
+        ShowHelp();
+        break;
     case CommandId::About: // the timers run on behind it
         CAboutDlg(this).exec();
         break;
@@ -128,8 +142,7 @@ void CLexadoDlg::RunCommand(CommandId command) {
         Exit();
         break;
     default:
-        // Read again, settings, help and the languages arrive with the speech engine,
-        // the settings sheet and the application shell.
+        // Read again and settings arrive with the speech engine and the settings sheet.
         break;
     }
 }

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QWidget>
 
+class LanguageSwitch;
+
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
 // that shows the current entry of the presented library and is commanded by shortcuts, the
 // mouse and the context menu. The engine owns the settings record, the library and the state of
@@ -25,13 +27,18 @@ class CLexadoDlg : public QWidget {
 
 public:
     // The program folder holds Lexado.ini, table.ini and data/; the resource folder the
-    // language files, fonts and pictures. The window starts itself up at once.
+    // language files, fonts, pictures and help pages. The language commands switch the
+    // interface language of `languages`, which start-up owns. The window starts itself up at
+    // once; when it goes, the help windows go with it.
     CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
-               QWidget* parent = nullptr);
+               LanguageSwitch& languages, QWidget* parent = nullptr);
     ~CLexadoDlg() override;
 
     // Carries out a command of the command table.
     void RunCommand(CommandId command);
+
+    // Opens the help in the interface language in use.
+    void ShowHelp();
 
     const SettingsRecord& settings() const { return engine_.settings(); }
     const RecitationState& state() const { return engine_.state(); }
@@ -92,6 +99,10 @@ private:
     // The context menu (CLexadoDlgMenu.cpp).
     void ShowContextMenu(const QPoint& globalPosition);
 
+    // The interface languages (CLexadoDlgLanguages.cpp).
+    void SwitchLanguage(CommandId command);
+    int CheckedLanguage() const;
+
     // Mouse and keyboard (CLexadoDlgInput.cpp).
     void OnDoubleClick();
     void DragTo(const QPoint& globalPosition);
@@ -99,6 +110,7 @@ private:
 
     QString programFolder_;
     QString resourceFolder_;
+    LanguageSwitch& languages_;
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;

@@ -91,10 +91,15 @@ bool IsStepKey(int key) {
 
 } // namespace
 
-// Only a key pressed on this window steps: the release of the Return that chose a row of the
-// context menu arrives here too, once the menu has closed. A held key sends a release and a
-// press for every repeat, marked as repeats; they neither step nor end the press.
+// F1 asks for help unless Shift is held. Only a key pressed on this window steps: the release
+// of the Return that chose a row of the context menu arrives here too, once the menu has
+// closed. A held key sends a release and a press for every repeat, marked as repeats; they
+// neither step nor end the press.
 void CLexadoDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        ShowHelp();
+        return;
+    }
     if (!event->isAutoRepeat()) {
         stepKeyDown_ = IsStepKey(event->key()) ? event->key() : 0;
     }

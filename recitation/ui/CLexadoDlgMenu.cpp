@@ -109,7 +109,7 @@ void CLexadoDlg::ShowContextMenu(const QPoint& globalPosition) {
     const SettingsRecord& s = engine_.settings();
     CBmpMenu menu(kStripWidth, true, Picture(PictureId::MenuStrip), true);
     menu.Attach(ContextMenu({engine_.state().paused, s.alwaysOnTop, s.grouping,
-                             engine_.state().speechReady, languageIndex_}));
+                             engine_.state().speechReady, CheckedLanguage()}));
     connect(
         &menu, &CBmpMenu::commandChosen, this,
         [this](int command) { RunCommand(static_cast<CommandId>(command)); }, Qt::QueuedConnection);

@@ -28,6 +28,9 @@ QString Outcome(const CommandLine& c) {
                           .arg(c.help)
                           .arg(c.version)
                           .arg(c.noSplash);
+    if (c.language) {
+        outcome += QStringLiteral(" language=") + *c.language;
+    }
     if (c.importFile) {
         outcome += QStringLiteral(" import=%1 name=%2")
                        .arg(*c.importFile, c.libraryName.value_or(QStringLiteral("-")));
@@ -90,6 +93,14 @@ private slots:
         row("no splash", {"--no-splash", "-h"}, "home=- help=1 version=0 noSplash=1");
         row("Qt's own", {"-platform", "xcb", "-style", "fusion", "-session", "1a", "-reverse"},
             "home=- help=0 version=0 noSplash=0");
+        row("language", {"--language", "German"},
+            "home=- help=0 version=0 noSplash=0 language=German");
+        row("language in any case", {"--language=cCHINESE", "-Embedding"},
+            "home=- help=0 version=0 noSplash=1 language=cChinese");
+        row("unknown language", {"--language", "Klingon", "--help"}, "unknown language 'Klingon'");
+        row("language as a file", {"--language", "language/English"},
+            "unknown language 'language/English'");
+        row("language last", {"--language"}, "option '--language' needs a value: --language NAME");
         row("unknown", {"--home", "/h", "--frobnicate"}, "unknown option '--frobnicate'");
         row("two dashes", {"--Embedding"}, "unknown option '--Embedding'");
         row("single dash word", {"-home", "/h"}, "unknown option '-home'");
@@ -126,6 +137,9 @@ private slots:
         QTest::newRow("home without folder")
             << QStringList{"--home"} << 2
             << "lexado: option '--home' needs a value: --home DIR\n" + kTryHelp << QString();
+        QTest::newRow("unknown language")
+            << QStringList{"--language", "Deutsch"} << 2
+            << "lexado: unknown language 'Deutsch'\n" + kTryHelp << QString();
         QTest::newRow("help after switches")
             << QStringList{"/automation", "--no-splash", "--help", "--version"} << 0 << QString()
             << QStringLiteral(
@@ -136,6 +150,9 @@ private slots:
                    "new library\n"
                    "  --name NAME         the name of the library --import makes\n"
                    "  --export NAME FILE  write the library NAME to FILE as tab-separated text\n"
+                   "  --language NAME     start in language NAME, one of pChinese, cChinese, "
+                   "English, Japanese,\n"
+                   "                      Korean, German, French, Spanish, Russian\n"
                    "  --no-splash         start without the splash picture\n"
                    "  --help              show this help\n"
                    "  --version           show the version\n");

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -15,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+#include <optional>
 
 // Generous, for a busy machine; every wait polls and ends as soon as it can.
 inline constexpr int kWaitMs = 10000;
@@ -67,6 +71,21 @@ inline QStringList Lines(const QByteArray& output) {
     return QString::fromLatin1(output).split(u'\n', Qt::SkipEmptyParts);
 }
 
+// A window's place on the screen as the X server has it.
+inline QRect WindowGeometry(const QString& window) {
+    QHash<QString, int> values;
+    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
+        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    }
+    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+}
+
+// The whole screen, kept in `path`.
+inline QImage Screenshot(const QString& path) {
+    RunTool(QStringLiteral("import"), {"-window", "root", path});
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
 // Tries `condition` until it holds; false when the time is up first. Unlike QTRY_VERIFY, which
 // evaluates its expression again after it has held, each try here runs the condition once, so
 // it suits conditions that take screenshots or wait.
@@ -79,15 +98,34 @@ template <typename Condition> bool PollUntil(Condition condition) {
     return false;
 }
 
+// How a test starts the program: the program file, its options besides --home, and the
+// desktop's locale. Unless a test says otherwise, the program starts without the splash
+// picture, which would take the first key, in the language it was made for, and in the
+// locale of the test. (A locale the system has not installed would leave the program's window
+// names in a form xdotool's search does not match.)
+struct StartOptions {
+    QString program = QStringLiteral(LEXADO_BINARY);
+    QStringList arguments{QStringLiteral("--no-splash"), QStringLiteral("--language"),
+                          QStringLiteral("pChinese")};
+    std::optional<QString> locale; // LANG, with nothing to override it
+};
+
 // One run of the real program on a program folder. Each test gives it a runtime folder of its
 // own, so that its single-copy lock is not shared with anything else running on the machine.
 class Lexado {
 public:
-    Lexado(const QString& home, const QString& runtimeFolder)
-        : arguments_{QStringLiteral("--home"), home} {
+    Lexado(const QString& home, const QString& runtimeFolder, const StartOptions& options = {})
+        : program_(options.program),
+          arguments_(QStringList{QStringLiteral("--home"), home} + options.arguments) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the X server, as on a desktop
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+        if (options.locale) {
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+                environment.remove(QString::fromLatin1(name));
+            }
+            environment.insert(QStringLiteral("LANG"), *options.locale);
+        }
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         Start();
@@ -122,6 +160,16 @@ public:
 
     QString window() const { return window_; }
 
+    // Every visible window of this process; none once it has ended. A program the X server
+    // refused is started again.
+    QStringList VisibleWindows() {
+        if (process_.state() == QProcess::NotRunning && !StartAgainIfRefused()) {
+            return {};
+        }
+        return Lines(Xdotool(
+            {"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId())}));
+    }
+
     // Shortcut keys reach the window only when it has the focus.
     void Press(const QString& keys) const {
         Xdotool({"windowfocus", "--sync", window_, "key", keys});
@@ -150,7 +198,7 @@ public:
 
 private:
     void Start() {
-        process_.start(QStringLiteral(LEXADO_BINARY), arguments_);
+        process_.start(program_, arguments_);
         process_.waitForStarted(kWaitMs);
         clock_.start();
     }
@@ -176,6 +224,7 @@ private:
         }
     }
 
+    QString program_;
     QStringList arguments_;
     QProcess process_;
     QElapsedTimer clock_;

@@ -73,12 +73,12 @@ x_tool() {
 }
 
 # A first start of the installed program, with a runtime folder (and so a single-copy lock) of
-# its own.
+# its own, and without the splash picture, which would take the first key.
 home=$work/home
 runtime=$work/runtime
 mkdir -m 700 "$runtime"
 start_lexado() {
-  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" "$prefix/bin/lexado" --home "$home" \
+  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" "$prefix/bin/lexado" --home "$home" --no-splash \
     2>"$work/lexado-errors" &
   lexado_pid=$!
 }

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,11 +16,6 @@
 #include <optional>
 
 namespace {
-
-QImage Screenshot(const QString& path) {
-    RunTool(QStringLiteral("import"), {"-window", "root", path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
 
 int CountPixels(const QImage& image, QRgb colour) {
     int count = 0;
@@ -43,14 +37,6 @@ int CountLinkPixels(const QImage& image) {
         }
     }
     return count;
-}
-
-QRect WindowGeometry(const QString& window) {
-    QHash<QString, int> values;
-    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
-        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
-    }
-    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
 }
 
 // Where the pointer rests when it is not on the window; no window of these tests opens there.

@@ -3,6 +3,7 @@
 #include "recitation/SettingsRecord.h"
 #include "recitation/ui/CLexadoDlg.h"
 #include "recitation/ui/WordFont.h"
+#include "strings/LanguageSwitch.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QByteArrayList>
@@ -18,7 +19,8 @@
 
 // The main window over a program folder of its own: table.ini naming one library, that
 // library in data/, and a Lexado.ini with the settings the test asks for. The resource folder
-// is the build's output folder, which holds the real phonetic font.
+// is the build's output folder, which holds the real phonetic font. No language file is
+// loaded: the texts are the program's own.
 struct WindowRig {
     explicit WindowRig(const SettingsRecord& settings,
                        const QByteArrayList& lines = {"apple#苹果"}) {
@@ -31,7 +33,7 @@ struct WindowRig {
     WindowRig() { folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n"); }
 
     CLexadoDlg& open(const QString& resourceFolder = QStringLiteral(LEXADO_OUTPUT_DIR)) {
-        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder);
+        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder, languages);
         return *window;
     }
 
@@ -42,6 +44,7 @@ struct WindowRig {
     }
 
     ProgramFolder folder;
+    LanguageSwitch languages{QStringLiteral(LEXADO_OUTPUT_DIR "/language")};
     std::unique_ptr<CLexadoDlg> window;
 };
 

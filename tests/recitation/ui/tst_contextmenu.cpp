@@ -3,6 +3,7 @@
 // command reaches the window once the menu has gone.
 
 #include "tests/controls/MenuScript.h"
+#include "tests/recitation/ui/WindowMenu.h"
 #include "tests/recitation/ui/WindowRig.h"
 
 #include "controls/PictureIds.h"
@@ -49,21 +50,6 @@ const QList<std::pair<int, QString>>& Menu144() {
         {32777, "退出(&X)" + Spaces(10) + "Alt+X"},
     };
     return rows;
-}
-
-// Right-clicks the window at `at` (its coordinates) and runs the steps while the menu is open;
-// true when the menu opened, every step ran and the menu has closed.
-bool RightClick(CLexadoDlg& window, QPoint at, QList<MenuScript::Step> steps) {
-    bool opened = false;
-    steps.prepend([&] { opened = ActiveMenu() != nullptr; });
-    MenuScript script(std::move(steps));
-    QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(window.windowHandle(), Qt::RightButton, {}, at);
-    return opened && script.Completed() && !ActiveMenu();
-}
-
-const MenuDescription& Rows() {
-    return ActiveMenu()->itemBar()->items();
 }
 
 bool TimersRun(const CLexadoDlg& window) {
