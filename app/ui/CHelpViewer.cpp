@@ -81,3 +81,10 @@ void CHelpViewer::keyPressEvent(QKeyEvent* event) {
     }
     QTextBrowser::keyPressEvent(event);
 }
+
+HelpWindows HelpViewerWindows(const QString& resourceFolder) {
+    return {[resourceFolder](const QString& language) {
+                CHelpViewer::ShowHelp(resourceFolder, language);
+            },
+            &CHelpViewer::CloseAll};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recitation/ui/HelpWindows.h"
+
 #include <QTextBrowser>
 
 // The help window: the help page of the interface language in use, in a window of its own.
@@ -23,3 +25,7 @@ private:
     explicit CHelpViewer(QWidget* modalOwner);
     static CHelpViewer* OpenViewer();
 };
+
+// The help windows the main window opens and closes: these, with the pages of the program's
+// resources.
+HelpWindows HelpViewerWindows(const QString& resourceFolder);

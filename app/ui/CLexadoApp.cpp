@@ -1,6 +1,7 @@
 #include "app/ui/CLexadoApp.h"
 
 #include "app/ProgramFolder.h"
+#include "app/ui/CHelpViewer.h"
 #include "controls/MessageBox.h"
 #include "strings/LanguageChoice.h"
 #include "strings/StringTable.h"
@@ -37,7 +38,8 @@ std::optional<int> CLexadoApp::InitInstance() {
     if (!programFolder) {
         return 1;
     }
-    window_ = std::make_unique<CLexadoDlg>(*programFolder, resourceFolder_, languages_);
+    window_ = std::make_unique<CLexadoDlg>(*programFolder, resourceFolder_, languages_,
+                                           HelpViewerWindows(resourceFolder_));
     QObject::connect(window_.get(), &CLexadoDlg::finished, qApp, &QApplication::exit);
     window_->show();
     if (splash_) { // it stays above the main window until it closes

@@ -1,6 +1,5 @@
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "app/ui/CHelpViewer.h"
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryFile.h"
@@ -15,6 +14,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 // The window's title; a second copy of the program looks for it.
@@ -23,14 +24,16 @@ const QString kWindowTitle = QStringLiteral("LXD");
 } // namespace
 
 CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
-                       LanguageSwitch& languages, QWidget* parent)
+                       LanguageSwitch& languages, HelpWindows help, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
-      resourceFolder_(resourceFolder), languages_(languages) {
+      resourceFolder_(resourceFolder), languages_(languages), help_(std::move(help)) {
     OnInitDialog();
 }
 
 CLexadoDlg::~CLexadoDlg() {
-    CHelpViewer::CloseAll();
+    if (help_.closeAll) {
+        help_.closeAll();
+    }
     RemovePhoneticFont(phoneticFontId_);
 }
 

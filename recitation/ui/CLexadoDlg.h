@@ -9,6 +9,7 @@
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
 #include "recitation/WindowPlacement.h"
+#include "recitation/ui/HelpWindows.h"
 
 #include <QFont>
 #include <QPoint>
@@ -31,7 +32,7 @@ public:
     // interface language of `languages`, which start-up owns. The window starts itself up at
     // once; when it goes, the help windows go with it.
     CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
-               LanguageSwitch& languages, QWidget* parent = nullptr);
+               LanguageSwitch& languages, HelpWindows help = {}, QWidget* parent = nullptr);
     ~CLexadoDlg() override;
 
     // Carries out a command of the command table.
@@ -111,6 +112,7 @@ private:
     QString programFolder_;
     QString resourceFolder_;
     LanguageSwitch& languages_;
+    HelpWindows help_;
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;

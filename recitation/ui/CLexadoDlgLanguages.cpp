@@ -4,7 +4,6 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "app/ui/CHelpViewer.h"
 #include "strings/LanguageChoice.h"
 #include "strings/LanguageSwitch.h"
 
@@ -27,5 +26,7 @@ int CLexadoDlg::CheckedLanguage() const {
 }
 
 void CLexadoDlg::ShowHelp() {
-    CHelpViewer::ShowHelp(resourceFolder_, languages_.LanguageInUse());
+    if (help_.show) {
+        help_.show(languages_.LanguageInUse());
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/CHelpViewer.h"
 #include "recitation/SettingsRecord.h"
 #include "recitation/ui/CLexadoDlg.h"
 #include "recitation/ui/WordFont.h"
@@ -33,7 +34,8 @@ struct WindowRig {
     WindowRig() { folder.write(QStringLiteral("table.ini"), "TOEFL#words.dat\r\n"); }
 
     CLexadoDlg& open(const QString& resourceFolder = QStringLiteral(LEXADO_OUTPUT_DIR)) {
-        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder, languages);
+        window = std::make_unique<CLexadoDlg>(folder.path(), resourceFolder, languages,
+                                              HelpViewerWindows(resourceFolder));
         return *window;
     }
 

@@ -168,8 +168,9 @@ private slots:
         LanguageSwitch languages(kBuiltLanguages);
         QVERIFY(languages.LoadLanguage(QStringLiteral("English")));
         WindowRig rig(QuietSettings());
-        auto window = std::make_unique<CLexadoDlg>(rig.folder.path(),
-                                                   QStringLiteral(LEXADO_OUTPUT_DIR), languages);
+        const QString resources = QStringLiteral(LEXADO_OUTPUT_DIR);
+        auto window = std::make_unique<CLexadoDlg>(rig.folder.path(), resources, languages,
+                                                   HelpViewerWindows(resources));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
