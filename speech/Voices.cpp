@@ -7,10 +7,14 @@
 
 namespace {
 
-std::array<SpeechBackend*, 2> Backends() {
+EspeakBackend& BuiltIn() {
     static EspeakBackend builtIn;
+    return builtIn;
+}
+
+std::array<SpeechBackend*, 2> Backends() {
     static SpeechdBackend service;
-    return {&builtIn, &service};
+    return {&BuiltIn(), &service};
 }
 
 } // namespace
@@ -31,4 +35,9 @@ std::unique_ptr<SpeakingVoice> OpenVoice(const QUuid& id) {
         }
     }
     return nullptr;
+}
+
+QUuid ListedId(const QUuid& modeId) {
+    const std::optional<VoiceInfo> builtIn = BuiltIn().VoiceFor(modeId);
+    return builtIn ? builtIn->id : modeId;
 }

@@ -15,6 +15,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class SpeechEngine;
+
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
 // that shows the current entry of the presented library and is commanded by shortcuts, the
 // mouse and the context menu. The engine owns the settings record, the library and the state of
@@ -62,6 +66,7 @@ private:
     // Start-up and commands (CLexadoDlg.cpp).
     void OnInitDialog();
     SettingsRecord LoadSettings();
+    void TakeWordFont(SettingsRecord& record);
     void BuildFonts(LogFontA& description);
     void InstallShortcuts();
     void ApplyAlwaysOnTop();
@@ -89,6 +94,15 @@ private:
     void ChooseLibrary();
     void ManageLibraries();
 
+    // Speech (CLexadoDlgSpeech.cpp).
+    void StartSpeech();
+    void SpeakWord(const QString& word);
+    void ReadAgain();
+    void ReleaseSpeech();
+
+    // The settings sheet (CLexadoDlgSettings.cpp).
+    void ChangeSettings();
+
     // The context menu (CLexadoDlgMenu.cpp).
     void ShowContextMenu(const QPoint& globalPosition);
 
@@ -102,6 +116,8 @@ private:
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
+    // The engine slot: empty, or an engine whose voice was selected (the state's speechReady).
+    std::unique_ptr<SpeechEngine> speechEngine_;
 
     QFont wordFont_;
     QFont phoneticFont_;
