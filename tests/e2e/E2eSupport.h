@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -67,6 +69,21 @@ inline QStringList Lines(const QByteArray& output) {
     return QString::fromLatin1(output).split(u'\n', Qt::SkipEmptyParts);
 }
 
+// A window's place on the screen as the X server has it.
+inline QRect WindowGeometry(const QString& window) {
+    QHash<QString, int> values;
+    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
+        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    }
+    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+}
+
+// The whole screen, saved at `path` too.
+inline QImage Screenshot(const QString& path) {
+    RunTool(QStringLiteral("import"), {"-window", "root", path});
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
 // Tries `condition` until it holds; false when the time is up first. Unlike QTRY_VERIFY, which
 // evaluates its expression again after it has held, each try here runs the condition once, so
 // it suits conditions that take screenshots or wait.
@@ -88,6 +105,11 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the X server, as on a desktop
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+        // The desktop's speech service is asked for its voices where one runs; none is started
+        // for a test.
+        environment.insert(QStringLiteral("SPEECHD_ADDRESS"),
+                           QStringLiteral("unix_socket:") + runtimeFolder +
+                               QStringLiteral("/no-speech-service"));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         Start();
@@ -121,6 +143,18 @@ public:
     }
 
     QString window() const { return window_; }
+
+    // A visible window of this process other than its main window: a menu or a dialog; empty
+    // when there is none.
+    QString OtherWindow() const {
+        const QString pid = QString::number(process_.processId());
+        for (const QString& id : Lines(Xdotool({"search", "--onlyvisible", "--pid", pid}))) {
+            if (id != window_) {
+                return id;
+            }
+        }
+        return {};
+    }
 
     // Shortcut keys reach the window only when it has the focus.
     void Press(const QString& keys) const {

@@ -18,11 +18,6 @@
 
 namespace {
 
-QImage Screenshot(const QString& path) {
-    RunTool(QStringLiteral("import"), {"-window", "root", path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 int CountPixels(const QImage& image, QRgb colour) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -43,14 +38,6 @@ int CountLinkPixels(const QImage& image) {
         }
     }
     return count;
-}
-
-QRect WindowGeometry(const QString& window) {
-    QHash<QString, int> values;
-    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
-        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
-    }
-    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
 }
 
 // Where the pointer rests when it is not on the window; no window of these tests opens there.

@@ -29,21 +29,6 @@ QStringList VisibleLxdWindows() {
     return Lines(Xdotool({"search", "--onlyvisible", "--name", "^LXD$"}));
 }
 
-// The window's place on the screen as the X server has it.
-QRect WindowGeometry(const QString& window) {
-    QHash<QString, int> values;
-    for (const QString& line : Lines(Xdotool({"getwindowgeometry", "--shell", window}))) {
-        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
-    }
-    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
-                 values.value("HEIGHT"));
-}
-
-QImage Screenshot(const QString& path) {
-    RunTool(QStringLiteral("import"), {"-window", "root", path});
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 int CountPixels(const QImage& image, const QRect& area, QRgb colour) {
     int count = 0;
     const QRect inside = area & image.rect();

@@ -177,6 +177,10 @@ void TestSpeechEngine::voiceListOffersEveryVoiceAndTestsTheChosenOne() {
     QCOMPARE(list.IdAt(1), kReceivedPronunciation);
     QCOMPARE(list.IdAt(2), std::nullopt);
     QCOMPARE(list.IdAt(-1), std::nullopt);
+    // The entry of the voice that speaks for a mode id; the default one speaks British.
+    QCOMPARE(list.IndexOf(kReceivedPronunciation), 1);
+    QCOMPARE(list.IndexOf(kDefaultModeId), 1);
+    QCOMPARE(list.IndexOf(QUuid("{2CE326E0-A935-11D1-B17B-0020AFED142E}")), std::nullopt);
 
     // An index that names no entry speaks nothing.
     list.SpeakTestPhrase(2);
