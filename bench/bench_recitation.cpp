@@ -13,8 +13,9 @@ void BM_NextEntry(benchmark::State& state) {
     SettingsRecord settings = DefaultSettings(96, {});
     settings.grouping = state.range(0) & 1;
     settings.orderedBrowse = (state.range(0) >> 1) & 1;
-    RecitationState recitation;
-    RecitationEngine engine(settings, words, recitation);
+    RecitationEngine engine;
+    engine.Start(settings, words);
+    engine.RunTimers(false);
     engine.Seed(1);
     for (auto _ : state) {
         engine.NextEntry();
