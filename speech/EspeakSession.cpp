@@ -58,6 +58,16 @@ bool SetVoice(const QByteArray& name) {
     return espeak_ng_SetVoiceByProperties(&properties) == ENS_OK;
 }
 
+// A voice change is queued, a copy of the voice with it, for the wave generator, which takes
+// (and frees) it only when it synthesises. Changes made for transcriptions alone would pile up
+// and overrun the queue, leaking their copies; synthesising nothing takes each one at once.
+void TakeVoiceChange() {
+    const SoundTaker discard = [](std::span<const short>) { return true; };
+    const char nothing[] = "";
+    espeak_ng_Synthesize(nothing, sizeof nothing, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                         const_cast<SoundTaker*>(&discard));
+}
+
 } // namespace
 
 EspeakSession::EspeakSession() : lock_(Engine().mutex) {
@@ -85,6 +95,7 @@ bool EspeakSession::SelectVoice(const QByteArray& name) {
         engine.voice.clear();
         return false;
     }
+    TakeVoiceChange();
     engine.voice = name;
     return true;
 }

@@ -116,7 +116,8 @@ private:
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
-    // The engine slot: empty, or an engine whose voice was selected (the state's speechReady).
+    // The engine slot: it holds an engine, its voice selected, exactly while the state's
+    // speechReady is set.
     std::unique_ptr<SpeechEngine> speechEngine_;
 
     QFont wordFont_;

@@ -144,16 +144,12 @@ public:
 
     QString window() const { return window_; }
 
-    // A visible window of this process other than its main window: a menu or a dialog; empty
-    // when there is none.
-    QString OtherWindow() const {
+    // The visible windows of this process other than its main window: menus, dialogs, tips.
+    QStringList OtherWindows() const {
         const QString pid = QString::number(process_.processId());
-        for (const QString& id : Lines(Xdotool({"search", "--onlyvisible", "--pid", pid}))) {
-            if (id != window_) {
-                return id;
-            }
-        }
-        return {};
+        QStringList others = Lines(Xdotool({"search", "--onlyvisible", "--pid", pid}));
+        others.removeAll(window_);
+        return others;
     }
 
     // Shortcut keys reach the window only when it has the focus.

@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <csignal>
 #include <cstring>
+#include <sys/prctl.h>
 #include <vector>
 
 class SoundServer {
@@ -23,7 +25,11 @@ public:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
         // The server keeps its cookie and state there too, never in the user's home.
         environment.insert(QStringLiteral("HOME"), runtimeFolder);
-        server_.setProcessEnvironment(environment);
+        for (QProcess* process : {&server_, &recorder_}) {
+            process->setProcessEnvironment(environment);
+            // Both end with the test, however it ends: the server would otherwise run on.
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        }
         server_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         server_.start(QStringLiteral("pulseaudio"),
                       {"--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-n",
@@ -32,7 +38,6 @@ public:
         if (!server_.waitForStarted(kWaitMs) || !WaitForSocket(runtimeFolder)) {
             return;
         }
-        recorder_.setProcessEnvironment(environment);
         recorder_.start(QStringLiteral("parec"),
                         {"--device=lexado.monitor", "--format=s16le", "--channels=1",
                          "--rate=" + QString::number(kSampleRate), "--latency-msec=20", "--raw"});
@@ -58,9 +63,11 @@ public:
         bytes_ += recorder_.readAllStandardOutput();
         const qsizetype count = bytes_.size() / 2;
         const auto have = static_cast<qsizetype>(samples_.size());
-        samples_.resize(static_cast<std::size_t>(count));
-        std::memcpy(samples_.data() + have, bytes_.constData() + have * 2,
-                    static_cast<std::size_t>(count - have) * 2);
+        if (count > have) {
+            samples_.resize(static_cast<std::size_t>(count));
+            std::memcpy(samples_.data() + have, bytes_.constData() + have * 2,
+                        static_cast<std::size_t>(count - have) * 2);
+        }
         return samples_;
     }
 

@@ -22,6 +22,9 @@ namespace {
 constexpr QPoint kParking(1279, 400);
 
 constexpr int kReadAgainRow = 1;
+// A drawn menu leaves more bands than this in the right half of its rows: the shortcuts, the
+// separators and the longer labels.
+constexpr int kBandsOfADrawnMenu = 12;
 
 // A library of one word, so that whatever entry is on show, the word is "tomato"; long enough
 // that the cursor never comes round in a test.
@@ -131,12 +134,16 @@ private slots:
         const std::optional<QRect> menu = OpenMenu(lexado);
         QVERIFY(menu);
         const qint64 menuOpen = lexado.RunTime();
-        const QImage shot = Screenshot(folders_->homeFile("menu.png"));
-        // The shortcuts' column: "Ctrl+P" in the first row, "Ctrl+R" in the second.
+        // The right half of the rows: "Ctrl+P" in the first row, "Ctrl+R" in the second.
         const QRect shortcuts(menu->center().x(), menu->top() + 3, menu->width() / 2 - 16,
                               menu->height() - 6);
-        const QList<QRect> rows = TextBands(shot, shortcuts);
-        QVERIFY(rows.size() > kReadAgainRow);
+        QImage shot;
+        QList<QRect> rows;
+        QVERIFY(PollUntil([&] {
+            shot = Screenshot(folders_->homeFile("menu.png"));
+            rows = TextBands(shot, shortcuts);
+            return rows.size() >= kBandsOfADrawnMenu;
+        }));
         QVERIFY2(DarkPixels(shot, rows[kReadAgainRow]) >= 20,
                  qPrintable(QString::number(DarkPixels(shot, rows[kReadAgainRow]))));
 
@@ -182,18 +189,23 @@ private slots:
 
 private:
     // A right click in the middle of the window, the pointer coming from elsewhere (a window
-    // mapped under a pointer that has not moved since gets no button events); the menu's place
-    // on the screen once it is there.
+    // mapped under a pointer that has not moved since gets no button events); the place on the
+    // screen of the menu that opens at the pointer, once it is there.
     std::optional<QRect> OpenMenu(Lexado& lexado) {
         const QPoint at = WindowGeometry(lexado.window()).center();
         Xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
         Xdotool({"click", "3"});
-        QString menu;
+        QRect menu;
         const bool opened = PollUntil([&] {
-            menu = lexado.OtherWindow();
-            return !menu.isEmpty();
+            for (const QString& window : lexado.OtherWindows()) {
+                menu = WindowGeometry(window);
+                if (menu.topLeft() == at) {
+                    return true;
+                }
+            }
+            return false;
         });
-        return opened ? std::optional(WindowGeometry(menu)) : std::nullopt;
+        return opened ? std::optional(menu) : std::nullopt;
     }
 
     std::unique_ptr<E2eFolders> folders_;
