@@ -242,8 +242,9 @@ void TestLexadoDlgSpeech::aGbkWordIsSpokenAsItsDecodedText() {
 }
 
 // OK: the seconds become the time per word of the restarted timer, one line lays the window out
-// as a window opened with that setting, and a new entry follows. Cancel changes nothing. The
-// speech page shows the voice that speaks for the default mode id.
+// as a window opened with that setting, speech turned on starts the voice, and a new entry
+// follows. Cancel changes nothing. The speech page shows the voice that speaks for the default
+// mode id.
 void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     SettingsRecord oneLine = QuietSettings();
     oneLine.oneLine = true;
@@ -252,6 +253,8 @@ void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     QVERIFY(reference.show());
     QCOMPARE(reference.window->state().currentLine, QByteArray("banana#香蕉"));
 
+    const std::vector<short> banana = Said(kDefaultModeId, "banana");
+    EspeakSynth::Instance().SetOutput(audio_);
     WindowRig rig(QuietSettings(), {"apple#苹果#ˈæpl", "banana#香蕉"});
     QVERIFY(rig.show());
     CLexadoDlg& window = *rig.window;
@@ -259,30 +262,40 @@ void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     const QByteArray before = RecordBytes(window.settings());
 
     QString voiceShown;
-    WhenSheetOpens([&](QDialog& sheet, QTabWidget& pages) {
+    // Every page changed, each the same way both times.
+    const auto change = [](QTabWidget& pages) {
         Find<QCheckBox>(pages.widget(0), SheetControl::OneLine)->click();
+        pages.setCurrentIndex(1);
         auto* seconds = Find<NumberField>(pages.widget(1), SheetControl::Seconds);
         seconds->selectAll();
         QTest::keyClicks(seconds, "3");
+        pages.setCurrentIndex(2);
+        Find<QCheckBox>(pages.widget(2), SheetControl::Speech)->click();
+    };
+    WhenSheetOpens([&](QDialog& sheet, QTabWidget& pages) {
+        change(pages);
         Press(sheet, QDialogButtonBox::Cancel);
     });
     window.RunCommand(CommandId::Settings);
     QCOMPARE(RecordBytes(window.settings()), before);
+    QVERIFY(!window.state().speechReady);
+    QVERIFY(NothingMoreThan(0));
     QCOMPARE(window.state().currentLine, QByteArray("apple#苹果#ˈæpl"));
     QCOMPARE(window.engine().wordTimer().interval(), 1000000);
     QVERIFY(window.engine().wordTimer().isActive());
 
     WhenSheetOpens([&](QDialog& sheet, QTabWidget& pages) {
         voiceShown = Find<QComboBox>(pages.widget(2), SheetControl::Voices)->currentText();
-        Find<QCheckBox>(pages.widget(0), SheetControl::OneLine)->click();
-        pages.setCurrentIndex(1);
-        auto* seconds = Find<NumberField>(pages.widget(1), SheetControl::Seconds);
-        seconds->selectAll();
-        QTest::keyClicks(seconds, "3");
+        change(pages);
         Press(sheet, QDialogButtonBox::Ok);
     });
     window.RunCommand(CommandId::Settings);
     QCOMPARE(voiceShown, QStringLiteral("English (Received Pronunciation)"));
+    // Speech turned on starts the voice, which says the new entry.
+    QVERIFY(window.state().speechReady);
+    const std::vector<MemoryAudio::Utterance> heard = Heard(1);
+    QCOMPARE(heard.size(), 1u);
+    QVERIFY(SoundAlike(heard[0].samples, banana));
     QCOMPARE(window.settings().wordTimeMs, 3000);
     QVERIFY(window.settings().oneLine);
     QCOMPARE(window.engine().wordTimer().interval(), 3000);
