@@ -6,6 +6,7 @@
 #include "app/SingleCopy.h"
 #include "controls/MessageBox.h"
 #include "recitation/ui/CLexadoDlg.h"
+#include "speech/Voices.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = AnswerCommandLine(commandLine, out, errors)) {
         return *exitCode;
     }
+    StartLoadingVoices();
     PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));

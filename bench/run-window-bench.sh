@@ -88,6 +88,24 @@ divide() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
+# A sound server of the benchmark's own, where the program finds it, so that the words of the
+# start-ups and the recitation are played as on a desktop; without one the sound has nowhere to
+# go.
+sound="no sound server"
+if command -v pulseaudio >/dev/null; then
+    HOME=$work pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n \
+        --load="module-null-sink sink_name=bench" \
+        --load="module-native-protocol-unix auth-anonymous=1" >"$work/pulse.log" 2>&1 &
+    pulse_pid=$!
+    for _ in $(seq 50); do
+        if HOME=$work pactl info >/dev/null 2>&1; then
+            sound="played to a PulseAudio null sink"
+            break
+        fi
+        sleep 0.1
+    done
+fi
+
 if chrt -p $$ | grep -q SCHED_FIFO; then
     conditions="at real-time priority"
 else
@@ -157,23 +175,6 @@ exit_lexado() {
     wait "$lexado_pid" || true
     lexado_pid=
 }
-
-# A sound server of the benchmark's own, where the program finds it, so that the words are
-# played as on a desktop; without one the sound has nowhere to go.
-sound="no sound server"
-if command -v pulseaudio >/dev/null; then
-    HOME=$work pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n \
-        --load="module-null-sink sink_name=bench" \
-        --load="module-native-protocol-unix auth-anonymous=1" >"$work/pulse.log" 2>&1 &
-    pulse_pid=$!
-    for _ in $(seq 50); do
-        if HOME=$work pactl info >/dev/null 2>&1; then
-            sound="played to a PulseAudio null sink"
-            break
-        fi
-        sleep 0.1
-    done
-fi
 
 echo "Recitation: the real program for $recitation_seconds s with the default timers," \
     "with speech on (words $sound) and off"

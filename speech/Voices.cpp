@@ -1,9 +1,11 @@
 #include "speech/Voices.h"
 
 #include "speech/EspeakBackend.h"
+#include "speech/EspeakSynth.h"
 #include "speech/SpeechdBackend.h"
 
 #include <array>
+#include <thread>
 
 namespace {
 
@@ -16,6 +18,16 @@ std::array<SpeechBackend*, 2> Backends() {
     static SpeechdBackend service;
     return {&BuiltIn(), &service};
 }
+
+// The loading thread, waited for at exit if the program ends while it still runs.
+struct Loader {
+    std::thread thread;
+    ~Loader() {
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+};
 
 } // namespace
 
@@ -40,4 +52,8 @@ std::unique_ptr<SpeakingVoice> OpenVoice(const QUuid& id) {
 QUuid ListedId(const QUuid& modeId) {
     const std::optional<VoiceInfo> builtIn = BuiltIn().VoiceFor(modeId);
     return builtIn ? builtIn->id : modeId;
+}
+
+void StartLoadingVoices() {
+    static Loader loader{std::thread([] { EspeakSynth::Instance(); })};
 }

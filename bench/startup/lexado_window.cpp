@@ -8,6 +8,7 @@
 #include "app/ProgramFolder.h"
 #include "app/SingleCopy.h"
 #include "recitation/ui/CLexadoDlg.h"
+#include "speech/Voices.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@
 
 int main(int argc, char* argv[]) {
     MarkStartupPhase("main");
+    StartLoadingVoices();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));
     QApplication::setQuitOnLastWindowClosed(false);
