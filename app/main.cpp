@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/WordListCommands.h"
 #include "app/ui/CLexadoApp.h"
+#include "speech/Voices.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = RunWordListCommand(commandLine, argc, argv)) {
         return *exitCode;
     }
+    StartLoadingVoices();
     PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));

@@ -15,6 +15,7 @@ void BM_NextEntry(benchmark::State& state) {
     settings.orderedBrowse = (state.range(0) >> 1) & 1;
     RecitationEngine engine;
     engine.Start(settings, words);
+    engine.RunTimers(false);
     engine.Seed(1);
     for (auto _ : state) {
         engine.NextEntry();

@@ -1,31 +1,47 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
+#include <functional>
 #include <mutex>
+#include <span>
 
-// libespeak-ng keeps one engine per process and is not thread-safe. Every part of the program
-// that uses it does so through an EspeakSession, which holds a process-wide lock for as long as
-// it lives:
+// libespeak-ng keeps one engine per process in global state and is not thread-safe. The
+// EspeakSession is its one owner: the synthesizer's thread and the callers of the IPA
+// transcription alike use it only through a session, which holds a process-wide lock for as
+// long as it lives, so that speaking and transcribing never meet inside the library:
 //
 // - the engine is initialised once per process, by the first session, for synchronous output
-//   (ENOUTPUT_MODE_SYNCHRONOUS: sound comes back through the synthesis callback in the calling
+//   (ENOUTPUT_MODE_SYNCHRONOUS: sound comes back through Synthesize's callback in the calling
 //   thread and no thread of the library's own runs), so nothing runs on after a session ends;
-// - the voice is chosen through SelectVoice, which remembers the voice in force, so that users
-//   taking turns reselect only when another voice was chosen in between. Nobody calls
-//   espeak_SetVoiceBy* directly, and nobody relies on the voice staying between sessions;
-//   nothing is asked of the engine before a voice is chosen (it would crash);
+// - the voice is chosen through SelectVoice only, which remembers the voice in force, so that
+//   users taking turns reselect only when another voice was chosen in between. Nobody relies on
+//   the voice staying between sessions, and nothing is asked of the engine before a voice is
+//   chosen (it would crash);
 // - the engine is never terminated: it lives until the process ends.
+//
+// Hold a session only for the library's own work: sound is played after the session ends.
 class EspeakSession {
 public:
     EspeakSession();
     EspeakSession(const EspeakSession&) = delete;
     EspeakSession& operator=(const EspeakSession&) = delete;
 
-    // Makes the voice of this name (an espeak-ng voice file such as "en-gb-x-rp", or a language
-    // such as "en-gb") the one in force. False when there is no such voice, or when the engine
-    // or its data could not be loaded; the voice in force is then unknown.
+    // Whether the engine and its data were loaded; nothing else works without.
+    bool Ready() const;
+
+    // Makes the voice of this name (an espeak-ng voice file such as "gmw/en-GB-x-rp" or
+    // "en-gb-x-rp", or a language such as "en-gb") the one in force. False when there is no
+    // such voice, or when the engine could not be loaded; the voice in force is then unknown.
     bool SelectVoice(const QByteArray& name);
+
+    // The rate of the samples Synthesize hands on.
+    int SampleRate() const;
+
+    // Synthesises the text in the voice in force and hands the sound to `take` in pieces of
+    // about 20 ms, in order, as they are made; `take` returns false to give the rest up.
+    void Synthesize(const QString& text, const std::function<bool(std::span<const short>)>& take);
 
 private:
     std::unique_lock<std::mutex> lock_;

@@ -1,13 +1,15 @@
 #include "speech/EspeakSynth.h"
 
-#include <espeak-ng/espeak_ng.h>
+#include "speech/EspeakSession.h"
+
+#include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 
 namespace {
 
-// The sound is handed on in pieces of this length, so that a word starts playing while the
-// rest of it is still being made.
+// The sound is played in pieces of this length, so that a newer word silences the one being
+// played within a piece.
 constexpr int kPieceMs = 20;
 
 bool IsEnglish(QByteArrayView language) {
@@ -20,7 +22,8 @@ QByteArray FirstLanguage(const char* languages) {
     return languages[0] == 0 ? QByteArray() : QByteArray(languages + 1);
 }
 
-std::vector<EspeakSynth::Voice> ListEnglishVoices() {
+// The session is there to show that the engine is held while the list is read.
+std::vector<EspeakSynth::Voice> ListEnglishVoices(const EspeakSession& /*held*/) {
     std::vector<EspeakSynth::Voice> voices;
     for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); *voice != nullptr; ++voice) {
         const QByteArray identifier((*voice)->identifier);
@@ -44,29 +47,21 @@ EspeakSynth& EspeakSynth::Instance() {
 }
 
 EspeakSynth::EspeakSynth() {
-    espeak_ng_InitializePath(nullptr);
-    espeak_ng_ERROR_CONTEXT context = nullptr;
-    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
-    espeak_ng_ClearErrorContext(&context);
-    // Synchronous output: the sound comes back through the callback on the calling thread.
-    if (status != ENS_OK ||
-        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMs, nullptr) != ENS_OK) {
-        return;
+    {
+        const EspeakSession session;
+        if (!session.Ready()) {
+            return;
+        }
+        voices_ = ListEnglishVoices(session);
     }
-    espeak_SetSynthCallback([](short* samples, int count, espeak_EVENT* events) {
-        auto* synth = static_cast<EspeakSynth*>(events->user_data);
-        return synth->TakeSamples(samples, count) ? 0 : 1;
-    });
-    sampleRate_ = espeak_ng_GetSampleRate();
-    voices_ = ListEnglishVoices();
     worker_ = std::thread(&EspeakSynth::Run, this);
 }
 
+// The engine itself stays: it belongs to the sessions.
 EspeakSynth::~EspeakSynth() {
     if (worker_.joinable()) {
         requests_.Close();
         worker_.join();
-        espeak_ng_Terminate();
     }
 }
 
@@ -98,31 +93,39 @@ void EspeakSynth::Run() {
     }
 }
 
+// A newer word ends the work on this one wherever it is: a word given up before it was
+// synthesised whole is never heard.
 void EspeakSynth::Say(const Request& request) {
-    if (request.identifier != voiceInUse_) {
-        voiceInUse_.clear();
-        if (espeak_ng_SetVoiceByName(request.identifier.constData()) != ENS_OK) {
+    std::vector<short> sound;
+    int sampleRate = 0;
+    {
+        EspeakSession session;
+        if (!session.SelectVoice(request.identifier)) {
             return;
         }
-        voiceInUse_ = request.identifier;
+        sampleRate = session.SampleRate();
+        session.Synthesize(request.text, [&](std::span<const short> piece) {
+            if (requests_.Superseded()) {
+                return false;
+            }
+            sound.insert(sound.end(), piece.begin(), piece.end());
+            return true;
+        });
     }
+    if (!requests_.Superseded()) {
+        Play(sound, sampleRate);
+    }
+}
+
+void EspeakSynth::Play(std::span<const short> sound, int sampleRate) {
     lastOutput_ = Output();
-    lastOutput_->Begin(sampleRate_);
-    const QByteArray text = request.text.toUtf8();
-    espeak_ng_Synthesize(text.constData(), static_cast<size_t>(text.size()) + 1, 0, POS_CHARACTER,
-                         0, espeakCHARS_UTF8, nullptr, this);
+    lastOutput_->Begin(sampleRate);
+    const std::size_t piece = static_cast<std::size_t>(sampleRate * kPieceMs / 1000);
+    for (std::size_t at = 0; at < sound.size() && !requests_.Superseded(); at += piece) {
+        lastOutput_->Write(sound.subspan(at, std::min(piece, sound.size() - at)));
+    }
     if (requests_.Superseded()) {
         lastOutput_->Cut();
     }
     lastOutput_->End();
-}
-
-bool EspeakSynth::TakeSamples(const short* samples, int count) {
-    if (requests_.Superseded()) {
-        return false;
-    }
-    if (samples != nullptr && count > 0) {
-        lastOutput_->Write(std::span(samples, static_cast<std::size_t>(count)));
-    }
-    return true;
 }

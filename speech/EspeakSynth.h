@@ -8,12 +8,14 @@
 
 #include <memory>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <vector>
 
-// The built-in synthesizer, libespeak-ng. The library keeps its state in globals, so there is
-// one synthesizer per process, started on first use. It synthesises on a thread of its own, one
-// utterance at a time, and sends the sound to its output while it is being made.
+// The built-in synthesizer, libespeak-ng, which it uses through EspeakSession like every other
+// user of the library. There is one per process, started on first use. It works on a thread of
+// its own, one utterance at a time: each is synthesised whole (the library is held for a few
+// milliseconds) and then played, piece by piece, to its output.
 class EspeakSynth {
 public:
     struct Voice {
@@ -49,16 +51,14 @@ private:
 
     void Run();
     void Say(const Request& request);
+    void Play(std::span<const short> sound, int sampleRate);
     std::shared_ptr<AudioOutput> Output();
-    bool TakeSamples(const short* samples, int count);
 
     std::vector<Voice> voices_;
-    int sampleRate_ = 0;
     LatestRequest<Request> requests_;
     std::mutex outputMutex_;
     std::shared_ptr<AudioOutput> output_; // guarded by outputMutex_
     // The worker's own state.
     std::shared_ptr<AudioOutput> lastOutput_; // the one that spoke the last utterance
-    QByteArray voiceInUse_;
     std::thread worker_;
 };

@@ -2,6 +2,8 @@
 
 #include "speech/Voices.h"
 
+#include <algorithm>
+
 VoiceList::VoiceList() : VoiceList(InstalledVoices()) {}
 
 VoiceList::VoiceList(std::vector<VoiceInfo> voices) : voices_(std::move(voices)) {}
@@ -21,6 +23,15 @@ std::optional<QUuid> VoiceList::IdAt(int index) const {
         return std::nullopt;
     }
     return voices_[static_cast<std::size_t>(index)].id;
+}
+
+std::optional<int> VoiceList::IndexOf(const QUuid& modeId) const {
+    const QUuid listed = ListedId(modeId);
+    const auto voice = std::ranges::find(voices_, listed, &VoiceInfo::id);
+    if (voice == voices_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(voice - voices_.begin());
 }
 
 void VoiceList::SpeakTestPhrase(int index) {

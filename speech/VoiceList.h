@@ -21,6 +21,10 @@ public:
     // The id of the voice at the index; nothing when the index names no entry.
     std::optional<QUuid> IdAt(int index) const;
 
+    // The index of the entry of the voice that speaks for the mode id (ListedId); nothing when
+    // that voice is not listed.
+    std::optional<int> IndexOf(const QUuid& modeId) const;
+
     // Speaks the test phrase "Lexado" with the voice at the index, with an engine of its own
     // that lives until the next test or the end of the list; nothing when the index names no
     // entry. Failures are silent.

@@ -1,17 +1,33 @@
 #include "speech/Voices.h"
 
 #include "speech/EspeakBackend.h"
+#include "speech/EspeakSynth.h"
 #include "speech/SpeechdBackend.h"
 
 #include <array>
+#include <thread>
 
 namespace {
 
-std::array<SpeechBackend*, 2> Backends() {
+EspeakBackend& BuiltIn() {
     static EspeakBackend builtIn;
-    static SpeechdBackend service;
-    return {&builtIn, &service};
+    return builtIn;
 }
+
+std::array<SpeechBackend*, 2> Backends() {
+    static SpeechdBackend service;
+    return {&BuiltIn(), &service};
+}
+
+// The loading thread, waited for at exit if the program ends while it still runs.
+struct Loader {
+    std::thread thread;
+    ~Loader() {
+        if (thread.joinable()) {
+            thread.join();
+        }
+    }
+};
 
 } // namespace
 
@@ -31,4 +47,13 @@ std::unique_ptr<SpeakingVoice> OpenVoice(const QUuid& id) {
         }
     }
     return nullptr;
+}
+
+QUuid ListedId(const QUuid& modeId) {
+    const std::optional<VoiceInfo> builtIn = BuiltIn().VoiceFor(modeId);
+    return builtIn ? builtIn->id : modeId;
+}
+
+void StartLoadingVoices() {
+    static Loader loader{std::thread([] { EspeakSynth::Instance(); })};
 }

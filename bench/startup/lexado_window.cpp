@@ -9,6 +9,7 @@
 #include "app/ui/CLexadoApp.h"
 #include "controls/CSplashPicture.h"
 #include "recitation/ui/CLexadoDlg.h"
+#include "speech/Voices.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -49,6 +50,7 @@ private:
 
 int main(int argc, char* argv[]) {
     MarkStartupPhase("main");
+    StartLoadingVoices();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));
     QApplication::setQuitOnLastWindowClosed(false);

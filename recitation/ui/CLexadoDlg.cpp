@@ -5,6 +5,7 @@
 #include "library/LibraryFile.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
+#include "speech/SpeechEngine.h"
 #include "strings/StringTable.h"
 
 #include <QCloseEvent>
@@ -37,8 +38,8 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, library, timers, always-on-top, first entry, tip.
-// The tip shows also while another program has the focus.
+// The start-up order: catalogue, settings, library, timers, always-on-top, the voice when
+// speech is on, first entry, tip. The tip shows also while another program has the focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
@@ -46,10 +47,14 @@ void CLexadoDlg::OnInitDialog() {
     setAttribute(Qt::WA_AlwaysShowToolTips);
     connect(&engine_, &RecitationEngine::entryShown, this, &CLexadoDlg::ShowEntry);
     connect(&engine_, &RecitationEngine::ticked, this, &CLexadoDlg::OnTick);
+    connect(&engine_, &RecitationEngine::wordToSpeak, this, &CLexadoDlg::SpeakWord);
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
     engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
     ApplyAlwaysOnTop();
+    if (record.speechOn) {
+        StartSpeech();
+    }
     engine_.NextEntry();
     setToolTip(StringText(StringId::ProgramName));
     InstallShortcuts();
@@ -63,10 +68,16 @@ SettingsRecord CLexadoDlg::LoadSettings() {
     const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
     const SettingsRecord defaults = DefaultSettings(dpi, geometry());
     SettingsRecord record = ::LoadSettings(programFolder_, defaults).value_or(defaults);
-    FitWordFontToScreen(record.wordFont, BringOntoScreen(record).workArea.height());
     phoneticFontId_ = InstallPhoneticFont(resourceFolder_);
-    BuildFonts(record.wordFont);
+    TakeWordFont(record);
     return record;
+}
+
+// The word font kept within the work area of the stored place's screen, and both fonts made
+// from it.
+void CLexadoDlg::TakeWordFont(SettingsRecord& record) {
+    FitWordFontToScreen(record.wordFont, BringOntoScreen(record).workArea.height());
+    BuildFonts(record.wordFont);
 }
 
 // The word font from its description, the description written back as the font is in use, and
@@ -93,6 +104,9 @@ void CLexadoDlg::RunCommand(CommandId command) {
     switch (command) {
     case CommandId::Pause:
         engine_.TogglePause();
+        break;
+    case CommandId::ReadAgain:
+        ReadAgain();
         break;
     case CommandId::PreviousGroup:
         engine_.PreviousGroup();
@@ -124,6 +138,9 @@ void CLexadoDlg::RunCommand(CommandId command) {
     case CommandId::LibraryManager:
         ManageLibraries();
         break;
+    case CommandId::Settings:
+        ChangeSettings();
+        break;
     case CommandId::AlwaysOnTop:
         ToggleAlwaysOnTop();
         break;
@@ -145,7 +162,6 @@ void CLexadoDlg::RunCommand(CommandId command) {
         Exit();
         break;
     default:
-        // Read again and settings arrive with the speech engine and the settings sheet.
         break;
     }
 }
@@ -191,9 +207,11 @@ bool CLexadoDlg::WriteBackLibrary() {
     return true;
 }
 
-// Closing in any way but the exit command writes nothing.
+// Closing in any way but the exit command writes nothing. The voice is released; a word it is
+// speaking is heard to its end.
 void CLexadoDlg::closeEvent(QCloseEvent* event) {
     engine_.RunTimers(false);
+    ReleaseSpeech();
     event->accept();
     emit finished(exitCode_);
 }

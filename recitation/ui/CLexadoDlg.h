@@ -16,7 +16,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class LanguageSwitch;
+class SpeechEngine;
 
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
 // that shows the current entry of the presented library and is commanded by shortcuts, the
@@ -70,6 +73,7 @@ private:
     // Start-up and commands (CLexadoDlg.cpp).
     void OnInitDialog();
     SettingsRecord LoadSettings();
+    void TakeWordFont(SettingsRecord& record);
     void BuildFonts(LogFontA& description);
     void InstallShortcuts();
     void ApplyAlwaysOnTop();
@@ -97,6 +101,15 @@ private:
     void ChooseLibrary();
     void ManageLibraries();
 
+    // Speech (CLexadoDlgSpeech.cpp).
+    void StartSpeech();
+    void SpeakWord(const QString& word);
+    void ReadAgain();
+    void ReleaseSpeech();
+
+    // The settings sheet (CLexadoDlgSettings.cpp).
+    void ChangeSettings();
+
     // The context menu (CLexadoDlgMenu.cpp).
     void ShowContextMenu(const QPoint& globalPosition);
 
@@ -116,6 +129,9 @@ private:
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
+    // The engine slot: it holds an engine, its voice selected, exactly while the state's
+    // speechReady is set.
+    std::unique_ptr<SpeechEngine> speechEngine_;
 
     QFont wordFont_;
     QFont phoneticFont_;

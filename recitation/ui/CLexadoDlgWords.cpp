@@ -120,10 +120,9 @@ void CLexadoDlg::LoadProgress() {
     const bool speechTurnedOn = record.speechOn && !engine_.settings().speechOn;
     engine_.AdoptProgress(record,
                           ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
+    // A voice already in the slot stays, also when the loaded record turns speech off.
     if (speechTurnedOn) {
-        // The voice of speechModeId starts here once speech exists; until then there is none
-        // to speak with.
-        engine_.SetSpeechReady(false);
+        StartSpeech();
     }
     engine_.NextEntry();
 }

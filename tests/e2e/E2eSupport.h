@@ -126,6 +126,11 @@ public:
             }
             environment.insert(QStringLiteral("LANG"), *options.locale);
         }
+        // The desktop's speech service is asked for its voices where one runs; none is started
+        // for a test.
+        environment.insert(QStringLiteral("SPEECHD_ADDRESS"),
+                           QStringLiteral("unix_socket:") + runtimeFolder +
+                               QStringLiteral("/no-speech-service"));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         Start();
@@ -168,6 +173,13 @@ public:
         }
         return Lines(Xdotool(
             {"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId())}));
+    }
+
+    // The visible windows of this process other than its main window: menus, dialogs, tips.
+    QStringList OtherWindows() {
+        QStringList others = VisibleWindows();
+        others.removeAll(window_);
+        return others;
     }
 
     // Shortcut keys reach the window only when it has the focus.

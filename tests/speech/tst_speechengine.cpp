@@ -1,16 +1,17 @@
 #include "speech/EspeakBackend.h"
 #include "speech/EspeakSynth.h"
+#include "speech/IpaTranscription.h"
 #include "speech/MemoryAudio.h"
 #include "speech/SpeechEngine.h"
 #include "speech/SpokenWord.h"
 #include "speech/VoiceId.h"
 #include "speech/VoiceList.h"
+#include "tests/support/HeardSpeech.h"
 
 #include <QtTest>
 
-#include <algorithm>
-#include <cmath>
-#include <numeric>
+#include <atomic>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -18,57 +19,6 @@ namespace {
 
 const QUuid kReceivedPronunciation("{57E3E58C-3077-59D7-AEE8-49200538D55E}");
 const QUuid kAmerican("{93891526-66BB-5E5E-B8D2-BCDADDCF6A7A}");
-
-int Peak(const std::vector<short>& samples) {
-    int peak = 0;
-    for (const short sample : samples) {
-        peak = std::max(peak, std::abs(int(sample)));
-    }
-    return peak;
-}
-
-double Seconds(const MemoryAudio::Utterance& utterance) {
-    return double(utterance.samples.size()) / utterance.sampleRate;
-}
-
-// Loudness every 10 ms.
-std::vector<double> Envelope(const std::vector<short>& samples) {
-    constexpr std::size_t kFrame = 220;
-    std::vector<double> envelope;
-    for (std::size_t start = 0; start + kFrame <= samples.size(); start += kFrame) {
-        double energy = 0;
-        for (std::size_t i = start; i < start + kFrame; ++i) {
-            energy += double(samples[i]) * samples[i];
-        }
-        envelope.push_back(std::sqrt(energy / kFrame));
-    }
-    return envelope;
-}
-
-// How alike two utterances sound: the correlation of their loudness over time, 1 for the same.
-// The synthesizer carries a little state from one utterance to the next, so saying a word
-// twice gives nearly, not exactly, the same samples.
-double Likeness(const std::vector<short>& a, const std::vector<short>& b) {
-    std::vector<double> x = Envelope(a);
-    std::vector<double> y = Envelope(b);
-    const std::size_t n = std::max(x.size(), y.size());
-    x.resize(n);
-    y.resize(n);
-    const double meanX = std::accumulate(x.begin(), x.end(), 0.0) / n;
-    const double meanY = std::accumulate(y.begin(), y.end(), 0.0) / n;
-    double xy = 0, xx = 0, yy = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        xy += (x[i] - meanX) * (y[i] - meanY);
-        xx += (x[i] - meanX) * (x[i] - meanX);
-        yy += (y[i] - meanY) * (y[i] - meanY);
-    }
-    return xy / std::sqrt(xx * yy);
-}
-
-bool SoundAlike(const std::vector<short>& a, const std::vector<short>& b) {
-    const double lengths = double(a.size()) / std::max<std::size_t>(b.size(), 1);
-    return lengths > 0.95 && lengths < 1.05 && Likeness(a, b) > 0.97;
-}
 
 } // namespace
 
@@ -97,6 +47,7 @@ private slots:
     void spokenWordIsTheWholeDecodedWordField();
     void aGbkWordSoundsLikeTheSameWordInUtf8();
     void voiceListOffersEveryVoiceAndTestsTheChosenOne();
+    void speakingAndTranscribingAtOnceKeepTheirVoices();
 
 private:
     // What the engine makes of the text, once it has been synthesised whole.
@@ -226,6 +177,10 @@ void TestSpeechEngine::voiceListOffersEveryVoiceAndTestsTheChosenOne() {
     QCOMPARE(list.IdAt(1), kReceivedPronunciation);
     QCOMPARE(list.IdAt(2), std::nullopt);
     QCOMPARE(list.IdAt(-1), std::nullopt);
+    // The entry of the voice that speaks for a mode id; the default one speaks British.
+    QCOMPARE(list.IndexOf(kReceivedPronunciation), 1);
+    QCOMPARE(list.IndexOf(kDefaultModeId), 1);
+    QCOMPARE(list.IndexOf(QUuid("{2CE326E0-A935-11D1-B17B-0020AFED142E}")), std::nullopt);
 
     // An index that names no entry speaks nothing.
     list.SpeakTestPhrase(2);
@@ -236,6 +191,48 @@ void TestSpeechEngine::voiceListOffersEveryVoiceAndTestsTheChosenOne() {
     const std::vector<MemoryAudio::Utterance> heard = audio_->WaitFor(2, true);
     QCOMPARE(heard.size(), 2u);
     QVERIFY(SoundAlike(heard[1].samples, expected.samples));
+}
+
+// The synthesizer speaks in American English while another thread asks for British IPA: the
+// one engine of the process serves both, each with its own voice.
+void TestSpeechEngine::speakingAndTranscribingAtOnceKeepTheirVoices() {
+    const MemoryAudio::Utterance american = Hear(kAmerican, "tomato");
+    QVERIFY(Peak(american.samples) > 3000);
+    const QList<std::pair<QString, QString>> transcriptions{
+        {"Export ", "ˈekspɔːt"},
+        {"ice cream", "ˈaɪs ˈkriːm"},
+        {"run, ran", "ˈrʌn ˈræn"},
+        {"abandon", "əˈbændən"},
+    };
+    std::atomic<bool> speaking = true;
+    QStringList wrong;
+    std::atomic<int> transcribed = 0;
+    std::thread transcriber([&] {
+        while (speaking) {
+            for (const auto& [word, ipa] : transcriptions) {
+                const QString heard = IpaTranscription(word);
+                if (heard != ipa) {
+                    wrong.append(word + " as " + heard);
+                }
+                ++transcribed;
+            }
+        }
+    });
+    SpeechEngine engine;
+    QCOMPARE(engine.SelectMode(kAmerican), SpeechStatus::Ok);
+    QList<double> unlike;
+    // Both go on until each has had its turn many times.
+    for (int i = 0; i < 200 && (i < 20 || transcribed < 40); ++i) {
+        const MemoryAudio::Utterance heard = Hear(engine, "tomato");
+        if (!SoundAlike(heard.samples, american.samples) || Peak(heard.samples) <= 3000) {
+            unlike.append(Likeness(heard.samples, american.samples));
+        }
+    }
+    speaking = false;
+    transcriber.join();
+    QVERIFY(transcribed > 0);
+    QCOMPARE(wrong, QStringList());
+    QCOMPARE(unlike, QList<double>());
 }
 
 QTEST_GUILESS_MAIN(TestSpeechEngine)
