@@ -1,6 +1,7 @@
 // The help window on the help pages beside the program, under the offscreen platform.
 
 #include "app/ui/CHelpViewer.h"
+#include "tests/support/VisibleWindows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,16 +20,6 @@ QString PagePath(const QString& folder, const QString& language) {
     return QDir(folder).filePath(QStringLiteral("help/%1/index.html").arg(language));
 }
 
-QList<CHelpViewer*> OpenViewers() {
-    QList<CHelpViewer*> viewers;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* viewer = qobject_cast<CHelpViewer*>(window); viewer && viewer->isVisible()) {
-            viewers << viewer;
-        }
-    }
-    return viewers;
-}
-
 } // namespace
 
 class TestHelpViewer : public QObject {
@@ -37,7 +28,7 @@ class TestHelpViewer : public QObject {
 private slots:
     void cleanup() {
         CHelpViewer::CloseAll();
-        QTRY_VERIFY(OpenViewers().isEmpty());
+        QTRY_VERIFY(VisibleWindowsOf<CHelpViewer>().isEmpty());
     }
 
     // One help window, on the page of the language in use each time help is asked for, titled
@@ -57,7 +48,7 @@ private slots:
         QCOMPARE(CHelpViewer::ShowHelp(kResources, QStringLiteral("cChinese")), viewer.data());
         QCOMPARE(viewer->source().toLocalFile(), PagePath(kResources, QStringLiteral("cChinese")));
         QCOMPARE(viewer->windowTitle(), QString::fromUtf8("Lexado 說明"));
-        QCOMPARE(OpenViewers().size(), 1);
+        QCOMPARE(VisibleWindowsOf<CHelpViewer>().size(), 1);
 
         QTest::keyClick(viewer, Qt::Key_Escape);
         QTRY_VERIFY(viewer.isNull());
@@ -78,7 +69,7 @@ private slots:
         QTemporaryDir empty;
         CHelpViewer::CloseAll();
         QVERIFY(!CHelpViewer::ShowHelp(empty.path(), QStringLiteral("English")));
-        QVERIFY(OpenViewers().isEmpty());
+        QVERIFY(VisibleWindowsOf<CHelpViewer>().isEmpty());
     }
 
     // Help asked for from a modal dialog opens as a window of that dialog, which would block
@@ -104,7 +95,7 @@ private slots:
         QPointer<CHelpViewer> viewer = CHelpViewer::ShowHelp(kResources, QStringLiteral("English"));
         QVERIFY(viewer);
         CHelpViewer::CloseAll();
-        QVERIFY(OpenViewers().isEmpty());
+        QVERIFY(VisibleWindowsOf<CHelpViewer>().isEmpty());
         QTRY_VERIFY(viewer.isNull());
     }
 };

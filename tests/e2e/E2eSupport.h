@@ -187,6 +187,21 @@ public:
         Xdotool({"windowfocus", "--sync", window_, "key", keys});
     }
 
+    // Ctrl+W, then the library below the current one in the choose-library dialog; true once
+    // the dialog has closed.
+    bool ChooseNextLibrary() const {
+        Press(QStringLiteral("ctrl+w"));
+        const QString dialog =
+            Lines(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^选择词库$"})).value(0);
+        if (dialog.isEmpty()) {
+            return false;
+        }
+        Xdotool({"windowfocus", "--sync", dialog, "key", "--delay", "100", "Down", "Return"});
+        return PollUntil([] {
+            return Lines(Xdotool({"search", "--onlyvisible", "--name", "^选择词库$"})).isEmpty();
+        });
+    }
+
     // The exit code once the program has ended by itself; -1 when it does not end in time or
     // crashes.
     int WaitForEnd() {

@@ -43,13 +43,7 @@ private slots:
 
         Lexado lexado(folders.home(), folders.runtime());
         QVERIFY(!lexado.WaitForWindow().isEmpty());
-        lexado.Press(QStringLiteral("ctrl+w"));
-        const QString dialog =
-            Lines(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^选择词库$"})).value(0);
-        QVERIFY(!dialog.isEmpty());
-        Xdotool({"windowfocus", "--sync", dialog, "key", "--delay", "100", "Down", "Return"});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            Lines(Xdotool({"search", "--onlyvisible", "--name", "^选择词库$"})).isEmpty(), kWaitMs);
+        QVERIFY(lexado.ChooseNextLibrary());
         lexado.Press(QStringLiteral("ctrl+s"));
         QTRY_COMPARE_WITH_TIMEOUT(folders.ReadFile("data/New_Word.dat"), firstEntry + "\r\n",
                                   kWaitMs);

@@ -56,13 +56,7 @@ private slots:
         const int narrow = WindowWidth(lexado.window());
         QVERIFY(narrow > 0);
 
-        lexado.Press(QStringLiteral("ctrl+w"));
-        const QString dialog =
-            Lines(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^选择词库$"})).value(0);
-        QVERIFY(!dialog.isEmpty());
-        Xdotool({"windowfocus", "--sync", dialog, "key", "--delay", "100", "Down", "Return"});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            Lines(Xdotool({"search", "--onlyvisible", "--name", "^选择词库$"})).isEmpty(), kWaitMs);
+        QVERIFY(lexado.ChooseNextLibrary());
         // The long library's first entry is on show.
         QTRY_VERIFY_WITH_TIMEOUT(WindowWidth(lexado.window()) > 2 * narrow, kWaitMs);
 

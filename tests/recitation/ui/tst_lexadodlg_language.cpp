@@ -4,6 +4,7 @@
 
 #include "tests/recitation/ui/WindowMenu.h"
 #include "tests/recitation/ui/WindowRig.h"
+#include "tests/support/VisibleWindows.h"
 
 #include "app/ui/CHelpViewer.h"
 #include "controls/MessageBox.h"
@@ -76,16 +77,6 @@ QStringList AboutBoxSeen(CLexadoDlg& window) {
     });
     window.RunCommand(CommandId::About);
     return seen;
-}
-
-QList<CHelpViewer*> OpenViewers() {
-    QList<CHelpViewer*> viewers;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* viewer = qobject_cast<CHelpViewer*>(window); viewer && viewer->isVisible()) {
-            viewers << viewer;
-        }
-    }
-    return viewers;
 }
 
 QString ChinesePause() {
@@ -175,21 +166,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
         QTest::keyClick(window.get(), Qt::Key_F1, Qt::ShiftModifier);
-        QVERIFY(OpenViewers().isEmpty());
+        QVERIFY(VisibleWindowsOf<CHelpViewer>().isEmpty());
         QTest::keyClick(window.get(), Qt::Key_F1);
-        QCOMPARE(OpenViewers().size(), 1);
-        QPointer<CHelpViewer> viewer = OpenViewers().constFirst();
+        QCOMPARE(VisibleWindowsOf<CHelpViewer>().size(), 1);
+        QPointer<CHelpViewer> viewer = VisibleWindowsOf<CHelpViewer>().constFirst();
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Lexado Help"));
         QTest::keyClick(window.get(), Qt::Key_F1, Qt::ControlModifier);
-        QCOMPARE(OpenViewers(), QList<CHelpViewer*>{viewer});
+        QCOMPARE(VisibleWindowsOf<CHelpViewer>(), QList<CHelpViewer*>{viewer});
 
         window->RunCommand(CommandId::LanguageSimplifiedChinese);
         window->RunCommand(CommandId::Help);
-        QCOMPARE(OpenViewers(), QList<CHelpViewer*>{viewer});
+        QCOMPARE(VisibleWindowsOf<CHelpViewer>(), QList<CHelpViewer*>{viewer});
         QCOMPARE(viewer->windowTitle(), QString::fromUtf8("Lexado 帮助"));
 
         window.reset();
-        QVERIFY(OpenViewers().isEmpty());
+        QVERIFY(VisibleWindowsOf<CHelpViewer>().isEmpty());
         QTRY_VERIFY(viewer.isNull());
     }
 };
