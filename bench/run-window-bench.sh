@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # The window benchmarks, run by `make bench` after the benchmarks of the logic:
 #  - start-up: the time from starting the program to the first paint of its splash picture and
-#    of its main window on a 100,000-entry library, and for a minimal Qt program painting one
+#    of its main window on a library of ENTRIES entries, and for a minimal Qt program painting one
 #    line to its first paint, RUNS alternating runs of each (after a warm-up) in the same X
 #    server, and Lexado's peak memory at the main window's paint;
 #  - recitation: the CPU time the real program uses over 60 s with the default timers, once
 #    with speech on (as a first start has it; the sound goes to a PulseAudio null sink of the
 #    benchmark's own where pulseaudio can start) and once with speech off.
-# Usage: bench/run-window-bench.sh [BUILD_DIR]   (default build-bench; RUNS=21 by default)
+# Usage: bench/run-window-bench.sh [BUILD_DIR]   (default build-bench; RUNS=21 and ENTRIES=100000
+# by default)
 set -euo pipefail
 export LC_ALL=C # $EPOCHREALTIME with a decimal point
 
 build=$(cd "${1:-build-bench}" && pwd)
 runs=${RUNS:-21}
-entries=100000
+entries=${ENTRIES:-100000}
 recitation_seconds=60
 
 # Everything runs in one virtual X server of its own. Other work on the machine stretches
