@@ -2,14 +2,13 @@
 
 #include "controls/CLinkStatic.h"
 #include "controls/CStyledLabel.h"
+#include "controls/DialogPlacement.h"
 #include "strings/StringTable.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -59,11 +58,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(mail, 3, 1, Qt::AlignLeft);
     grid->addWidget(ok, 3, 2, Qt::AlignRight | Qt::AlignBottom);
 
-    adjustSize();
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CenterOnScreen(this);
 }

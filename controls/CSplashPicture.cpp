@@ -1,13 +1,13 @@
 #include "controls/CSplashPicture.h"
 
+#include "controls/DialogPlacement.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <utility>
 
@@ -68,11 +68,7 @@ CSplashPicture::CSplashPicture(const QPixmap& picture, int showTimeMs)
       picture_(picture) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(picture_.deviceIndependentSize().toSize());
-    QRect frame(QPoint(), size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        frame.moveCenter(screen->availableGeometry().center());
-    }
-    move(frame.topLeft());
+    CenterOnScreen(this);
 
     closeTimer_.setSingleShot(true);
     closeTimer_.setInterval(showTimeMs);
