@@ -15,9 +15,7 @@ CLinkStatic::CLinkStatic(const QString& text, const QString& target, unsigned st
                          QWidget* parent)
     : QWidget(parent), text_(text.isEmpty() ? target : text),
       target_(target.isEmpty() ? text : target), style_(style) {
-    QFont linkFont = font();
-    linkFont.setUnderline(underlined_);
-    setFont(linkFont);
+    SetUnderlined(underlined_);
     setCursor(pointer_);
     setToolTip(target_);
 }
