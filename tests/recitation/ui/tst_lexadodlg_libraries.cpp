@@ -19,14 +19,6 @@
 
 namespace {
 
-QByteArrayList Entries(const QByteArray& prefix, int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
-
 QByteArray LibraryText(const QByteArrayList& lines) {
     return lines.join("\r\n") + "\r\n";
 }

@@ -27,23 +27,10 @@ const QString kNotFound = QStringLiteral("单词未找到！");
 const QString kWriteError = QStringLiteral("写文件出错!");
 const QString kNotProgress = QStringLiteral("该文件不是进度文件!");
 
-QByteArrayList Entries(const QByteArray& prefix, int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
-
 SettingsRecord Confirming(bool confirm) {
     SettingsRecord s = QuietSettings();
     s.confirmActions = confirm;
     return s;
-}
-
-// One expiry of the word timer, as the timer itself would deliver it.
-void NextWord(const CLexadoDlg& window) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().wordTimer()), "timeout");
 }
 
 QList<QByteArray> Words(const CLexadoDlg& window) {
