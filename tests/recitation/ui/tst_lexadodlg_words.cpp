@@ -33,6 +33,13 @@ SettingsRecord Confirming(bool confirm) {
     return s;
 }
 
+// The new-word book being learnt, without confirmations.
+SettingsRecord LearningTheBook() {
+    SettingsRecord s = Confirming(false);
+    SetNameField(s.libraryFile, "New_Word.dat");
+    return s;
+}
+
 QList<QByteArray> Words(const CLexadoDlg& window) {
     return window.library().words().toList();
 }
@@ -87,9 +94,7 @@ private slots:
     // Emptying asks even without confirmations; only Yes empties. The book being learnt is read
     // again, so it shows that it is empty.
     void emptyingTheBookAlwaysAsks() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\n");
         CLexadoDlg& w = rig.open();
         w.RunCommand(CommandId::ClearNewWordBook); // answered No
@@ -107,9 +112,7 @@ private slots:
     // Learning the book itself: a word deleted from it and a word added to it both stay so
     // when the program exits.
     void bookBeingLearntKeepsAddedWords() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
         CLexadoDlg& w = rig.open();
         QCOMPARE(w.state().currentLine, QByteArray("a#1"));
@@ -125,9 +128,7 @@ private slots:
     // of reach: adding and emptying fail, and the deletion waits in memory for the next
     // rewrite instead of being lost.
     void bookBeingLearntKeepsDeletionsItCannotWrite() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
         CLexadoDlg& w = rig.open();
         w.RunCommand(CommandId::DeleteWord);
