@@ -15,7 +15,7 @@ int Within(int edge, int length, int low, int room) {
 
 } // namespace
 
-qsizetype ScreenHoldingMost(const QRect& window, const QList<ScreenArea>& screens) {
+const ScreenArea& ScreenHoldingMost(const QRect& window, const QList<ScreenArea>& screens) {
     qsizetype holding = 0;
     qint64 largest = 0;
     for (qsizetype i = 0; i < screens.size(); ++i) {
@@ -25,7 +25,7 @@ qsizetype ScreenHoldingMost(const QRect& window, const QList<ScreenArea>& screen
             holding = i;
         }
     }
-    return holding;
+    return screens.at(holding);
 }
 
 QRect PlaceInWorkArea(const QRect& window, const QRect& workArea) {

@@ -12,9 +12,9 @@ struct ScreenArea {
     QRect workArea;
 };
 
-// The index of the screen that holds the largest part of the window; 0, the primary screen,
-// which comes first in the list, when no screen holds any part of it. The list is not empty.
-qsizetype ScreenHoldingMost(const QRect& window, const QList<ScreenArea>& screens);
+// The screen that holds the largest part of the window; the primary screen, which comes first
+// in the list, when no screen holds any part of it. The list is not empty.
+const ScreenArea& ScreenHoldingMost(const QRect& window, const QList<ScreenArea>& screens);
 
 // The window moved, never resized, so that it lies wholly in the work area. A window wider or
 // taller than the work area keeps its left or top edge on the work area's. A window of no size

@@ -64,7 +64,7 @@ void CLexadoDlg::ShowEntry() {
 ScreenArea CLexadoDlg::BringOntoScreen(SettingsRecord& record) const {
     const QList<ScreenArea> screens = DesktopScreens();
     const QRect stored = QRectOf(record.windowRect);
-    const ScreenArea screen = screens.at(ScreenHoldingMost(stored, screens));
+    const ScreenArea screen = ScreenHoldingMost(stored, screens);
     record.windowRect = WindowRectOf(PlaceInWorkArea(stored, screen.workArea));
     return screen;
 }
@@ -78,11 +78,11 @@ void CLexadoDlg::LayOut() {
                  Measure(phoneticFont_, displayLine_.phonetic)};
     const QList<ScreenArea> screens = DesktopScreens();
     const QRect stored = QRectOf(s.windowRect);
-    const QRect storedArea = screens.at(ScreenHoldingMost(stored, screens)).workArea;
+    const QRect storedArea = ScreenHoldingMost(stored, screens).workArea;
     layout_ =
         LayOutEntry(measures_, {s.oneLine, s.showMeaning, s.showProgressBar}, storedArea.width());
     const QRect wanted(stored.topLeft(), layout_.windowSize);
-    setGeometry(PlaceInWorkArea(wanted, screens.at(ScreenHoldingMost(wanted, screens)).workArea));
+    setGeometry(PlaceInWorkArea(wanted, ScreenHoldingMost(wanted, screens).workArea));
     barDrawnTo_ = BarEnd(layout_.blockWidth, engine_.state().tick);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
@@ -270,6 +271,14 @@ public:
 
     QByteArray ReadFile(const QString& relative) const {
         return ReadWholeFile(homeFile(relative)).value_or("<missing>");
+    }
+
+    // A catalogue of one library, Words, whose file data/words.dat holds these lines; false
+    // when a file cannot be written.
+    bool WriteWordsLibrary(const QByteArray& lines) const {
+        return QDir(home()).mkpath(QStringLiteral("data")) &&
+               ReplaceFileContents(homeFile("table.ini"), "Words#words.dat\r\n") &&
+               ReplaceFileContents(homeFile("data/words.dat"), lines);
     }
 
 private:

@@ -8,7 +8,6 @@
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
 
-#include <QDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -107,9 +106,7 @@ class TestE2eSpeech : public QObject {
 private slots:
     void init() {
         folders_ = std::make_unique<E2eFolders>();
-        QVERIFY(QDir(folders_->home()).mkpath(QStringLiteral("data")));
-        QVERIFY(ReplaceFileContents(folders_->homeFile("table.ini"), "Words#words.dat\r\n"));
-        QVERIFY(ReplaceFileContents(folders_->homeFile("data/words.dat"), Library()));
+        QVERIFY(folders_->WriteWordsLibrary(Library()));
         Xdotool(
             {"mousemove", "--sync", QString::number(kParking.x()), QString::number(kParking.y())});
     }

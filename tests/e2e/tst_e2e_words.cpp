@@ -5,7 +5,6 @@
 #include "recitation/SettingsRecord.h"
 #include "tests/e2e/E2eSupport.h"
 
-#include <QDir>
 #include <QtTest>
 
 #include <memory>
@@ -22,9 +21,7 @@ class TestE2eWords : public QObject {
 private slots:
     void init() {
         folders_ = std::make_unique<E2eFolders>();
-        QVERIFY(QDir(folders_->home()).mkpath(QStringLiteral("data")));
-        QVERIFY(ReplaceFileContents(folders_->homeFile("table.ini"), "Words#words.dat\r\n"));
-        QVERIFY(ReplaceFileContents(folders_->homeFile("data/words.dat"), kLibrary));
+        QVERIFY(folders_->WriteWordsLibrary(kLibrary));
         QVERIFY(ReplaceFileContents(folders_->homeFile("data/New_Word.dat"), "old#旧\r\n"));
         // The second entry on show, for longer than the test takes; no questions, no voice.
         SettingsRecord record = DefaultSettings(96, QRect(100, 100, 200, 60));

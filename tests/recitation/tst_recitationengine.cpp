@@ -254,7 +254,7 @@ private slots:
                     QVERIFY(!TooltipText(engine.settings(), entries).isEmpty());
 
                     const QRect stored = QRectOf(engine.settings().windowRect);
-                    const ScreenArea& screen = screens.at(ScreenHoldingMost(stored, screens));
+                    const ScreenArea& screen = ScreenHoldingMost(stored, screens);
                     const EntryLayout layout =
                         LayOutEntry({{300, 30}, {500, 30}, {100, 27}},
                                     {engine.settings().oneLine, engine.settings().showMeaning,

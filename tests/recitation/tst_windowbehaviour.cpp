@@ -108,7 +108,7 @@ private slots:
         QFETCH(QRect, window);
         QFETCH(QPoint, placed);
         const QList<ScreenArea> screens = Desktop(desktop);
-        const QRect workArea = screens.at(ScreenHoldingMost(window, screens)).workArea;
+        const QRect workArea = ScreenHoldingMost(window, screens).workArea;
         const QRect result = PlaceInWorkArea(window, workArea);
         QCOMPARE(result, QRect(placed, window.size()));
         if (!window.isEmpty() && window.width() <= workArea.width() &&

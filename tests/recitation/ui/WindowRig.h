@@ -61,6 +61,20 @@ inline SettingsRecord QuietSettings() {
     return s;
 }
 
+// Library lines <prefix>0#意思0, <prefix>1#意思1, ...
+inline QByteArrayList Entries(const QByteArray& prefix, int count) {
+    QByteArrayList lines;
+    for (int i = 0; i < count; ++i) {
+        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
+    }
+    return lines;
+}
+
+// One expiry of the word timer, as the timer itself would deliver it.
+inline void NextWord(const CLexadoDlg& window) {
+    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().wordTimer()), "timeout");
+}
+
 // One expiry of the tick timer, as the timer itself would deliver it.
 inline void Tick(const CLexadoDlg& window) {
     QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().tickTimer()), "timeout");

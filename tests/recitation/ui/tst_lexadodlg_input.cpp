@@ -14,14 +14,6 @@
 
 namespace {
 
-QByteArrayList Entries(int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append("w" + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
-
 // Moves the pointer, with the left button held, so that it is at `global` on the screen.
 void DragPointerTo(QWidget& window, const QPoint& global) {
     QTest::mouseMove(&window, window.mapFromGlobal(global));
@@ -46,7 +38,7 @@ private slots:
     // Ctrl+P stops both timers and keeps the entry; pressed again it shows the next entry at
     // once and starts both timers afresh.
     void pauseAndResume() {
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QVERIFY(ActivateWindow(w));
@@ -75,7 +67,7 @@ private slots:
     // Enter does nothing while browsing runs (nor does it close the window); while paused,
     // Enter and Space step to the next entry and show its meaning at once.
     void enterAndSpaceStepWhilePaused() {
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QTest::keyClick(&w, Qt::Key_Return);
@@ -124,7 +116,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, events);
         QFETCH(int, steps);
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         w.RunCommand(CommandId::Pause);
@@ -144,7 +136,7 @@ private slots:
         grouped.groupSize = 10;
         grouped.groupNumber = 2;
         grouped.position = 4;
-        WindowRig inGroups(grouped, Entries(30));
+        WindowRig inGroups(grouped, Entries("w", 30));
         QVERIFY(inGroups.show());
         CLexadoDlg& g = *inGroups.window;
         QCOMPARE(g.state().currentIndex, 14);
@@ -156,7 +148,7 @@ private slots:
         SettingsRecord plain = QuietSettings();
         plain.grouping = false;
         plain.position = 99;
-        WindowRig wholeList(plain, Entries(100));
+        WindowRig wholeList(plain, Entries("w", 100));
         QVERIFY(wholeList.show());
         CLexadoDlg& p = *wholeList.window;
         QCOMPARE(p.state().currentIndex, 99);
@@ -167,7 +159,7 @@ private slots:
 
     // The tip shows also while another window has the focus, as it does while this one has.
     void tooltipShowsWithoutTheFocus() {
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QWidget other;
@@ -187,7 +179,7 @@ private slots:
     void dragSnapsToTheWorkArea() {
         SettingsRecord s = QuietSettings();
         s.windowRect = {300, 200, 400, 260};
-        WindowRig rig(s, Entries(5));
+        WindowRig rig(s, Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         const QRect work = w.screen()->availableGeometry();
@@ -218,7 +210,7 @@ private slots:
 
     // Exit writes the record as it is and ends with 0; closing any other way writes nothing.
     void exitWritesTheSettings() {
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QSignalSpy finished(&w, &CLexadoDlg::finished);
@@ -234,7 +226,7 @@ private slots:
         QVERIFY(!w.isVisible());
         QVERIFY(MessageBoxAnswers::Shown().isEmpty());
 
-        WindowRig closing(QuietSettings(), Entries(5));
+        WindowRig closing(QuietSettings(), Entries("w", 5));
         QVERIFY(closing.show());
         QSignalSpy closed(closing.window.get(), &CLexadoDlg::finished);
         closing.window->RunCommand(CommandId::NextGroup);
@@ -264,7 +256,7 @@ private slots:
     }
 
     void alwaysOnTopTogglesBack() {
-        WindowRig rig(QuietSettings(), Entries(5));
+        WindowRig rig(QuietSettings(), Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QVERIFY(w.settings().alwaysOnTop);
@@ -288,7 +280,7 @@ private slots:
     void doubleClickPausesAndResumes() {
         SettingsRecord s = QuietSettings();
         s.doubleClickAction = 2;
-        WindowRig rig(s, Entries(5));
+        WindowRig rig(s, Entries("w", 5));
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QTest::mouseDClick(&w, Qt::LeftButton, {}, QPoint(3, 4));

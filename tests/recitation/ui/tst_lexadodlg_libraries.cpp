@@ -19,16 +19,11 @@
 
 namespace {
 
-QByteArrayList Entries(const QByteArray& prefix, int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
-
-QByteArray LibraryText(const QByteArrayList& lines) {
-    return lines.join("\r\n") + "\r\n";
+// A second library in the catalogue after the window's own: Three, of the entries t0 to t2.
+// The catalogue may name further libraries after it.
+void AddLibraryThree(const WindowRig& rig, const QByteArray& furtherLibraries = {}) {
+    rig.folder.write("data/three.dat", Entries("t", 3).join("\r\n") + "\r\n");
+    rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n" + furtherLibraries);
 }
 
 bool TimersRun(const CLexadoDlg& window) {
@@ -97,8 +92,7 @@ private slots:
         s.groupNumber = 2;
         s.position = 10;
         WindowRig rig(s, Entries("w", 120));
-        rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
-        rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n");
+        AddLibraryThree(rig);
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QCOMPARE(w.state().currentIndex, 60);
@@ -129,8 +123,7 @@ private slots:
     // Paused, the first entry of the chosen library stays on show with its meaning.
     void chosenWhilePausedShowsTheMeaning() {
         WindowRig rig(Grouped(), Entries("w", 120));
-        rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
-        rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n");
+        AddLibraryThree(rig);
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         w.RunCommand(CommandId::Pause);
@@ -147,8 +140,7 @@ private slots:
 
     void cancelKeepsTheLibraryAndMovesOn() {
         WindowRig rig(Grouped(), Entries("w", 120));
-        rig.folder.write("data/three.dat", LibraryText(Entries("t", 3)));
-        rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\nGone#gone.dat\r\n");
+        AddLibraryThree(rig, "Gone#gone.dat\r\n");
         QVERIFY(rig.show());
         CLexadoDlg& w = *rig.window;
         QCOMPARE(w.state().currentIndex, 0);

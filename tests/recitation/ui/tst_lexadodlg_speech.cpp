@@ -56,10 +56,6 @@ SettingsRecord SpeakingSettings(bool speechOn, const QUuid& modeId) {
     return s;
 }
 
-void ShowNextEntry(const CLexadoDlg& window) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().wordTimer()), "timeout");
-}
-
 // Whether the context menu shows "再读一遍" grey.
 std::optional<bool> ReadAgainGreyed(CLexadoDlg& window) {
     std::optional<bool> greyed;
@@ -171,7 +167,7 @@ void TestLexadoDlgSpeech::everyEntryIsSpokenWhileSpeechIsOnAndAVoiceIsReady() {
     QCOMPARE(window.state().speechReady, ready);
     QCOMPARE(ReadAgainGreyed(window), !ready);
     Heard(ready ? 1 : 0);
-    ShowNextEntry(window);
+    NextWord(window);
     Heard(ready ? 2 : 0);
     window.RunCommand(CommandId::ReadAgain);
     if (!ready) {

@@ -27,23 +27,17 @@ const QString kNotFound = QStringLiteral("单词未找到！");
 const QString kWriteError = QStringLiteral("写文件出错!");
 const QString kNotProgress = QStringLiteral("该文件不是进度文件!");
 
-QByteArrayList Entries(const QByteArray& prefix, int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
-
 SettingsRecord Confirming(bool confirm) {
     SettingsRecord s = QuietSettings();
     s.confirmActions = confirm;
     return s;
 }
 
-// One expiry of the word timer, as the timer itself would deliver it.
-void NextWord(const CLexadoDlg& window) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().wordTimer()), "timeout");
+// The new-word book being learnt, without confirmations.
+SettingsRecord LearningTheBook() {
+    SettingsRecord s = Confirming(false);
+    SetNameField(s.libraryFile, "New_Word.dat");
+    return s;
 }
 
 QList<QByteArray> Words(const CLexadoDlg& window) {
@@ -100,9 +94,7 @@ private slots:
     // Emptying asks even without confirmations; only Yes empties. The book being learnt is read
     // again, so it shows that it is empty.
     void emptyingTheBookAlwaysAsks() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\n");
         CLexadoDlg& w = rig.open();
         w.RunCommand(CommandId::ClearNewWordBook); // answered No
@@ -120,9 +112,7 @@ private slots:
     // Learning the book itself: a word deleted from it and a word added to it both stay so
     // when the program exits.
     void bookBeingLearntKeepsAddedWords() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
         CLexadoDlg& w = rig.open();
         QCOMPARE(w.state().currentLine, QByteArray("a#1"));
@@ -138,9 +128,7 @@ private slots:
     // of reach: adding and emptying fail, and the deletion waits in memory for the next
     // rewrite instead of being lost.
     void bookBeingLearntKeepsDeletionsItCannotWrite() {
-        SettingsRecord s = Confirming(false);
-        SetNameField(s.libraryFile, "New_Word.dat");
-        WindowRig rig(s);
+        WindowRig rig(LearningTheBook());
         rig.folder.write("data/New_Word.dat", "a#1\r\nb#2\r\nc#3\r\n");
         CLexadoDlg& w = rig.open();
         w.RunCommand(CommandId::DeleteWord);
