@@ -4,10 +4,6 @@
 
 namespace {
 
-// The length of the pieces in which synthesis hands on its sound: a word given up for a newer
-// one stops within a piece.
-constexpr int kPieceMs = 20;
-
 using SoundTaker = std::function<bool(std::span<const short>)>;
 
 struct EngineState {
@@ -39,8 +35,8 @@ bool Initialise() {
     espeak_ng_ERROR_CONTEXT context = nullptr;
     const bool initialised = espeak_ng_Initialize(&context) == ENS_OK;
     espeak_ng_ClearErrorContext(&context);
-    if (!initialised ||
-        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMs, nullptr) != ENS_OK) {
+    if (!initialised || espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS,
+                                                   EspeakSession::kPieceMs, nullptr) != ENS_OK) {
         return false;
     }
     espeak_SetSynthCallback(TakeSound);

@@ -28,6 +28,10 @@ public:
     EspeakSession(const EspeakSession&) = delete;
     EspeakSession& operator=(const EspeakSession&) = delete;
 
+    // The length of the pieces in which Synthesize hands on its sound: work given up for a
+    // newer word stops within a piece.
+    static constexpr int kPieceMs = 20;
+
     // Whether the engine and its data were loaded; nothing else works without.
     bool Ready() const;
 
@@ -40,7 +44,7 @@ public:
     int SampleRate() const;
 
     // Synthesises the text in the voice in force and hands the sound to `take` in pieces of
-    // about 20 ms, in order, as they are made; `take` returns false to give the rest up.
+    // about kPieceMs, in order, as they are made; `take` returns false to give the rest up.
     void Synthesize(const QString& text, const std::function<bool(std::span<const short>)>& take);
 
 private:

@@ -8,10 +8,6 @@
 
 namespace {
 
-// The sound is played in pieces of this length, so that a newer word silences the one being
-// played within a piece.
-constexpr int kPieceMs = 20;
-
 bool IsEnglish(QByteArrayView language) {
     return language == "en" || language.startsWith("en-");
 }
@@ -117,10 +113,12 @@ void EspeakSynth::Say(const Request& request) {
     }
 }
 
+// Played in pieces as long as those synthesis hands on, so that a newer word silences this one
+// within a piece.
 void EspeakSynth::Play(std::span<const short> sound, int sampleRate) {
     lastOutput_ = Output();
     lastOutput_->Begin(sampleRate);
-    const std::size_t piece = static_cast<std::size_t>(sampleRate * kPieceMs / 1000);
+    const auto piece = static_cast<std::size_t>(sampleRate * EspeakSession::kPieceMs / 1000);
     for (std::size_t at = 0; at < sound.size() && !requests_.Superseded(); at += piece) {
         lastOutput_->Write(sound.subspan(at, std::min(piece, sound.size() - at)));
     }

@@ -36,12 +36,9 @@ std::optional<int> VoiceList::IndexOf(const QUuid& modeId) const {
 
 void VoiceList::SpeakTestPhrase(int index) {
     const std::optional<QUuid> id = IdAt(index);
-    if (!id) {
-        return;
+    if (id && StartSpeechEngine(testEngine_, *id)) {
+        testEngine_->Speak(QStringLiteral("Lexado"));
     }
-    testEngine_ = std::make_unique<SpeechEngine>();
-    testEngine_->SelectMode(*id);
-    testEngine_->Speak(QStringLiteral("Lexado"));
 }
 
 QString EntryText(const VoiceInfo& voice) {

@@ -4,6 +4,7 @@
 
 #include "tests/e2e/E2eSupport.h"
 #include "tests/e2e/SoundServer.h"
+#include "tests/support/HeardSpeech.h"
 
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
@@ -11,7 +12,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -85,14 +85,6 @@ int DarkPixels(const QImage& image, const QRect& area) {
         }
     }
     return count;
-}
-
-int Peak(const std::vector<short>& samples, std::size_t from) {
-    int peak = 0;
-    for (std::size_t i = from; i < samples.size(); ++i) {
-        peak = std::max(peak, std::abs(int(samples[i])));
-    }
-    return peak;
 }
 
 // Loud enough to be a word, not the noise of resampling.

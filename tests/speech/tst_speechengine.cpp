@@ -15,13 +15,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-const QUuid kReceivedPronunciation("{57E3E58C-3077-59D7-AEE8-49200538D55E}");
-const QUuid kAmerican("{93891526-66BB-5E5E-B8D2-BCDADDCF6A7A}");
-
-} // namespace
-
 // The built-in voices, synthesising into memory: each test hears what the engine would have
 // played.
 class TestSpeechEngine : public QObject {

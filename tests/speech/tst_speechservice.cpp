@@ -1,3 +1,4 @@
+#include "library/TextFile.h"
 #include "speech/EspeakBackend.h"
 #include "speech/SpeechEngine.h"
 #include "speech/SpeechdBackend.h"
@@ -17,12 +18,6 @@ namespace {
 
 const QUuid kTestA("{A56915CA-373A-51C0-84B0-340134C8E7C8}"); // speechd:lexado-test:test-a
 const QUuid kTestB("{274325D8-A191-5B33-814E-E5FAC5F11E04}"); // speechd:lexado-test:test-b
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A socket that accepts connections and never answers.
 class MuteSocket {
@@ -81,17 +76,17 @@ private:
 void TestSpeechService::initTestCase() {
     QVERIFY(dir_.isValid());
     QDir(dir_.path()).mkpath("config/modules");
-    WriteFile(dir_.filePath("config/speechd.conf"), "AudioOutputMethod \"libao\"\n"
-                                                    "AddModule \"lexado-test\" \"sd_generic\" "
-                                                    "\"lexado-test.conf\"\n"
-                                                    "DefaultModule lexado-test\n");
-    WriteFile(dir_.filePath("config/modules/lexado-test.conf"),
-              "GenericExecuteSynth \"echo \\'$VOICE\\' \\'$DATA\\' >> " +
-                  dir_.filePath("spoken.txt").toUtf8() +
-                  "\"\n"
-                  "AddVoice \"en\" \"MALE1\" \"test-a\"\n"
-                  "AddVoice \"en-GB\" \"FEMALE1\" \"test-b\"\n"
-                  "AddVoice \"de\" \"MALE1\" \"test-de\"\n");
+    QVERIFY(ReplaceFileContents(dir_.filePath("config/speechd.conf"),
+                                "AudioOutputMethod \"libao\"\n"
+                                "AddModule \"lexado-test\" \"sd_generic\" \"lexado-test.conf\"\n"
+                                "DefaultModule lexado-test\n"));
+    QVERIFY(ReplaceFileContents(dir_.filePath("config/modules/lexado-test.conf"),
+                                "GenericExecuteSynth \"echo \\'$VOICE\\' \\'$DATA\\' >> " +
+                                    dir_.filePath("spoken.txt").toUtf8() +
+                                    "\"\n"
+                                    "AddVoice \"en\" \"MALE1\" \"test-a\"\n"
+                                    "AddVoice \"en-GB\" \"FEMALE1\" \"test-b\"\n"
+                                    "AddVoice \"de\" \"MALE1\" \"test-de\"\n"));
     QDir(dir_.path()).mkpath("log");
     service_.setStandardOutputFile(QProcess::nullDevice());
     service_.setStandardErrorFile(QProcess::nullDevice());

@@ -4,16 +4,23 @@
 
 #include "speech/MemoryAudio.h"
 
+#include <QUuid>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
 #include <vector>
 
-inline int Peak(const std::vector<short>& samples) {
+// The ids of two built-in voices.
+inline const QUuid kReceivedPronunciation("{57E3E58C-3077-59D7-AEE8-49200538D55E}");
+inline const QUuid kAmerican("{93891526-66BB-5E5E-B8D2-BCDADDCF6A7A}");
+
+// The loudest sample from `from` on.
+inline int Peak(const std::vector<short>& samples, std::size_t from = 0) {
     int peak = 0;
-    for (const short sample : samples) {
-        peak = std::max(peak, std::abs(int(sample)));
+    for (std::size_t i = from; i < samples.size(); ++i) {
+        peak = std::max(peak, std::abs(int(samples[i])));
     }
     return peak;
 }

@@ -29,8 +29,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QUuid kReceivedPronunciation("{57E3E58C-3077-59D7-AEE8-49200538D55E}");
-const QUuid kAmerican("{93891526-66BB-5E5E-B8D2-BCDADDCF6A7A}");
 // A mode id the program's original platform stored; no voice here has it.
 const QUuid kOriginalPlatformVoice("{2CE326E0-A935-11D1-B17B-0020AFED142E}");
 
