@@ -40,7 +40,7 @@ struct ImportFolder {
     QTemporaryDir dir;
 };
 
-// A whole import as the library manager makes it: read, convert, write the library file
+// A whole import but for the rewrite of table.ini: read, convert, write the library file
 // atomically, add the catalogue entry in memory.
 void Import(benchmark::State& state, const QByteArray& csv, const PhoneticSource& phonetics) {
     const ImportFolder folder(csv);

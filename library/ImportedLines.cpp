@@ -7,26 +7,10 @@
 
 namespace {
 
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-QByteArrayView Trimmed(QByteArrayView field) {
-    qsizetype start = 0;
-    qsizetype end = field.size();
-    while (start < end && IsWhiteSpace(field[start])) {
-        ++start;
-    }
-    while (end > start && IsWhiteSpace(field[end - 1])) {
-        --end;
-    }
-    return field.sliced(start, end - start);
-}
-
 QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
     if (phonetic.size() >= 2 && ((phonetic.front() == '/' && phonetic.back() == '/') ||
                                  (phonetic.front() == '[' && phonetic.back() == ']'))) {
-        return Trimmed(phonetic.sliced(1, phonetic.size() - 2));
+        return phonetic.sliced(1, phonetic.size() - 2).trimmed();
     }
     return phonetic;
 }
@@ -104,9 +88,9 @@ int SkippedEntries::total() const {
 ImportedLines::ImportedLines(PhoneticSource phonetics) : phonetics_(std::move(phonetics)) {}
 
 void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
-    word = Trimmed(word);
-    meaning = Trimmed(meaning);
-    phonetic = WithoutBrackets(Trimmed(phonetic));
+    word = word.trimmed();
+    meaning = meaning.trimmed();
+    phonetic = WithoutBrackets(phonetic.trimmed());
     if (word.isEmpty()) {
         if (!meaning.isEmpty() || !phonetic.isEmpty()) {
             Skip(SkipReason::EmptyWord);

@@ -177,8 +177,8 @@ qint64 FirstLineNotUtf8(QByteArrayView bytes) {
 qint64 EncodingErrorLine(QStringView declaredEncoding, const QByteArray& bytes) {
     const bool utf8 =
         declaredEncoding.isEmpty() || declaredEncoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
-    const bool otherMark = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
-                           bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
+    const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(bytes);
+    const bool otherMark = mark && mark->encoding != QStringConverter::Utf8;
     return utf8 && !otherMark ? FirstLineNotUtf8(bytes) : 0;
 }
 

@@ -9,11 +9,6 @@
 
 namespace {
 
-struct ByteOrderMark {
-    QByteArrayView bytes;
-    QStringConverter::Encoding encoding;
-};
-
 // UTF-32 LE before UTF-16 LE: its mark begins with the other's.
 const std::array<ByteOrderMark, 5> kMarks{{
     {QByteArrayView("\xEF\xBB\xBF", 3), QStringConverter::Utf8},
@@ -25,16 +20,22 @@ const std::array<ByteOrderMark, 5> kMarks{{
 
 } // namespace
 
-std::optional<QByteArray> WordListAsUtf8(QByteArray bytes) {
+std::optional<ByteOrderMark> ByteOrderMarkOf(QByteArrayView bytes) {
     for (const ByteOrderMark& mark : kMarks) {
-        if (!bytes.startsWith(mark.bytes)) {
-            continue;
+        if (bytes.startsWith(mark.bytes)) {
+            return mark;
         }
-        const QByteArrayView text = QByteArrayView(bytes).sliced(mark.bytes.size());
-        if (mark.encoding == QStringConverter::Utf8 && text.isValidUtf8()) {
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> WordListAsUtf8(QByteArray bytes) {
+    if (const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(bytes)) {
+        const QByteArrayView text = QByteArrayView(bytes).sliced(mark->bytes.size());
+        if (mark->encoding == QStringConverter::Utf8 && text.isValidUtf8()) {
             return text.toByteArray();
         }
-        QStringDecoder decoder(mark.encoding, QStringDecoder::Flag::Stateless);
+        QStringDecoder decoder(mark->encoding, QStringDecoder::Flag::Stateless);
         return QString(decoder.decode(text)).toUtf8();
     }
     if (bytes.contains('\0')) {

@@ -1,8 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QStringConverter>
 
 #include <optional>
+
+// The byte-order mark the bytes start with, and the encoding it marks (UTF-8, UTF-16 or
+// UTF-32, little- or big-endian); nothing when they start with none.
+struct ByteOrderMark {
+    QByteArrayView bytes;
+    QStringConverter::Encoding encoding;
+};
+std::optional<ByteOrderMark> ByteOrderMarkOf(QByteArrayView bytes);
 
 // The text of a word list from another program as UTF-8, without a byte-order mark. A file
 // that starts with a byte-order mark is read in the encoding it marks (UTF-8, UTF-16 or
