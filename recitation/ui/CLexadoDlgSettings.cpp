@@ -4,7 +4,7 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
-#include "recitation/ui/ModeId.h"
+#include "recitation/ModeId.h"
 #include "settings/ui/RunSettingsSheet.h"
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceList.h"

@@ -7,8 +7,8 @@
 #include "tests/support/HeardSpeech.h"
 
 #include "controls/FileDialog.h"
+#include "recitation/ModeId.h"
 #include "recitation/ProgressFile.h"
-#include "recitation/ui/ModeId.h"
 #include "settings/ui/NumberField.h"
 #include "settings/ui/SheetControls.h"
 #include "speech/EspeakSynth.h"

@@ -1,4 +1,4 @@
-#include "recitation/ui/ModeId.h"
+#include "recitation/ModeId.h"
 
 #include <algorithm>
 #include <iterator>
