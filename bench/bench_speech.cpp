@@ -1,10 +1,10 @@
+#include "library/LineFields.h"
 #include "library/WordList.h"
 #include "recitation/RecitationEngine.h"
 #include "speech/EspeakBackend.h"
 #include "speech/EspeakSynth.h"
 #include "speech/MemoryAudio.h"
 #include "speech/SpeechEngine.h"
-#include "speech/SpokenWord.h"
 #include "speech/VoiceId.h"
 
 #include <benchmark/benchmark.h>

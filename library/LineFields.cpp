@@ -28,3 +28,7 @@ TextFields DecodeFields(QByteArrayView line) {
     return {Decode(fields.word, encoding), Decode(fields.meaning, encoding),
             Decode(fields.phonetic, encoding), fields.hasPhonetic};
 }
+
+QString SpokenWord(QByteArrayView line) {
+    return DecodeFields(line).word;
+}

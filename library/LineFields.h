@@ -26,3 +26,6 @@ struct TextFields {
 };
 
 TextFields DecodeFields(QByteArrayView line);
+
+// The text spoken for a line: its whole word field, read as the display reads it.
+QString SpokenWord(QByteArrayView line);

@@ -226,7 +226,7 @@ void RecitationEngine::ShowEntry() {
     state_.tick = kTickOfNewEntry;
     state_.meaningShown = state_.paused;
     if (settings_.speechOn && state_.speechReady) {
-        emit wordToSpeak(DecodeFields(state_.currentLine).word);
+        emit wordToSpeak(SpokenWord(state_.currentLine));
     }
     emit entryShown();
 }

@@ -4,9 +4,9 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
+#include "library/LineFields.h"
 #include "recitation/ModeId.h"
 #include "speech/SpeechEngine.h"
-#include "speech/SpokenWord.h"
 
 // Starts the chosen voice in the slot, in place of the one there; speechReady says whether it
 // started. A voice that cannot start is not reported: nothing is spoken and read again is grey.
