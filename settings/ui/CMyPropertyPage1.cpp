@@ -51,8 +51,10 @@ CMyPropertyPage1::CMyPropertyPage1(const DisplayPageValues& values, QWidget* par
     auto* chooseBar = WithId(new QPushButton(StringText(StringId::ButtonBarColour), this),
                              SheetControl::BarColour);
     connect(chooseFont, &QPushButton::clicked, this, &CMyPropertyPage1::ChooseFont);
-    connect(chooseBack, &QPushButton::clicked, this, &CMyPropertyPage1::ChooseBackColour);
-    connect(chooseBar, &QPushButton::clicked, this, &CMyPropertyPage1::ChooseBarColour);
+    connect(chooseBack, &QPushButton::clicked, this,
+            [this] { ChooseColour(values_.backColor, preview_); });
+    connect(chooseBar, &QPushButton::clicked, this,
+            [this] { ChooseColour(values_.barColor, barSample_); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chooseFont);
     buttons->addStretch();
@@ -112,18 +114,10 @@ void CMyPropertyPage1::ChooseFont() {
     preview_->SetTextColour(choice->colour);
 }
 
-void CMyPropertyPage1::ChooseBackColour() {
-    const QColor colour = QColorDialog::getColor(ColorFromColorRef(values_.backColor), this);
+void CMyPropertyPage1::ChooseColour(std::uint32_t& stored, CStyledLabel* sample) {
+    const QColor colour = QColorDialog::getColor(ColorFromColorRef(stored), this);
     if (colour.isValid()) {
-        values_.backColor = ColorRefFromColor(colour);
-        preview_->SetBackColour(colour);
-    }
-}
-
-void CMyPropertyPage1::ChooseBarColour() {
-    const QColor colour = QColorDialog::getColor(ColorFromColorRef(values_.barColor), this);
-    if (colour.isValid()) {
-        values_.barColor = ColorRefFromColor(colour);
-        barSample_->SetBackColour(colour);
+        stored = ColorRefFromColor(colour);
+        sample->SetBackColour(colour);
     }
 }

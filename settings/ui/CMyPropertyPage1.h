@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class CStyledLabel;
 class QCheckBox;
 
@@ -19,8 +21,8 @@ public:
 
 private:
     void ChooseFont();
-    void ChooseBackColour();
-    void ChooseBarColour();
+    // Asks for a colour, starting from `stored`; one chosen is stored and fills `sample`.
+    void ChooseColour(std::uint32_t& stored, CStyledLabel* sample);
     void ShowFontInPreview();
 
     DisplayPageValues values_; // the colours and the font; the check boxes hold the rest

@@ -20,14 +20,6 @@ QString Sheet() {
     return Lines(Xdotool({"search", "--onlyvisible", "--name", "^设置$"})).value(0);
 }
 
-QStringList Repeated(const QString& key, int times) {
-    QStringList keys;
-    for (int i = 0; i < times; ++i) {
-        keys.append(key);
-    }
-    return keys;
-}
-
 } // namespace
 
 class TestE2eSettings : public QObject {
@@ -60,8 +52,8 @@ private slots:
             // The sheet opens on the display page with the focus on OK: seven tabs reach
             // "一行显示"; Ctrl+Tab opens the browse page at "顺序", five tabs on is the seconds
             // field, its number selected; Return is OK.
-            Xdotool(QStringList{"windowfocus", "--sync", sheet, "key"} + Repeated("Tab", 7) +
-                    QStringList{"space", "ctrl+Tab"} + Repeated("Tab", 5) +
+            Xdotool(QStringList{"windowfocus", "--sync", sheet, "key"} + QStringList(7, "Tab") +
+                    QStringList{"space", "ctrl+Tab"} + QStringList(5, "Tab") +
                     QStringList{"3", "Return"});
             QVERIFY(PollUntil([] { return Sheet().isEmpty(); }));
             QVERIFY(PollUntil([&] {
