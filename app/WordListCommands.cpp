@@ -4,6 +4,7 @@
 #include "library/ImportSummary.h"
 #include "library/LibraryExport.h"
 #include "library/LibraryImport.h"
+#include "library/TextCodec.h"
 #include "speech/IpaTranscription.h"
 #include "strings/LanguageChoice.h"
 #include "strings/LanguageSwitch.h"
@@ -11,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringEncoder>
 #include <QTextStream>
 
 namespace {
@@ -57,8 +57,7 @@ std::optional<QByteArray> LibraryFileTyped(const LibraryCatalogue& catalogue, co
     if (std::optional<QByteArray> file = LibraryFileNamed(catalogue, name.toUtf8())) {
         return file;
     }
-    QStringEncoder gb18030("GB18030");
-    return LibraryFileNamed(catalogue, QByteArray(gb18030.encode(name)));
+    return LibraryFileNamed(catalogue, EncodeGb18030(name));
 }
 
 int Export(const QString& programFolder, const CommandLine& commandLine, QTextStream& out,

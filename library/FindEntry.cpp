@@ -2,8 +2,6 @@
 
 #include "library/TextCodec.h"
 
-#include <QStringEncoder>
-
 namespace {
 
 bool IsWhiteSpace(char c) {
@@ -22,8 +20,7 @@ QByteArrayView WithoutLeadingWhiteSpace(QByteArrayView line) {
 
 qsizetype FindEntry(const WordList& words, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    QStringEncoder toGb18030("GB18030");
-    const QByteArray gb18030 = toGb18030.encode(text);
+    const QByteArray gb18030 = EncodeGb18030(text);
     const bool sameInBoth = utf8 == gb18030; // plain ASCII
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QByteArrayView line = WithoutLeadingWhiteSpace(words.at(i));

@@ -1,6 +1,7 @@
 #include "library/TextCodec.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace {
 
@@ -47,6 +48,11 @@ QString Decode(QByteArrayView bytes, LineEncoding encoding) {
 
 QString DecodeLine(QByteArrayView bytes) {
     return Decode(bytes, EncodingOf(bytes));
+}
+
+QByteArray EncodeGb18030(const QString& text) {
+    QStringEncoder gb18030("GB18030");
+    return gb18030.encode(text);
 }
 
 QByteArrayView CutToBytes(QByteArrayView bytes, qsizetype maxBytes) {

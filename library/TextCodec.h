@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -18,6 +19,9 @@ QString Decode(QByteArrayView bytes, LineEncoding encoding);
 
 // The text of one line in its encoding.
 QString DecodeLine(QByteArrayView bytes);
+
+// The text as GB18030 bytes, as files made on the original systems hold it.
+QByteArray EncodeGb18030(const QString& text);
 
 // The longest start of the bytes that is at most maxBytes long and does not end inside a
 // character, in whichever of the two encodings DecodeLine reads the whole of the bytes.
