@@ -1,5 +1,6 @@
 #include "library/ui/CChooseLibraryDlg.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/DialogPlacement.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryPick.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -91,13 +91,7 @@ void CChooseLibraryDlg::BuildControls() {
     countRow->addWidget(count_);
     countRow->addStretch();
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(StringText(StringId::ButtonOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(StringText(StringId::ButtonCancel), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(names_);

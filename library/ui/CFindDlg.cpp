@@ -1,5 +1,6 @@
 #include "library/ui/CFindDlg.h"
 
+#include "controls/DialogButtons.h"
 #include "controls/DialogPlacement.h"
 #include "library/FindEntry.h"
 #include "strings/StringTable.h"
@@ -7,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QList>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -29,11 +29,7 @@ Answers& TheAnswers() {
 CFindDlg::CFindDlg(WordList entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)), searchText_(new QLineEdit(this)) {
     setWindowTitle(StringText(StringId::FindCaption));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(StringText(StringId::ButtonOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(StringText(StringId::ButtonCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CFindDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CFindDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(searchText_);
     layout->addWidget(buttons);

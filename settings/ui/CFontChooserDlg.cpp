@@ -1,5 +1,6 @@
 #include "settings/ui/CFontChooserDlg.h"
 
+#include "controls/DialogButtons.h"
 #include "strings/StringTable.h"
 
 #include <QColorDialog>
@@ -78,12 +79,7 @@ CFontChooserDlg::CFontChooserDlg(const QFont& font, const QColor& colour, QWidge
     colourRow->addWidget(swatch_);
     colourRow->addStretch();
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(StringText(StringId::ButtonOk), QDialogButtonBox::AcceptRole)
-        ->setDefault(true);
-    buttons->addButton(StringText(StringId::ButtonCancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fonts_);
