@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -70,6 +71,22 @@ inline QByteArray Xdotool(const QStringList& arguments) {
 
 inline QStringList Lines(const QByteArray& output) {
     return QString::fromLatin1(output).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The X server's one screen (see tests/e2e/CMakeLists.txt).
+inline constexpr QRect kScreen(0, 0, 1280, 800);
+
+// Where the pointer rests when it is not on a window; no window of the tests opens there.
+inline constexpr QPoint kParking(1279, 400);
+
+// Moves the pointer and waits until it is there.
+inline void MovePointerTo(QPoint at) {
+    Xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+}
+
+// A window's title as the X server has it.
+inline QString WindowName(const QString& window) {
+    return QString::fromUtf8(Xdotool({"getwindowname", window})).trimmed();
 }
 
 // A window's place on the screen as the X server has it.

@@ -39,9 +39,6 @@ int CountLinkPixels(const QImage& image) {
     return count;
 }
 
-// Where the pointer rests when it is not on the window; no window of these tests opens there.
-constexpr QPoint kParking(1279, 400);
-
 // The colour of the strip picture's top row, stretched over the top of the menu's strip.
 QRgb StripTop() {
     return QImage(QStringLiteral(LEXADO_PICTURES_DIR "/picture-185.png")).pixel(0, 0);
@@ -96,7 +93,7 @@ private slots:
             box = Lines(Xdotool({"search", "--onlyvisible", "--name", "^关于$"})).value(0);
             return !box.isEmpty();
         }));
-        QCOMPARE(QString::fromUtf8(Xdotool({"getwindowname", box})).trimmed(), "关于");
+        QCOMPARE(WindowName(box), "关于");
         const QRect frame = WindowGeometry(box);
         QVERIFY((frame.center() - QPoint(640, 400)).manhattanLength() <= 2);
         QVERIFY(QDir().mkpath(LEXADO_ARTIFACTS_DIR));
@@ -121,7 +118,7 @@ private:
     // the pointer to where it is already.
     void MovePointer(QPoint to) {
         if (to != pointer_) {
-            Xdotool({"mousemove", "--sync", QString::number(to.x()), QString::number(to.y())});
+            MovePointerTo(to);
             pointer_ = to;
         }
     }

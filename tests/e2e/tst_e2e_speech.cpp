@@ -17,9 +17,6 @@
 
 namespace {
 
-// Where the pointer rests when it is not on the window.
-constexpr QPoint kParking(1279, 400);
-
 constexpr int kReadAgainRow = 1;
 // A drawn menu leaves more bands than this in the right half of its rows: the shortcuts, the
 // separators and the longer labels.
@@ -99,8 +96,7 @@ private slots:
     void init() {
         folders_ = std::make_unique<E2eFolders>();
         QVERIFY(folders_->WriteWordsLibrary(Library()));
-        Xdotool(
-            {"mousemove", "--sync", QString::number(kParking.x()), QString::number(kParking.y())});
+        MovePointerTo(kParking);
     }
 
     // The context menu offers read again; pressing Ctrl+R again and again neither shows
@@ -182,7 +178,7 @@ private:
     // screen of the menu that opens at the pointer, once it is there.
     std::optional<QRect> OpenMenu(Lexado& lexado) {
         const QPoint at = WindowGeometry(lexado.window()).center();
-        Xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+        MovePointerTo(at);
         Xdotool({"click", "3"});
         QRect menu;
         const bool opened = PollUntil([&] {

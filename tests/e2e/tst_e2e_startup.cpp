@@ -23,15 +23,10 @@ namespace {
 
 const QString kBuildFolder = QFileInfo(QStringLiteral(LEXADO_BINARY)).absolutePath();
 
-// The X server's one screen (see tests/e2e/CMakeLists.txt).
-constexpr QRect kScreen(0, 0, 1280, 800);
 constexpr QSize kSplashSize(297, 220);
 
 // The menu's frame and its first row, a row of 20 pixels below a frame of 3.
 constexpr int kFirstRowBottom = 23;
-
-// Where the pointer rests when it is not on the window; no window of these tests opens there.
-constexpr QPoint kParking(1279, 400);
 
 // The language the program speaks when the desktop asks for `wanted`: that language when the
 // build has its file, English otherwise.
@@ -45,10 +40,6 @@ QString HelpTitle(const QString& language) {
     const QString page = QString::fromUtf8(
         ReadWholeFile(kBuildFolder + "/help/" + language + "/index.html").value_or(""));
     return QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(page).captured(1);
-}
-
-QString WindowName(const QString& window) {
-    return QString::fromUtf8(Xdotool({"getwindowname", window})).trimmed();
 }
 
 // A visible window of the program other than `except`, of the size and the name given.
@@ -77,8 +68,7 @@ class TestE2eStartup : public QObject {
 private slots:
     void init() {
         folders_ = std::make_unique<E2eFolders>();
-        Xdotool(
-            {"mousemove", "--sync", QString::number(kParking.x()), QString::number(kParking.y())});
+        MovePointerTo(kParking);
     }
 
     // The desktop's locale, or --language, chooses the language; a language without its file
@@ -217,8 +207,7 @@ private:
             return std::nullopt;
         }
         Xdotool({"key", "Escape"});
-        Xdotool(
-            {"mousemove", "--sync", QString::number(kParking.x()), QString::number(kParking.y())});
+        MovePointerTo(kParking);
         if (!PollUntil([&] { return lexado.VisibleWindows() == QStringList{lexado.window()}; })) {
             return std::nullopt;
         }

@@ -19,8 +19,6 @@
 
 namespace {
 
-// The X server's one screen (see tests/e2e/CMakeLists.txt); with no panel it is the work area.
-constexpr QRect kScreen(0, 0, 1280, 800);
 // The background of a first start, RGB(0,128,255).
 constexpr QRgb kDefaultBackground = qRgb(0, 128, 255);
 
@@ -84,7 +82,7 @@ private slots:
         folders_ = std::make_unique<QTemporaryDir>();
         runtime_ = std::make_unique<QTemporaryDir>(); // mode 0700, as a runtime folder must be
         // The pointer rests where no window of these tests opens, so that no tooltip covers one.
-        Xdotool({"mousemove", "--sync", "1279", "400"});
+        MovePointerTo(kParking);
     }
 
     // A first start fills the program folder from the samples and shows the window, painted
