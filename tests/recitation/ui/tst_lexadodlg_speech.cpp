@@ -5,6 +5,7 @@
 #include "tests/controls/MenuScript.h"
 #include "tests/recitation/ui/WindowRig.h"
 #include "tests/support/HeardSpeech.h"
+#include "tests/support/SheetControl.h"
 
 #include "controls/FileDialog.h"
 #include "recitation/ModeId.h"
@@ -75,10 +76,6 @@ void WhenSheetOpens(std::function<void(QDialog& sheet, QTabWidget& pages)> answe
         QVERIFY(sheet);
         answer(*sheet, *sheet->findChild<QTabWidget*>());
     });
-}
-
-template <typename Control> Control* Find(const QWidget* page, int id) {
-    return page->findChild<Control*>(QString::number(id));
 }
 
 void Press(QDialog& sheet, QDialogButtonBox::StandardButton button) {

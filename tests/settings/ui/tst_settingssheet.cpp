@@ -11,6 +11,7 @@
 #include "settings/ui/NumberField.h"
 #include "settings/ui/RunSettingsSheet.h"
 #include "settings/ui/SheetControls.h"
+#include "tests/support/SheetControl.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -63,14 +64,6 @@ SheetContext Context() {
                       {QStringLiteral("Beta"), kBeta},
                       {QStringLiteral("Gamma"), {0x6A, 0, 0, {}}}};
     return context;
-}
-
-template <typename Control> Control* Find(const QWidget* parent, int id) {
-    auto* control = parent->findChild<Control*>(QString::number(id));
-    if (!control) {
-        qFatal("no control %d", id);
-    }
-    return control;
 }
 
 QPushButton* Button(const QDialog& sheet, QDialogButtonBox::StandardButton which) {
