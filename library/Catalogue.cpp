@@ -10,6 +10,16 @@ CatalogueEntry SplitCatalogueEntry(QByteArrayView line) {
     return {line.first(separator), line.sliced(separator + 1)};
 }
 
+bool ListsNameOrFile(const LibraryCatalogue& catalogue, QByteArrayView name, QByteArrayView file) {
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        const CatalogueEntry entry = SplitCatalogueEntry(catalogue.at(i));
+        if (entry.name == name || entry.file == file) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString CataloguePath(const QString& programFolder) {
     return programFolder + QStringLiteral("/table.ini");
 }

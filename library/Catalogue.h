@@ -20,6 +20,10 @@ struct CatalogueEntry {
 
 CatalogueEntry SplitCatalogueEntry(QByteArrayView line);
 
+// Whether an entry of the catalogue has this name or this file: a library is listed once under
+// each.
+bool ListsNameOrFile(const LibraryCatalogue& catalogue, QByteArrayView name, QByteArrayView file);
+
 QString CataloguePath(const QString& programFolder);
 
 // The lines of the program folder's table.ini; empty when the file is missing or empty.

@@ -60,11 +60,8 @@ CatalogueEdit CatalogueEditor::Add(QByteArrayView name, QByteArrayView file) {
     if (const CatalogueEdit check = CheckNewEntry(name, file); check != CatalogueEdit::Done) {
         return check;
     }
-    for (qsizetype i = 0; i < catalogue_.size(); ++i) {
-        const CatalogueEntry entry = SplitCatalogueEntry(catalogue_.at(i));
-        if (entry.name == name || entry.file == file) {
-            return CatalogueEdit::AlreadyListed;
-        }
+    if (ListsNameOrFile(catalogue_, name, file)) {
+        return CatalogueEdit::AlreadyListed;
     }
     catalogue_.append(EntryLine(name, file));
     selected_ = catalogue_.size() - 1;

@@ -25,16 +25,6 @@ QByteArray WithSuffix(QByteArrayView text, QByteArrayView suffix) {
     return CutToBytes(text, kLibraryNameBytes - suffix.size()).toByteArray().append(suffix);
 }
 
-bool IsListed(const LibraryCatalogue& catalogue, const LibraryNames& names) {
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        const CatalogueEntry entry = SplitCatalogueEntry(catalogue.at(i));
-        if (entry.name == names.name || entry.file == names.file) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 QByteArray LibraryNameFromTitle(const QString& title) {
@@ -61,7 +51,7 @@ std::optional<LibraryNames> FreeLibraryNames(const QString& programFolder,
         const LibraryNames names{WithSuffix(name, suffix),
                                  WithSuffix(base, suffix + kFileExtension)};
         const std::optional<QString> path = DataFilePath(programFolder, names.file);
-        if (path && !QFile::exists(*path) && !IsListed(catalogue, names)) {
+        if (path && !QFile::exists(*path) && !ListsNameOrFile(catalogue, names.name, names.file)) {
             return names;
         }
     }
