@@ -4,11 +4,11 @@
 #include "library/ImportSummary.h"
 #include "library/LibraryExport.h"
 #include "library/LibraryImport.h"
-#include "library/TextCodec.h"
 #include "speech/IpaTranscription.h"
 #include "strings/LanguageChoice.h"
 #include "strings/LanguageSwitch.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

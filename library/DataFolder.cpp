@@ -1,6 +1,6 @@
 #include "library/DataFolder.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "library/FindEntry.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 namespace {
 

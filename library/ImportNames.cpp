@@ -1,7 +1,7 @@
 #include "library/ImportNames.h"
 
 #include "library/DataFolder.h"
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <QFile>
 

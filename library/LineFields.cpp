@@ -1,6 +1,6 @@
 #include "library/LineFields.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 LineFields SplitFields(QByteArrayView line) {
     LineFields fields;

@@ -1,6 +1,6 @@
 #include "library/WordListEncoding.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #include "recitation/SettingsRecord.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <algorithm>
 #include <cstdlib>

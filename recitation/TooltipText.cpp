@@ -1,7 +1,7 @@
 #include "recitation/TooltipText.h"
 
-#include "library/TextCodec.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 QString TooltipText(const SettingsRecord& s, qsizetype entryCount) {
     const QString name = DecodeLine(NameField(s.libraryName));

@@ -63,6 +63,7 @@ bool RepeatsBuiltInVoices(QByteArrayView module) {
     return module.startsWith("espeak") || module == "dummy";
 }
 
+// Frees a NULL-terminated list that the speech service's client library handed over.
 template <typename Item, typename Free> struct ListGuard {
     Item** items;
     Free free;
@@ -72,6 +73,9 @@ template <typename Item, typename Free> struct ListGuard {
         }
     }
 };
+// Aggregates deduce their template arguments only from C++20 compilers that implement it
+// (gcc does, clang 14 does not): the guide says it for all.
+template <typename Item, typename Free> ListGuard(Item**, Free) -> ListGuard<Item, Free>;
 
 std::vector<ServiceVoice> EnglishVoices(SPDConnection* connection) {
     std::vector<ServiceVoice> voices;

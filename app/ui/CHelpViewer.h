@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recitation/ui/HelpWindows.h"
+#include "controls/HelpWindows.h"
 
 #include <QTextBrowser>
 

@@ -4,9 +4,9 @@
 #include "controls/DialogPlacement.h"
 #include "controls/MessageBox.h"
 #include "library/LibraryPick.h"
-#include "library/TextCodec.h"
 #include "library/ui/LibraryTableModel.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -7,9 +7,8 @@
 #include "library/DataFolder.h"
 #include "library/ImportSummary.h"
 #include "library/LibraryImport.h"
-#include "library/TextCodec.h"
-#include "speech/IpaTranscription.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -48,8 +48,9 @@ FileDialogOptions ImportFileDialog() {
 } // namespace
 
 CLibraryManagerDlg::CLibraryManagerDlg(const QString& programFolder, LibraryCatalogue& catalogue,
-                                       QWidget* parent)
-    : QDialog(parent), programFolder_(programFolder), editor_(catalogue) {
+                                       PhoneticSource phonetics, QWidget* parent)
+    : QDialog(parent), programFolder_(programFolder), phonetics_(std::move(phonetics)),
+      editor_(catalogue) {
     setWindowTitle(StringText(StringId::LibraryManagerCaption));
     BuildControls();
     ShowNames();
@@ -237,7 +238,7 @@ void CLibraryManagerDlg::OnImport() {
     if (!source) {
         return;
     }
-    const ImportRequest request{*source, {}, &IpaTranscription};
+    const ImportRequest request{*source, {}, phonetics_};
     const LibraryCatalogue listed = editor_.catalogue();
     ImportResult result;
     RunWhileBusy(this, StringText(StringId::ImportRunning), [&] {

@@ -2,6 +2,7 @@
 
 #include "library/Catalogue.h"
 #include "library/CatalogueEditor.h"
+#include "library/ImportedLines.h"
 #include "strings/StringIds.h"
 
 #include <QByteArray>
@@ -22,8 +23,9 @@ class CLibraryManagerDlg : public QDialog {
     Q_OBJECT
 
 public:
+    // An imported word list's entries without a phonetic get theirs from `phonetics`.
     CLibraryManagerDlg(const QString& programFolder, LibraryCatalogue& catalogue,
-                       QWidget* parent = nullptr);
+                       PhoneticSource phonetics, QWidget* parent = nullptr);
 
 private:
     void BuildControls();
@@ -50,6 +52,7 @@ private:
     void Show(CatalogueEdit result);
 
     QString programFolder_;
+    PhoneticSource phonetics_;
     CatalogueEditor editor_;
     // The bytes of the entry last shown in the fields: a field the user has not changed keeps
     // them, so that a name stored in another encoding is written back unchanged.

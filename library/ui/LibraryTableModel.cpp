@@ -1,8 +1,8 @@
 #include "library/ui/LibraryTableModel.h"
 
 #include "library/LineFields.h"
-#include "library/TextCodec.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/HelpWindows.h"
 #include "library/Catalogue.h"
 #include "library/CurrentLibrary.h"
 #include "recitation/CommandIds.h"
@@ -9,7 +10,6 @@
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
 #include "recitation/WindowPlacement.h"
-#include "recitation/ui/HelpWindows.h"
 
 #include <QFont>
 #include <QPoint>

@@ -6,6 +6,7 @@
 #include "controls/MessageBox.h"
 #include "library/ui/CChooseLibraryDlg.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "speech/IpaTranscription.h"
 #include "strings/StringTable.h"
 
 // The record holds the library's file name and display name in fields of this many bytes and
@@ -34,6 +35,6 @@ void CLexadoDlg::ChooseLibrary() {
 // it was taken out of the catalogue or its file deleted.
 void CLexadoDlg::ManageLibraries() {
     const TimerHold hold = engine_.HoldTimers();
-    CLibraryManagerDlg dialog(programFolder_, catalogue_, this);
+    CLibraryManagerDlg dialog(programFolder_, catalogue_, &IpaTranscription, this);
     dialog.exec();
 }

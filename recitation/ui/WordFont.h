@@ -1,9 +1,9 @@
 #pragma once
 
 // The window's fonts: the word font and its colours come from the stored record
-// (controls/FontAndColour.h), the phonetic font is the program's own.
-#include "controls/FontAndColour.h"
+// (settings/ui/FontAndColour.h), the phonetic font is the program's own.
 #include "recitation/SettingsRecord.h"
+#include "settings/ui/FontAndColour.h"
 
 #include <QFont>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "settings/ui/CMyPropertyPage1.h"
 
 #include "controls/CStyledLabel.h"
-#include "controls/FontAndColour.h"
 #include "controls/StaticText.h"
 #include "settings/ui/CFontChooserDlg.h"
+#include "settings/ui/FontAndColour.h"
 #include "settings/ui/SheetControls.h"
 #include "strings/StringTable.h"
 

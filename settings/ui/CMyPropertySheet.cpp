@@ -2,11 +2,11 @@
 
 #include "controls/DialogPlacement.h"
 #include "controls/PictureIds.h"
-#include "library/TextCodec.h"
 #include "settings/ui/CMyPropertyPage1.h"
 #include "settings/ui/CMyPropertyPage2.h"
 #include "settings/ui/CMyPropertyPage3.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <QDialogButtonBox>
 #include <QIcon>

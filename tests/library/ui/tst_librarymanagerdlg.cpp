@@ -6,6 +6,7 @@
 #include "library/Catalogue.h"
 #include "library/TextFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "speech/IpaTranscription.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QClipboard>
@@ -35,7 +36,7 @@ struct Rig {
         folder.write("data/notes.txt", "");
         QDir(folder.path()).mkpath("data/folder.dat");
         catalogue = ReadCatalogue(folder.path());
-        dialog = std::make_unique<CLibraryManagerDlg>(folder.path(), catalogue);
+        dialog = std::make_unique<CLibraryManagerDlg>(folder.path(), catalogue, &IpaTranscription);
     }
 
     QListWidget* names() const { return dialog->findChild<QListWidget*>("names"); }
@@ -269,7 +270,8 @@ private slots:
 
     void writeFailureIsToldAndTheDialogCloses() {
         Rig rig("TOEFL#toefl.dat\r\n");
-        CLibraryManagerDlg dialog(rig.folder.filePath("no such folder"), rig.catalogue);
+        CLibraryManagerDlg dialog(rig.folder.filePath("no such folder"), rig.catalogue,
+                                  &IpaTranscription);
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
         QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kWriteError});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -324,7 +326,7 @@ private slots:
 
         QTest::keyClick(rig.dialog.get(), Qt::Key_Escape);
         QCOMPARE(rig.folder.read("table.ini"), table + "fruit-3#fruit-3.dat\r\n");
-        CLibraryManagerDlg again(rig.folder.path(), rig.catalogue);
+        CLibraryManagerDlg again(rig.folder.path(), rig.catalogue, &IpaTranscription);
         QTest::mouseClick(again.findChild<QPushButton*>("ok"), Qt::LeftButton);
         QCOMPARE(rig.folder.read("table.ini"),
                  table + "fruit#other.dat\r\nfruit-3#fruit-3.dat\r\n");

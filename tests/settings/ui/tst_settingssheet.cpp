@@ -3,11 +3,11 @@
 // hand back. Message boxes are answered in advance.
 
 #include "controls/CStyledLabel.h"
-#include "controls/FontAndColour.h"
 #include "controls/MessageBox.h"
 #include "settings/ui/CFontChooserDlg.h"
 #include "settings/ui/CMyPropertyPage1.h"
 #include "settings/ui/CMyPropertySheet.h"
+#include "settings/ui/FontAndColour.h"
 #include "settings/ui/NumberField.h"
 #include "settings/ui/RunSettingsSheet.h"
 #include "settings/ui/SheetControls.h"

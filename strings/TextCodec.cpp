@@ -1,4 +1,4 @@
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "controls/FontAndColour.h"
+#include "settings/ui/FontAndColour.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "controls/FontAndColour.h"
+#include "settings/ui/FontAndColour.h"
 
-#include "library/TextCodec.h"
+#include "strings/TextCodec.h"
 
 #include <QFontInfo>
 
