@@ -22,6 +22,10 @@ constexpr int kAnyDpi = 96;
 
 } // namespace
 
+bool TicksNeeded(const SettingsRecord& record) {
+    return record.showProgressBar || record.fadeInMeaning;
+}
+
 TimerHold::TimerHold(RecitationEngine& engine) : engine_(engine) {
     ++engine_.holds_;
     engine_.RunTimers(false);
@@ -259,11 +263,16 @@ void RecitationEngine::RunTimers(bool start) {
         return;
     }
     wordTimer_.start(std::max(settings_.wordTimeMs, kShortestTimerPeriodMs));
-    if (settings_.showProgressBar || settings_.fadeInMeaning) {
+    if (TicksNeeded(settings_)) {
         tickTimer_.start(std::max(settings_.wordTimeMs / kTicksPerEntry, kShortestTimerPeriodMs));
     } else {
         tickTimer_.stop();
     }
+}
+
+RunningTimers RecitationEngine::runningTimers() const {
+    return {wordTimer_.isActive() ? wordTimer_.interval() : 0,
+            tickTimer_.isActive() ? tickTimer_.interval() : 0};
 }
 
 TimerHold RecitationEngine::HoldTimers() {

@@ -29,6 +29,16 @@ enum class ReadAgainAction {
     StartVoiceThenSpeak, // speech is off: start the chosen voice, then speak if it started
 };
 
+// Which of the two timers run and at what period, 0 for one that stands still.
+struct RunningTimers {
+    int wordPeriodMs = 0;
+    int tickPeriodMs = 0;
+    bool operator==(const RunningTimers&) const = default;
+};
+
+// Whether a record needs the tick timer: for the progress bar or the delayed meaning.
+bool TicksNeeded(const SettingsRecord& record);
+
 // An entry of the list and its raw line.
 struct EntryOnShow {
     qsizetype index = 0;
@@ -80,8 +90,7 @@ public:
     const RecitationState& state() const { return state_; }
     const CurrentLibrary& library() const { return library_; }
     qsizetype entryCount() const { return library_.entryCount(); }
-    const QTimer& wordTimer() const { return wordTimer_; }
-    const QTimer& tickTimer() const { return tickTimer_; }
+    RunningTimers runningTimers() const;
 
     // Seeds the random draws; the engine seeds from the clock at start-up and whenever the
     // settings are confirmed, tests with a fixed number.
@@ -148,8 +157,8 @@ public:
     void SetWindowRect(const QRect& rect);
     void SetAlwaysOnTop(bool on);
 
-    // Starts both timers (the tick timer only while the bar or the delayed meaning is on), or
-    // stops both. Starting does nothing while paused or held.
+    // Starts both timers (the tick timer only while TicksNeeded), or stops both. Starting does
+    // nothing while paused or held.
     void RunTimers(bool start);
     // Stops both timers until the returned hold goes out of scope:
     //     const TimerHold hold = engine.HoldTimers();

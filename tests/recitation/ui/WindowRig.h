@@ -70,14 +70,20 @@ inline QByteArrayList Entries(const QByteArray& prefix, int count) {
     return lines;
 }
 
-// One expiry of the word timer, as the timer itself would deliver it.
+// One expiry of the word timer: what the engine does when it expires.
 inline void NextWord(const CLexadoDlg& window) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().wordTimer()), "timeout");
+    const_cast<RecitationEngine&>(window.engine()).NextEntry();
 }
 
-// One expiry of the tick timer, as the timer itself would deliver it.
+// One expiry of the tick timer.
 inline void Tick(const CLexadoDlg& window) {
-    QMetaObject::invokeMethod(const_cast<QTimer*>(&window.engine().tickTimer()), "timeout");
+    const_cast<RecitationEngine&>(window.engine()).Tick();
+}
+
+// Whether the word timer and the tick timer run.
+inline bool TimersRun(const CLexadoDlg& window) {
+    const RunningTimers timers = window.engine().runningTimers();
+    return timers.wordPeriodMs != 0 && timers.tickPeriodMs != 0;
 }
 
 // Where the meaning is drawn and how large it is, in the word font.

@@ -52,10 +52,6 @@ const QList<std::pair<int, QString>>& Menu144() {
     return rows;
 }
 
-bool TimersRun(const CLexadoDlg& window) {
-    return window.engine().wordTimer().isActive();
-}
-
 } // namespace
 
 class TestContextMenu : public QObject {

@@ -26,10 +26,6 @@ void AddLibraryThree(const WindowRig& rig, const QByteArray& furtherLibraries = 
     rig.folder.write("table.ini", "TOEFL#words.dat\r\nThree#three.dat\r\n" + furtherLibraries);
 }
 
-bool TimersRun(const CLexadoDlg& window) {
-    return window.engine().wordTimer().isActive() && window.engine().tickTimer().isActive();
-}
-
 // Runs `act` on the dialog of this type as soon as it is open and modal, then closes the
 // dialog with Cancel if `act` left it open, so that no test can hang on it.
 template <typename Dialog> void WhenOpen(std::function<void(Dialog&)> act) {
@@ -101,8 +97,7 @@ private slots:
 
         bool timersStopped = false;
         WhenOpen<CChooseLibraryDlg>([&](CChooseLibraryDlg& dialog) {
-            timersStopped =
-                !w.engine().wordTimer().isActive() && !w.engine().tickTimer().isActive();
+            timersStopped = w.engine().runningTimers() == RunningTimers{};
             Pick(dialog, 1);
             dialog.accept();
         });
@@ -135,7 +130,7 @@ private slots:
         QCOMPARE(w.state().currentLine, QByteArray("t0#意思0"));
         QVERIFY(w.state().paused);
         QVERIFY(w.state().meaningShown);
-        QVERIFY(!w.engine().wordTimer().isActive());
+        QVERIFY(w.engine().runningTimers().wordPeriodMs == 0);
     }
 
     void cancelKeepsTheLibraryAndMovesOn() {
@@ -227,7 +222,7 @@ private slots:
 
         bool timersStopped = false;
         WhenOpen<CLibraryManagerDlg>([&](CLibraryManagerDlg& dialog) {
-            timersStopped = !w.engine().wordTimer().isActive();
+            timersStopped = (w.engine().runningTimers().wordPeriodMs == 0);
             QCOMPARE(dialog.windowTitle(), QStringLiteral("库文件管理"));
             dialog.findChild<QLineEdit*>("name")->setText(QStringLiteral("GRE"));
             dialog.findChild<QComboBox*>("file")->setEditText(QStringLiteral("gre.dat"));

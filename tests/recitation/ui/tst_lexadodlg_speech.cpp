@@ -272,8 +272,7 @@ void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     QVERIFY(!window.state().speechReady);
     QVERIFY(NothingMoreThan(0));
     QCOMPARE(window.state().currentLine, QByteArray("apple#苹果#ˈæpl"));
-    QCOMPARE(window.engine().wordTimer().interval(), 1000000);
-    QVERIFY(window.engine().wordTimer().isActive());
+    QCOMPARE(window.engine().runningTimers().wordPeriodMs, 1000000);
 
     WhenSheetOpens([&](QDialog& sheet, QTabWidget& pages) {
         voiceShown = Find<QComboBox>(pages.widget(2), SheetControl::Voices)->currentText();
@@ -289,8 +288,7 @@ void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     QVERIFY(SoundAlike(heard[0].samples, banana));
     QCOMPARE(window.settings().wordTimeMs, 3000);
     QVERIFY(window.settings().oneLine);
-    QCOMPARE(window.engine().wordTimer().interval(), 3000);
-    QVERIFY(window.engine().wordTimer().isActive());
+    QCOMPARE(window.engine().runningTimers().wordPeriodMs, 3000);
     QCOMPARE(window.state().currentLine, QByteArray("banana#香蕉"));
     QCOMPARE(window.geometry(), reference.window->geometry());
 }

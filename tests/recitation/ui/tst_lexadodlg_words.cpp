@@ -44,10 +44,6 @@ QList<QByteArray> Words(const CLexadoDlg& window) {
     return window.library().words().toList();
 }
 
-bool TimersRun(const CLexadoDlg& window) {
-    return window.engine().wordTimer().isActive() && window.engine().tickTimer().isActive();
-}
-
 } // namespace
 
 class TestLexadoDlgWords : public QObject {
@@ -270,7 +266,7 @@ private slots:
         QCOMPARE(w.state().currentLine, QByteArray("w3#意思3"));
         QVERIFY(w.state().paused);
         QVERIFY(w.state().meaningShown);
-        QVERIFY(!w.engine().wordTimer().isActive());
+        QVERIFY(w.engine().runningTimers().wordPeriodMs == 0);
     }
 
     void progressNamingAMissingLibrary_data() {
@@ -346,16 +342,13 @@ private slots:
         QVERIFY(WriteProgressFile(rig.folder.filePath("plain.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("plain.sav"));
         w.RunCommand(CommandId::LoadProgress);
-        QVERIFY(w.engine().wordTimer().isActive());
-        QCOMPARE(w.engine().wordTimer().interval(), 2000);
-        QVERIFY(!w.engine().tickTimer().isActive());
+        QCOMPARE(w.engine().runningTimers(), (RunningTimers{2000, 0}));
 
         plain.showProgressBar = true;
         QVERIFY(WriteProgressFile(rig.folder.filePath("bar.sav"), plain));
         FileDialogAnswers::Queue(rig.folder.filePath("bar.sav"));
         w.RunCommand(CommandId::LoadProgress);
-        QVERIFY(w.engine().tickTimer().isActive());
-        QCOMPARE(w.engine().tickTimer().interval(), 40);
+        QCOMPARE(w.engine().runningTimers(), (RunningTimers{2000, 40}));
 
         FileDialogAnswers::Queue(rig.folder.filePath("no/such/folder/x.sav"));
         w.RunCommand(CommandId::SaveProgress);
@@ -404,8 +397,7 @@ private slots:
         QCOMPARE(w.displayLine().word, QStringLiteral("w120"));
         QVERIFY(w.state().paused);
         QVERIFY(w.state().meaningShown);
-        QVERIFY(!w.engine().wordTimer().isActive());
-        QVERIFY(!w.engine().tickTimer().isActive());
+        QCOMPARE(w.engine().runningTimers(), RunningTimers{});
         w.RunCommand(CommandId::Pause);
         QCOMPARE(w.state().currentIndex, 120); // resuming shows the located entry again
         QVERIFY(TimersRun(w));
