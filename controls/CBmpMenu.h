@@ -17,7 +17,7 @@ class QEventLoop;
 // desktop's pop-up menu call does. The owner hears of everything through the top-level menu's
 // signals, sub-menus included. A chosen command arrives through commandChosen, emitted as
 // Track returns; connect it queued, so that the command runs once the caller has finished
-// with the menu.
+// with the menu. The menu keeps its whole interface, though the program uses only part of it.
 class CBmpMenu : public QWidget {
     Q_OBJECT
 

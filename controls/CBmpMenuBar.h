@@ -26,7 +26,6 @@ public:
     // The row under a point of the bar; -1 on a separator or outside every row.
     int RowAt(QPoint pos) const;
     int hotRow() const { return hotRow_; }
-    int lastPressedIndex() const { return lastPressedIndex_; }
 
     // Input handed on by the menu window (positions in the bar's coordinates).
     void PointerMoved(QPoint pos, QPoint globalPos);

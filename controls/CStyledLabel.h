@@ -19,6 +19,7 @@
 //
 // Every setter repaints the label and returns it, so that calls can be chained:
 //     label.SetTextColour(Qt::red).SetFaceName("Serif").SetPointSize(12);
+// The label keeps its whole set of setters, though the program's pages call only a few.
 class CStyledLabel : public QWidget {
     Q_OBJECT
 
@@ -59,7 +60,6 @@ public:
     CStyledLabel& SetAngle(int degrees, bool on);
 
     QString text() const { return text_; }
-    unsigned staticStyle() const { return style_; }
     QColor textColour() const;
     QColor backColour() const;
 

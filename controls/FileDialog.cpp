@@ -1,34 +1,12 @@
 #include "controls/FileDialog.h"
 
+#include "controls/AnswersInAdvance.h"
+
 #include <QFileDialog>
 
-namespace {
-
-struct Answers {
-    bool enabled = false;
-    QList<std::optional<QString>> queued;
-    QList<FileDialogOptions> shown;
-};
-
-Answers& TheAnswers() {
-    static Answers answers;
-    return answers;
-}
-
-std::optional<QString> AnswerInAdvance(const FileDialogOptions& options) {
-    Answers& answers = TheAnswers();
-    answers.shown.append(options);
-    if (!answers.queued.isEmpty()) {
-        return answers.queued.takeFirst();
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<QString> ChooseFile(QWidget* parent, const FileDialogOptions& options) {
-    if (TheAnswers().enabled) {
-        return AnswerInAdvance(options);
+    if (AnswersInAdvance::Enabled()) {
+        return AnswersInAdvance::AnswerFileDialog(options);
     }
     QFileDialog dialog(parent, QString(), options.folder, options.filter);
     dialog.setDefaultSuffix(options.defaultSuffix);
@@ -45,24 +23,3 @@ std::optional<QString> ChooseFile(QWidget* parent, const FileDialogOptions& opti
     }
     return dialog.selectedFiles().constFirst();
 }
-
-namespace FileDialogAnswers {
-
-void Enable(bool on) {
-    TheAnswers().enabled = on;
-}
-
-void Queue(std::optional<QString> answer) {
-    TheAnswers().queued.append(std::move(answer));
-}
-
-QList<FileDialogOptions> Shown() {
-    return TheAnswers().shown;
-}
-
-void Clear() {
-    TheAnswers().queued.clear();
-    TheAnswers().shown.clear();
-}
-
-} // namespace FileDialogAnswers

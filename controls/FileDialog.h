@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 #include <optional>
@@ -20,15 +19,6 @@ struct FileDialogOptions {
 
 // Every file dialog of the program goes through here: the desktop's open or save-as dialog,
 // modal. Open only takes an existing file; save-as asks no question before overwriting, as the
-// user picked the name on purpose. Nothing when the dialog is cancelled.
+// user picked the name on purpose. Nothing when the dialog is cancelled. Tests answer it in
+// advance (AnswersInAdvance.h).
 std::optional<QString> ChooseFile(QWidget* parent, const FileDialogOptions& options);
-
-// Tests answer file dialogs in advance instead of showing them, so none can hang a test run:
-// while answering is on, ChooseFile records the options and returns the next queued answer (a
-// path, or nothing for cancel; cancel when none is queued).
-namespace FileDialogAnswers {
-void Enable(bool on);
-void Queue(std::optional<QString> answer);
-QList<FileDialogOptions> Shown();
-void Clear();
-} // namespace FileDialogAnswers

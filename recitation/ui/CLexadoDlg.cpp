@@ -1,10 +1,11 @@
 #include "recitation/ui/CLexadoDlg.h"
 
 #include "controls/CAboutDlg.h"
-#include "controls/MessageBox.h"
 #include "library/LibraryFile.h"
+#include "library/ui/CLibraryManagerDlg.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
+#include "speech/IpaTranscription.h"
 #include "speech/SpeechEngine.h"
 #include "strings/StringTable.h"
 
@@ -27,7 +28,11 @@ const QString kWindowTitle = QStringLiteral("LXD");
 CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
                        LanguageSwitch& languages, HelpWindows help, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
-      resourceFolder_(resourceFolder), languages_(languages), help_(std::move(help)) {
+      resourceFolder_(resourceFolder), languages_(languages), help_(std::move(help)),
+      dialogue_(*this, programFolder, catalogue_),
+      commands_(engine_, programFolder, dialogue_,
+                {[this](SettingsRecord& record) { FitLoadedRecord(record); },
+                 [this] { StartSpeech(); }}) {
     OnInitDialog();
 }
 
@@ -100,40 +105,14 @@ void CLexadoDlg::InstallShortcuts() {
     }
 }
 
+// The word commands carry out what they can; the rest is the window's own.
 void CLexadoDlg::RunCommand(CommandId command) {
+    if (commands_.Run(command)) {
+        return;
+    }
     switch (command) {
-    case CommandId::Pause:
-        engine_.TogglePause();
-        break;
     case CommandId::ReadAgain:
         ReadAgain();
-        break;
-    case CommandId::PreviousGroup:
-        engine_.PreviousGroup();
-        break;
-    case CommandId::NextGroup:
-        engine_.NextGroup();
-        break;
-    case CommandId::AddToNewWordBook:
-        AddToNewWordBook();
-        break;
-    case CommandId::ClearNewWordBook:
-        ClearNewWordBook();
-        break;
-    case CommandId::DeleteWord:
-        DeleteWord();
-        break;
-    case CommandId::SaveProgress:
-        SaveProgress();
-        break;
-    case CommandId::LoadProgress:
-        LoadProgress();
-        break;
-    case CommandId::Find:
-        FindWord();
-        break;
-    case CommandId::ChooseLibrary:
-        ChooseLibrary();
         break;
     case CommandId::LibraryManager:
         ManageLibraries();
@@ -184,27 +163,18 @@ void CLexadoDlg::ToggleAlwaysOnTop() {
     ApplyAlwaysOnTop();
 }
 
-// Exit saves the record (a failure there ends the program with code 1 and nothing else is
-// written), writes back a library that lost entries, and closes. The record describes the word
-// font in use.
-void CLexadoDlg::Exit() {
-    if (!SaveSettings(programFolder_, engine_.settings())) {
-        ShowMessage(this, StringText(StringId::WriteFileError));
-        exitCode_ = 1;
-        close();
-        return;
-    }
-    WriteBackLibrary();
-    close();
+// The manager edits the catalogue in place; the presented library stays as it is, even when
+// it was taken out of the catalogue or its file deleted.
+void CLexadoDlg::ManageLibraries() {
+    const TimerHold hold = engine_.HoldTimers();
+    CLibraryManagerDlg dialog(programFolder_, catalogue_, &IpaTranscription, this);
+    dialog.exec();
 }
 
-// Writes back a library that lost entries; tells the user when its file cannot be written.
-bool CLexadoDlg::WriteBackLibrary() {
-    if (!engine_.RewriteLibrary(programFolder_)) {
-        ShowMessage(this, StringText(StringId::LibraryFileNotFound));
-        return false;
-    }
-    return true;
+// A record that cannot be saved ends the program with code 1.
+void CLexadoDlg::Exit() {
+    exitCode_ = commands_.SaveAtExit() ? 0 : 1;
+    close();
 }
 
 // Closing in any way but the exit command writes nothing. The voice is released; a word it is

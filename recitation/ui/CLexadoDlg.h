@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/WordCommands.h"
 #include "controls/HelpWindows.h"
 #include "library/Catalogue.h"
 #include "library/CurrentLibrary.h"
@@ -10,6 +11,7 @@
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
 #include "recitation/WindowPlacement.h"
+#include "recitation/ui/WindowDialogue.h"
 
 #include <QFont>
 #include <QPoint>
@@ -24,8 +26,9 @@ class SpeechEngine;
 // The main window: a small borderless window, kept above the others while alwaysOnTop is on,
 // that shows the current entry of the presented library and is commanded by shortcuts, the
 // mouse and the context menu. The engine owns the settings record, the library and the state of
-// the run and decides what comes next; this class owns the fonts, turns events into calls on
-// the engine and paints from its state.
+// the run and decides what comes next; the word commands carry out the commands on the words
+// and libraries. This class owns the fonts, turns events into calls on them and paints from the
+// engine's state.
 class CLexadoDlg : public QWidget {
     Q_OBJECT
 
@@ -78,28 +81,15 @@ private:
     void InstallShortcuts();
     void ApplyAlwaysOnTop();
     void ToggleAlwaysOnTop();
+    void ManageLibraries();
     void Exit();
-    bool WriteBackLibrary();
 
     // Display (CLexadoDlgDisplay.cpp).
     void ShowEntry();
     void LayOut();
     void OnTick(const TickStep& step);
     ScreenArea BringOntoScreen(SettingsRecord& record) const;
-
-    // Commands on the entry on show and progress files (CLexadoDlgWords.cpp).
-    bool LearningNewWordBook() const;
-    void ReadNewWordBookAgain();
-    void AddToNewWordBook();
-    void ClearNewWordBook();
-    void DeleteWord();
-    void SaveProgress();
-    void LoadProgress();
-    void FindWord();
-
-    // The library dialogs (CLexadoDlgLibraries.cpp).
-    void ChooseLibrary();
-    void ManageLibraries();
+    void FitLoadedRecord(SettingsRecord& record);
 
     // Speech (CLexadoDlgSpeech.cpp).
     void StartSpeech();
@@ -129,6 +119,8 @@ private:
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
+    WindowDialogue dialogue_;
+    WordCommands commands_;
     // The engine slot: it holds an engine, its voice selected, exactly while the state's
     // speechReady is set.
     std::unique_ptr<SpeechEngine> speechEngine_;

@@ -69,6 +69,12 @@ ScreenArea CLexadoDlg::BringOntoScreen(SettingsRecord& record) const {
     return screen;
 }
 
+// A loaded progress record takes a place on a screen, and keeps the word font in use.
+void CLexadoDlg::FitLoadedRecord(SettingsRecord& record) {
+    BringOntoScreen(record);
+    StoreFont(wordFont_, record.wordFont);
+}
+
 // The block is cut to the work area of the stored place's screen; the window goes to the stored
 // place, or as near it as lies whole in a work area, so a window that has grown past an edge is
 // drawn inside it and comes back to the stored place when it is smaller again.

@@ -3,9 +3,9 @@
 
 #include "tests/controls/DesktopHandler.h"
 
+#include "controls/AnswersInAdvance.h"
 #include "controls/CLinkStatic.h"
 #include "controls/HyperlinkError.h"
-#include "controls/MessageBox.h"
 #include "controls/StaticText.h"
 
 #include <QtTest>
@@ -39,8 +39,8 @@ class TestLinkStatic : public QObject {
 
 private slots:
     void init() {
-        MessageBoxAnswers::Enable(true);
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Enable(true);
+        AnswersInAdvance::Clear();
     }
 
     // An empty target is the text, an empty text shows the target; the tooltip names the
@@ -141,13 +141,13 @@ private slots:
         QVERIFY(colourShown(QColor(200, 0, 0))); // the pointer is still over it
         QTest::mouseMove(&window, QPoint(150, 50));
         QTRY_VERIFY(colourShown(CLinkStatic::kVisitedColour));
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
 
         handler.Fail();
         link->Open();
         QVERIFY(!link->visited());
         QVERIFY(colourShown(CLinkStatic::kLinkColour));
-        QCOMPARE(MessageBoxAnswers::Shown(),
+        QCOMPARE(AnswersInAdvance::Messages(),
                  QStringList{Unable("There is no application associated\nwith the given "
                                     "filename extension.")});
     }
@@ -172,7 +172,7 @@ private slots:
         link.SetVisited(true);
         link.Open();
         QVERIFY(!link.visited());
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{Unable(reason)});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{Unable(reason)});
         QCOMPARE(handler.Opened(), QStringList{});
     }
 

@@ -1,7 +1,7 @@
 // The choose-library dialog under the offscreen platform, reading real library files from a
 // program folder of its own. Message boxes are answered in advance.
 
-#include "controls/MessageBox.h"
+#include "controls/AnswersInAdvance.h"
 #include "library/Catalogue.h"
 #include "library/ui/CChooseLibraryDlg.h"
 #include "tests/support/ProgramFolder.h"
@@ -70,8 +70,8 @@ class TestChooseLibraryDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MessageBoxAnswers::Enable(true); }
-    void init() { MessageBoxAnswers::Clear(); }
+    void initTestCase() { AnswersInAdvance::Enable(true); }
+    void init() { AnswersInAdvance::Clear(); }
 
     void opensOnTheLibraryInUse() {
         Rig rig;
@@ -118,7 +118,7 @@ private slots:
         Rig rig;
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(1); // its file part ends in spaces
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         QCOMPARE(rig.count(), QStringLiteral("2500"));
         QCOMPARE(dialog.count(), 2500);
         QCOMPARE(dialog.fileName(), QByteArray("big.dat"));
@@ -199,21 +199,21 @@ private slots:
         Rig rig;
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(3);
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kNotFound});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kNotFound});
         QCOMPARE(rig.count(), QStringLiteral("0"));
         QCOMPARE(rig.rows()->rowCount(), 0);
         QCOMPARE(dialog.count(), 0);
         QCOMPARE(dialog.fileName(), QByteArray("gone.dat"));
 
         // The empty line of the catalogue names no file at all.
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         rig.pick(2);
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kNotFound});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kNotFound});
 
         // An empty library shows its pseudo-entry, which counts as one.
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         rig.pick(4);
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         QCOMPARE(rig.count(), QStringLiteral("1"));
         QCOMPARE(rig.cell(0, 1), QStringLiteral("Error"));
         QCOMPARE(rig.cell(0, 2), QStringLiteral("词库为空"));
@@ -226,7 +226,7 @@ private slots:
         rig.folder.write("table.ini", "Long#" + longName + "\r\n");
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(0);
-        QCOMPARE(MessageBoxAnswers::Shown(),
+        QCOMPARE(AnswersInAdvance::Messages(),
                  QStringList{QStringLiteral("词库名和文件名最多19个字节(约6个汉字)")});
         QCOMPARE(dialog.count(), 0);
     }
@@ -249,7 +249,7 @@ private slots:
         QTest::keyClick(rig.names(), Qt::Key_Tab);
         QCOMPARE(dialog.fileName(), QByteArray("empty.dat"));
         QCOMPARE(dialog.count(), 1);
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
     }
 };
 

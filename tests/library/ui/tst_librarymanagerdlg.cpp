@@ -1,8 +1,7 @@
 // The library manager under the offscreen platform, with a real table.ini and data/ in a
 // program folder of its own. Message boxes are answered in advance.
 
-#include "controls/FileDialog.h"
-#include "controls/MessageBox.h"
+#include "controls/AnswersInAdvance.h"
 #include "library/Catalogue.h"
 #include "library/TextFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
@@ -86,13 +85,9 @@ private slots:
     void initTestCase() {
         QVERIFY(trashHome_.isValid());
         qputenv("XDG_DATA_HOME", trashHome_.path().toLocal8Bit());
-        MessageBoxAnswers::Enable(true);
-        FileDialogAnswers::Enable(true);
+        AnswersInAdvance::Enable(true);
     }
-    void init() {
-        MessageBoxAnswers::Clear();
-        FileDialogAnswers::Clear();
-    }
+    void init() { AnswersInAdvance::Clear(); }
 
     void opensOnTheFirstEntry() {
         Rig rig("TOEFL#toefl.dat\r\n\r\n生词#New_Word.dat\r\n");
@@ -135,13 +130,13 @@ private slots:
         rig.click("add");
         rig.fill("GRE", "new.dat");
         rig.click("add");
-        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{kListed, kListed}));
+        QCOMPARE(AnswersInAdvance::Messages(), (QStringList{kListed, kListed}));
         QCOMPARE(rig.catalogue.size(), 3);
 
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         rig.fill("新词", "Book.DAT");
         rig.click("add");
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         QCOMPARE(rig.shownNames(), (QStringList{"TOEFL", "", "GRE", "新词"}));
         QCOMPARE(rig.shown(), QStringLiteral("3|新词|Book.DAT"));
         QCOMPARE(rig.folder.read("table.ini"), table); // nothing written yet
@@ -181,9 +176,9 @@ private slots:
         QCOMPARE(rig.shown(), QStringLiteral("1|C|c.dat"));
         rig.click("remove");
         QCOMPARE(rig.shown(), QStringLiteral("0|A|a.dat"));
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         rig.click("remove");
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kLast});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kLast});
         QVERIFY(rig.folder.exists("data/toefl.dat")); // remove leaves files alone
     }
 
@@ -191,7 +186,7 @@ private slots:
         Rig rig("TOEFL#toefl.dat\r\nGRE#gre.dat\r\nGRE 2#gre.dat\r\n");
         rig.names()->setCurrentRow(2);
         rig.click("delete");
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         QVERIFY(!rig.folder.exists("data/gre.dat"));
         QVERIFY(QFile::exists(trashHome_.filePath("Trash/files/gre.dat")));
         QCOMPARE(rig.shownNames(), QStringList{"TOEFL"});
@@ -202,18 +197,18 @@ private slots:
     void deleteKeepsTheLastEntry() {
         Rig rig("TOEFL#toefl.dat\r\nTOEFL 2#toefl.dat\r\n");
         rig.click("delete");
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kLast});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kLast});
         QCOMPARE(rig.shownNames(), QStringList{"TOEFL 2"});
         QCOMPARE(rig.shown(), QStringLiteral("0|TOEFL 2|toefl.dat"));
         QVERIFY(!rig.folder.exists("data/toefl.dat"));
         QCOMPARE(rig.files(), (QStringList{"Book.DAT", "gre.dat"}));
 
         // A typed file that no entry names: the file goes, the fields stay as typed.
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         rig.catalogue.append("GRE#gre.dat");
         rig.fill("x", "Book.DAT");
         rig.click("delete");
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         QVERIFY(!rig.folder.exists("data/Book.DAT"));
         QCOMPARE(rig.files(), QStringList{"gre.dat"});
         QCOMPARE(rig.file()->currentText(), QStringLiteral("Book.DAT"));
@@ -226,12 +221,12 @@ private slots:
         rig.click("add");
         rig.fill("a#b", "x.dat");
         rig.click("rename");
-        QCOMPARE(MessageBoxAnswers::Shown(),
+        QCOMPARE(AnswersInAdvance::Messages(),
                  (QStringList{"词库名和文件名最多19个字节(约6个汉字)", "词库名不能含有“#”"}));
         QCOMPARE(rig.catalogue.toList(), (Lines{"TOEFL#toefl.dat", "GRE#gre.dat"}));
 
         // A line break pasted into either field would split the line in table.ini.
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         const auto paste = [](QLineEdit* field, const QString& text) {
             QGuiApplication::clipboard()->setText(text);
             field->selectAll();
@@ -247,7 +242,7 @@ private slots:
         QVERIFY(paste(rig.file()->lineEdit(), "new\t.dat"));
         rig.click("add");
         const QString control = QStringLiteral("词库名和文件名不能含有换行等控制字符");
-        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{control, control, control}));
+        QCOMPARE(AnswersInAdvance::Messages(), (QStringList{control, control, control}));
         rig.click("ok");
         QCOMPARE(rig.folder.read("table.ini"), QByteArray("TOEFL#toefl.dat\r\nGRE#gre.dat\r\n"));
     }
@@ -258,10 +253,10 @@ private slots:
         for (const char* name : {"rename", "moveUp", "moveDown"}) {
             rig.click(name);
         }
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
         rig.click("remove");
         rig.click("delete");
-        QCOMPARE(MessageBoxAnswers::Shown(), (QStringList{kLast, kLast}));
+        QCOMPARE(AnswersInAdvance::Messages(), (QStringList{kLast, kLast}));
         QVERIFY(rig.catalogue.isEmpty());
         rig.fill("TOEFL", "toefl.dat");
         rig.click("add");
@@ -273,7 +268,7 @@ private slots:
         CLibraryManagerDlg dialog(rig.folder.filePath("no such folder"), rig.catalogue,
                                   &IpaTranscription);
         QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{kWriteError});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kWriteError});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
@@ -294,24 +289,24 @@ private slots:
         rig.click("add"); // listed in the dialog only
         const QStringList dataFiles = QDir(rig.folder.filePath("data")).entryList(QDir::Files);
 
-        FileDialogAnswers::Queue(std::nullopt);
-        FileDialogAnswers::Queue(sources.filePath("empty.txt"));
+        AnswersInAdvance::Queue(std::nullopt);
+        AnswersInAdvance::Queue(sources.filePath("empty.txt"));
         rig.click("import");
         rig.click("import");
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{"文件中没有可导入的单词。"});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{"文件中没有可导入的单词。"});
         QCOMPARE(QDir(rig.folder.filePath("data")).entryList(QDir::Files), dataFiles);
         QCOMPARE(rig.folder.read("table.ini"), table);
 
-        MessageBoxAnswers::Clear();
-        FileDialogAnswers::Queue(csv);
+        AnswersInAdvance::Clear();
+        AnswersInAdvance::Queue(csv);
         rig.click("import");
-        const FileDialogOptions shown = FileDialogAnswers::Shown().constLast();
+        const FileDialogOptions shown = AnswersInAdvance::FileDialogs().constLast();
         QCOMPARE(shown.mode, FileDialogMode::Open);
         QCOMPARE(shown.filter,
                  QStringLiteral("单词表 (*.kvtml *.txt *.tsv *.csv);;KVTML 文件 (*.kvtml);;"
                                 "文本文件 (*.txt *.tsv *.csv);;所有文件 (*)"));
         QCOMPARE(
-            MessageBoxAnswers::Shown(),
+            AnswersInAdvance::Messages(),
             QStringList{"已导入词库“fruit-3”（文件 fruit-3.dat）：3 个词条，其中 2 个补上了音标。\n"
                         "跳过了 1 个没有单词的词条。"});
         QCOMPARE(rig.folder.read("data/fruit-3.dat"),

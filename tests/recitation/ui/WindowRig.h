@@ -6,6 +6,8 @@
 #include "recitation/ui/WordFont.h"
 #include "strings/LanguageSwitch.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/QuietSettings.h"
+#include "tests/support/WordLists.h"
 
 #include <QByteArrayList>
 #include <QColor>
@@ -49,26 +51,6 @@ struct WindowRig {
     LanguageSwitch languages{QStringLiteral(LEXADO_OUTPUT_DIR "/language")};
     std::unique_ptr<CLexadoDlg> window;
 };
-
-// The settings of a first start at 96 dpi, with the window at (100, 100), speech off, and a
-// time per word so long that no timer fires unless a test makes it.
-inline SettingsRecord QuietSettings() {
-    SettingsRecord s = DefaultSettings(96, QRect(100, 100, 200, 60));
-    SetNameField(s.libraryFile, "words.dat");
-    SetNameField(s.libraryName, "TOEFL");
-    s.speechOn = false;
-    s.wordTimeMs = 1000000;
-    return s;
-}
-
-// Library lines <prefix>0#意思0, <prefix>1#意思1, ...
-inline QByteArrayList Entries(const QByteArray& prefix, int count) {
-    QByteArrayList lines;
-    for (int i = 0; i < count; ++i) {
-        lines.append(prefix + QByteArray::number(i) + "#意思" + QByteArray::number(i));
-    }
-    return lines;
-}
 
 // One expiry of the word timer: what the engine does when it expires.
 inline void NextWord(const CLexadoDlg& window) {

@@ -4,7 +4,7 @@
 
 #include "tests/recitation/ui/WindowRig.h"
 
-#include "controls/MessageBox.h"
+#include "controls/AnswersInAdvance.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -31,8 +31,8 @@ class TestLexadoDlgInput : public QObject {
 
 private slots:
     void init() {
-        MessageBoxAnswers::Enable(true);
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Enable(true);
+        AnswersInAdvance::Clear();
     }
 
     // Ctrl+P stops both timers and keeps the entry; pressed again it shows the next entry at
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().first().toInt(), 0);
         QVERIFY(!w.isVisible());
-        QVERIFY(MessageBoxAnswers::Shown().isEmpty());
+        QVERIFY(AnswersInAdvance::Messages().isEmpty());
 
         WindowRig closing(QuietSettings(), Entries("w", 5));
         QVERIFY(closing.show());
@@ -242,7 +242,7 @@ private slots:
         CLexadoDlg& w = *rig.window;
         QSignalSpy finished(&w, &CLexadoDlg::finished);
         w.RunCommand(CommandId::Exit);
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList{QStringLiteral("写文件出错!")});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{QStringLiteral("写文件出错!")});
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().first().toInt(), 1);
         QVERIFY(!w.isVisible());

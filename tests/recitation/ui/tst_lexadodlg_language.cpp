@@ -7,7 +7,7 @@
 #include "tests/support/VisibleWindows.h"
 
 #include "app/ui/CHelpViewer.h"
-#include "controls/MessageBox.h"
+#include "controls/AnswersInAdvance.h"
 #include "strings/LanguageSwitch.h"
 
 #include <QApplication>
@@ -95,7 +95,7 @@ class TestLexadoDlgLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MessageBoxAnswers::Enable(true); }
+    void initTestCase() { AnswersInAdvance::Enable(true); }
 
     // Before any choice the check mark stands on the language in use. English, once chosen,
     // speaks in the next menu, message, dialog and tooltip, while the entry on the screen
@@ -130,9 +130,9 @@ private slots:
         const MenuSeen english = NextMenu(window);
         QVERIFY2(IsEnglishPause(english.firstRow), qPrintable(english.firstRow));
         QCOMPARE(english.checked, QList<int>{2});
-        MessageBoxAnswers::Clear();
+        AnswersInAdvance::Clear();
         window.RunCommand(CommandId::ClearNewWordBook);
-        QCOMPARE(MessageBoxAnswers::Shown(),
+        QCOMPARE(AnswersInAdvance::Messages(),
                  QStringList{QStringLiteral("Clear the new-word book?")});
         QCOMPARE(AboutBoxSeen(window), (QStringList{"About Lexado", "OK"}));
         QTest::mouseMove(&window, QPoint(6, 6));

@@ -7,7 +7,7 @@
 #include "tests/support/HeardSpeech.h"
 #include "tests/support/SheetControl.h"
 
-#include "controls/FileDialog.h"
+#include "controls/AnswersInAdvance.h"
 #include "recitation/ModeId.h"
 #include "recitation/ProgressFile.h"
 #include "settings/ui/NumberField.h"
@@ -92,7 +92,7 @@ private slots:
         // Unknown ids are looked up with the speech service too: keep the test's own (absent)
         // one, so that none is started.
         qputenv("SPEECHD_ADDRESS", "unix_socket:" + QFile::encodeName(dir_.filePath("none")));
-        FileDialogAnswers::Enable(true);
+        AnswersInAdvance::Enable(true);
     }
 
     void init() {
@@ -194,7 +194,7 @@ void TestLexadoDlgSpeech::progressFilesStartTheVoiceAndReadAgainStartsTheChosenO
     on.speechOn = true;
     on.position = 1;
     QVERIFY(WriteProgressFile(rig.folder.filePath("on.sav"), on));
-    FileDialogAnswers::Queue(rig.folder.filePath("on.sav"));
+    AnswersInAdvance::Queue(rig.folder.filePath("on.sav"));
     window.RunCommand(CommandId::LoadProgress);
     QVERIFY(window.state().speechReady);
     std::vector<MemoryAudio::Utterance> heard = Heard(1);
@@ -205,7 +205,7 @@ void TestLexadoDlgSpeech::progressFilesStartTheVoiceAndReadAgainStartsTheChosenO
     americanOff.speechOn = false;
     americanOff.speechModeId = StoredModeId(kAmerican);
     QVERIFY(WriteProgressFile(rig.folder.filePath("off.sav"), americanOff));
-    FileDialogAnswers::Queue(rig.folder.filePath("off.sav"));
+    AnswersInAdvance::Queue(rig.folder.filePath("off.sav"));
     window.RunCommand(CommandId::LoadProgress);
     QVERIFY(window.state().speechReady);
     QCOMPARE(window.state().currentLine, QByteArray("banana#香蕉"));

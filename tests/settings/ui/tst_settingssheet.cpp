@@ -2,8 +2,8 @@
 // the font and colour choosers (the real dialogs, answered as they open) and what OK and Cancel
 // hand back. Message boxes are answered in advance.
 
+#include "controls/AnswersInAdvance.h"
 #include "controls/CStyledLabel.h"
-#include "controls/MessageBox.h"
 #include "settings/ui/CFontChooserDlg.h"
 #include "settings/ui/CMyPropertyPage1.h"
 #include "settings/ui/CMyPropertySheet.h"
@@ -127,8 +127,8 @@ class TestSettingsSheet : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MessageBoxAnswers::Enable(true); }
-    void init() { MessageBoxAnswers::Clear(); }
+    void initTestCase() { AnswersInAdvance::Enable(true); }
+    void init() { AnswersInAdvance::Clear(); }
 
     void pagesShowTheCopiedInValues() {
         const SettingsRecord record = Record();
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 1);
         Button(sheet, QDialogButtonBox::Ok)->click();
         QVERIFY(sheet.isVisible());
-        QCOMPARE(MessageBoxAnswers::Shown(), QStringList(2, kEnterAnInteger));
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList(2, kEnterAnInteger));
         QVERIFY(field->isAncestorOf(sheet.focusWidget()));
 
         field->selectAll();
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 2);
         Button(sheet, QDialogButtonBox::Ok)->click();
         QCOMPARE(sheet.result(), int(QDialog::Accepted));
-        QCOMPARE(MessageBoxAnswers::Shown().size(), 2);
+        QCOMPARE(AnswersInAdvance::Messages().size(), 2);
     }
 
     // The arrow keys step a field from 0 up to its largest number.
