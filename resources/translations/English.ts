@@ -66,17 +66,17 @@
     <message id="IDS_115">
         <location filename="../../strings/StringTable.cpp" line="43"/>
         <source> 第</source>
-        <translation>: #</translation>
+        <translation> (No. </translation>
     </message>
     <message id="IDS_116">
         <location filename="../../strings/StringTable.cpp" line="45"/>
         <source> 组,第 </source>
-        <translation> group, #</translation>
+        <translation> of the groups, word no. </translation>
     </message>
     <message id="IDS_117">
         <location filename="../../strings/StringTable.cpp" line="47"/>
         <source>个单词</source>
-        <translation> word</translation>
+        <translation>)</translation>
     </message>
     <message id="IDS_118">
         <location filename="../../strings/StringTable.cpp" line="49"/>
