@@ -4,9 +4,6 @@
 
 #include <optional>
 
-class QString;
-class QTextStream;
-
 // --import and --export: a word list made a library of the program folder, or a library written
 // out as tab-separated text, in a terminal, with no window and no display. The program folder
 // is found as for the window; the sample data comes from the resource folder. What was done is
