@@ -2,6 +2,7 @@
 
 #include "app/SplashOption.h"
 #include "strings/LanguageChoice.h"
+#include "strings/StringTable.h"
 
 #include <QList>
 #include <QTextStream>
@@ -13,10 +14,10 @@ namespace {
 using Apply = void (*)(CommandLine&, const QStringList& values);
 
 struct Option {
-    QString name;       // as typed, "--home"
-    QStringList values; // the names of the values it takes, for the usage text
-    QString help;       // its line in the usage text; empty for one not listed
-    Apply apply;        // nothing for Qt's own options, which Qt reads itself
+    QString name;                 // as typed, "--home"
+    QStringList values;           // the names of the values it takes, for the usage text
+    std::optional<StringId> help; // its line in the usage text; nothing for one not listed
+    Apply apply;                  // nothing for Qt's own options, which Qt reads itself
 };
 
 // Every option the program accepts, one a line.
@@ -24,27 +25,26 @@ const QList<Option>& Options() {
     static const QList<Option> options{
         {"--home",
          {"DIR"},
-         "keep settings, catalogue and libraries in DIR",
+         StringId::UsageHome,
          [](CommandLine& c, const QStringList& v) { c.home = v[0]; }},
         {"--import",
          {"FILE"},
-         "import a word list (KVTML, CSV, tab-separated) as a new library",
+         StringId::UsageImport,
          [](CommandLine& c, const QStringList& v) { c.importFile = v[0]; }},
         {"--name",
          {"NAME"},
-         "the name of the library --import makes",
+         StringId::UsageName,
          [](CommandLine& c, const QStringList& v) { c.libraryName = v[0]; }},
         {"--export",
          {"NAME", "FILE"},
-         "write the library NAME to FILE as tab-separated text",
+         StringId::UsageExport,
          [](CommandLine& c, const QStringList& v) {
              c.exportName = v[0];
              c.exportFile = v[1];
          }},
         {"--language",
          {"NAME"},
-         "start in language NAME, one of pChinese, cChinese, English, Japanese,\n"
-         "Korean, German, French, Spanish, Russian",
+         StringId::UsageLanguage,
          [](CommandLine& c, const QStringList& v) {
              c.language = LanguageFromOption(v[0]);
              if (!c.language) {
@@ -53,13 +53,16 @@ const QList<Option>& Options() {
          }},
         {"--no-splash",
          {},
-         "start without the splash picture",
+         StringId::UsageNoSplash,
          [](CommandLine& c, const QStringList&) { c.noSplash = true; }},
-        {"--help", {}, "show this help", [](CommandLine& c, const QStringList&) { c.help = true; }},
+        {"--help",
+         {},
+         StringId::UsageHelp,
+         [](CommandLine& c, const QStringList&) { c.help = true; }},
         {"-h", {}, {}, [](CommandLine& c, const QStringList&) { c.help = true; }},
         {"--version",
          {},
-         "show the version",
+         StringId::UsageVersion,
          [](CommandLine& c, const QStringList&) { c.version = true; }},
         {"-platform", {"NAME"}, {}, nullptr},
         {"-display", {"NAME"}, {}, nullptr},
@@ -88,17 +91,15 @@ QString Synopsis(const Option& option) {
 QString UsageText() {
     qsizetype width = 0;
     for (const Option& option : Options()) {
-        if (!option.help.isEmpty()) {
+        if (option.help) {
             width = std::max(width, Synopsis(option).size() + 1);
         }
     }
     const QString indent = QStringLiteral("\n") + QString(width + 3, u' ');
-    QString text =
-        QStringLiteral("Usage: lexado [OPTION]...\n"
-                       "A vocabulary trainer: shows the words of a library one after another.\n\n");
+    QString text = StringText(StringId::UsageHeading) + QStringLiteral("\n\n");
     for (const Option& option : Options()) {
-        if (!option.help.isEmpty()) {
-            const QString help = QString(option.help).replace(u'\n', indent);
+        if (option.help) {
+            const QString help = StringText(*option.help).replace(u'\n', indent);
             text += QStringLiteral("  %1 %2\n").arg(Synopsis(option), -int(width)).arg(help);
         }
     }
@@ -150,6 +151,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return commandLine;
 }
 
+bool AnsweredInTerminal(const CommandLine& commandLine) {
+    return !commandLine.error.isEmpty() || commandLine.help || commandLine.version ||
+           commandLine.importFile || commandLine.exportName;
+}
+
 std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,
                                      QTextStream& errors) {
     if (!commandLine.error.isEmpty()) {
@@ -162,7 +168,7 @@ std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream
         return 0;
     }
     if (commandLine.version) {
-        out << "Lexado " << QStringLiteral(LEXADO_VERSION) << "\n";
+        out << StringText(StringId::AboutVersion) << "\n";
         return 0;
     }
     return std::nullopt;

@@ -31,8 +31,13 @@ struct CommandLine {
 // (-platform, -display, -style, -session, -reverse) are left to Qt.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// The answer to a command line that ends the program before any window: the usage for --help,
-// the version for --version, the reason for a refused command line (on `errors`). Returns the
-// exit code then: 0, or 2 for a refused command line; nothing when the program is to start.
+// Whether the command line is answered in the terminal and ends the program there, before any
+// window: a refused one, --help, --version, --import and --export.
+bool AnsweredInTerminal(const CommandLine& commandLine);
+
+// The answer to a command line that ends the program before any window: the usage for --help
+// and the version for --version, in the interface language in use, or the reason for a refused
+// command line (on `errors`). Returns the exit code then: 0, or 2 for a refused command line;
+// nothing otherwise.
 std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,
                                      QTextStream& errors);

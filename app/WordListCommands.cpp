@@ -5,13 +5,10 @@
 #include "library/LibraryExport.h"
 #include "library/LibraryImport.h"
 #include "speech/IpaTranscription.h"
-#include "strings/LanguageChoice.h"
-#include "strings/LanguageSwitch.h"
 #include "strings/StringTable.h"
 #include "strings/TextCodec.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QTextStream>
 
 namespace {
@@ -85,23 +82,16 @@ int Export(const QString& programFolder, const CommandLine& commandLine, QTextSt
 
 } // namespace
 
-std::optional<int> RunWordListCommand(const CommandLine& commandLine, int& argc, char* argv[]) {
+std::optional<int> RunWordListCommand(const CommandLine& commandLine, const QString& resourceFolder,
+                                      QTextStream& out, QTextStream& errors) {
     if (!commandLine.importFile && !commandLine.exportName) {
         return std::nullopt;
     }
-    QCoreApplication application(argc, argv);
-    const QString executableDir = QCoreApplication::applicationDirPath();
-    const QString resources = ResourceFolder(executableDir);
-    LanguageSwitch language(QDir(resources).filePath(QStringLiteral("language")));
-    // Without any language file the texts are the program's own Chinese copy.
-    language.LoadStartupLanguage(StartupLanguage(commandLine.language, QLocale::system()));
-
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
-    const QString chosen = ChooseProgramFolder(commandLine.home, executableDir);
-    const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resources);
+    const QString chosen =
+        ChooseProgramFolder(commandLine.home, QCoreApplication::applicationDirPath());
+    const std::optional<QString> programFolder = PrepareProgramFolder(chosen, resourceFolder);
     if (!programFolder) {
-        errors << "lexado: cannot create the folder " << chosen << "\n";
+        errors << "lexado: " << StringText(StringId::CannotCreateFolder).arg(chosen) << "\n";
         return kNotWritten;
     }
     return commandLine.importFile ? Import(*programFolder, commandLine, out, errors)

@@ -2,12 +2,11 @@
 // the check for another copy, the main window) and runs the main window until it ends.
 
 #include "app/CommandLine.h"
-#include "app/WordListCommands.h"
+#include "app/TerminalCommand.h"
 #include "app/ui/CLexadoApp.h"
 #include "speech/Voices.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 namespace {
 
@@ -31,15 +30,10 @@ QStringList ArgumentList(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Read before the application connects to a display, so that --help, --version and a
-    // refused command line are answered in a terminal without one.
+    // Read before the application connects to a display, so that --help, --version, a refused
+    // command line and the word-list commands are answered in a terminal without one.
     const CommandLine commandLine = ParseCommandLine(ArgumentList(argc, argv));
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
-    if (const std::optional<int> exitCode = AnswerCommandLine(commandLine, out, errors)) {
-        return *exitCode;
-    }
-    if (const std::optional<int> exitCode = RunWordListCommand(commandLine, argc, argv)) {
+    if (const std::optional<int> exitCode = RunTerminalCommand(commandLine, argc, argv)) {
         return *exitCode;
     }
     StartLoadingVoices();

@@ -16,9 +16,18 @@ constexpr int kIndicatorDelayMs = 400;
 
 } // namespace
 
-void RunWhileBusy(QWidget* window, const QString& text, const std::function<void()>& work) {
-    window->setEnabled(false);
+BusyWindow::BusyWindow(QWidget* window) : window_(window) {
+    window_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+BusyWindow::~BusyWindow() {
+    QApplication::restoreOverrideCursor();
+    window_->setEnabled(true);
+}
+
+void RunWhileBusy(QWidget* window, const QString& text, const std::function<void()>& work) {
+    const BusyWindow busy(window);
     // No cancel button: the work runs to its end.
     QProgressDialog indicator(text, QString(), 0, 0, window);
     indicator.setWindowTitle(StringText(StringId::ProgramName));
@@ -32,7 +41,4 @@ void RunWhileBusy(QWidget* window, const QString& text, const std::function<void
     thread->start();
     loop.exec();
     thread->wait();
-
-    QApplication::restoreOverrideCursor();
-    window->setEnabled(true);
 }

@@ -87,7 +87,7 @@ QSize CLinkStatic::sizeHint() const {
 }
 
 void CLinkStatic::Open() {
-    const std::optional<int> error = OpenWithDesktop(target_);
+    const std::optional<int> error = OpenWithDesktop(target_, window());
     SetVisited(!error);
     if (error) {
         QApplication::beep();

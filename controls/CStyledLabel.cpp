@@ -240,7 +240,7 @@ void CStyledLabel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (openWithShell_) {
-        OpenWithDesktop(text_);
+        OpenWithDesktop(text_, window());
     } else {
         emit clicked();
     }

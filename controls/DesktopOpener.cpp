@@ -1,10 +1,15 @@
 #include "controls/DesktopOpener.h"
 
+#include "controls/BusyWork.h"
+
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QObject>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -45,7 +50,20 @@ int XdgOpenError(int exitCode) {
     }
 }
 
-std::optional<int> OpenWithXdgOpen(const QString& target) {
+// Waits until xdg-open ends or its time to report is up, with the window busy and the
+// program's windows painting meanwhile. True when it ended.
+bool WaitForReport(QProcess& process, QWidget* window) {
+    const BusyWindow busy(window);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kHandlerReportMs, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning) {
+        loop.exec();
+    }
+    return process.state() == QProcess::NotRunning;
+}
+
+std::optional<int> OpenWithXdgOpen(const QString& target, QWidget* window) {
     // Not owned by anyone: a handler still running when it is left behind runs on after the
     // window that asked for it has gone.
     auto* process = new QProcess;
@@ -53,11 +71,11 @@ std::optional<int> OpenWithXdgOpen(const QString& target) {
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     process->start(QStringLiteral("xdg-open"), {target});
-    if (!process->waitForFinished(kHandlerReportMs)) {
-        if (process->state() == QProcess::NotRunning) { // xdg-open is not installed
-            delete process;
-            return OpenError::NoAssociation;
-        }
+    if (!process->waitForStarted()) {
+        delete process;
+        return OpenError::NoAssociation;
+    }
+    if (!WaitForReport(*process, window)) {
         QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
         return std::nullopt;
     }
@@ -73,7 +91,7 @@ std::optional<int> OpenWithXdgOpen(const QString& target) {
 
 } // namespace
 
-std::optional<int> OpenWithDesktop(const QString& target) {
+std::optional<int> OpenWithDesktop(const QString& target, QWidget* window) {
     if (target.isEmpty()) {
         return OpenError::FileNotFound;
     }
@@ -81,8 +99,11 @@ std::optional<int> OpenWithDesktop(const QString& target) {
     if (const std::optional<int> missing = MissingFile(url)) {
         return missing;
     }
-    if (QDesktopServices::openUrl(url)) {
-        return std::nullopt;
+    // Qt's own way says yes as soon as it has handed the target on, whether a handler took it
+    // or not; xdg-open's exit code tells. Only without xdg-open is Qt's word taken.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+        return QDesktopServices::openUrl(url) ? std::nullopt
+                                              : std::optional<int>(OpenError::NoAssociation);
     }
-    return OpenWithXdgOpen(target);
+    return OpenWithXdgOpen(target, window);
 }

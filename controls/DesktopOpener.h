@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QWidget;
+
 // Why a target could not be opened, under the numbers the hyperlink error box explains.
 namespace OpenError {
 inline constexpr int FileNotFound = 2;
@@ -15,5 +17,6 @@ inline constexpr int NoAssociation = 31;
 
 // Opens `target` (a web address, a mailto: link, a file: URL or a file path) with the desktop's
 // default handler: nothing when it opened, otherwise the number of the reason it did not. A
-// file that does not exist is refused before any handler sees it.
-std::optional<int> OpenWithDesktop(const QString& target);
+// file that does not exist is refused before any handler sees it. The window that asked is
+// busy (see BusyWindow) while the handler is awaited, for a few seconds at most.
+std::optional<int> OpenWithDesktop(const QString& target, QWidget* window);

@@ -145,6 +145,18 @@ enum class StringId : int {
     ImportFilterAllFiles = 463,
     ImportRunning = 464,
     ExportUnknownLibrary = 465, // no catalogue entry has that name or file
+    // The program folder cannot be made, at start-up or for a word-list command.
+    CannotCreateFolder = 471,
+    // The usage text of "lexado --help": its heading and the line of each option.
+    UsageHeading = 480,
+    UsageHome = 481,
+    UsageImport = 482,
+    UsageName = 483,
+    UsageExport = 484,
+    UsageLanguage = 485,
+    UsageNoSplash = 486,
+    UsageHelp = 487,
+    UsageVersion = 488,
 };
 Q_ENUM_NS(StringId)
 

@@ -262,6 +262,28 @@ constexpr std::array kStrings{
     StringEntry{StringId::ImportRunning, QT_TRID_NOOP("IDS_464")},
     //% "词库列表中没有“%1”。"
     StringEntry{StringId::ExportUnknownLibrary, QT_TRID_NOOP("IDS_465")},
+    //% "无法创建文件夹 %1"
+    StringEntry{StringId::CannotCreateFolder, QT_TRID_NOOP("IDS_471")},
+    // The usage text: the options themselves and the names of their values stay as typed.
+    //% "用法：lexado [选项]...\n背单词程序：把词库中的单词一个接一个地显示出来。"
+    StringEntry{StringId::UsageHeading, QT_TRID_NOOP("IDS_480")},
+    //% "把设置、词库列表和词库都放在 DIR 中"
+    StringEntry{StringId::UsageHome, QT_TRID_NOOP("IDS_481")},
+    //% "把单词表（KVTML、CSV、以制表符分隔的文本）导入为新词库"
+    StringEntry{StringId::UsageImport, QT_TRID_NOOP("IDS_482")},
+    //% "--import 所建词库的名称"
+    StringEntry{StringId::UsageName, QT_TRID_NOOP("IDS_483")},
+    //% "把词库 NAME 以制表符分隔的文本写入 FILE"
+    StringEntry{StringId::UsageExport, QT_TRID_NOOP("IDS_484")},
+    //% "以语言 NAME 启动，NAME 为 pChinese、cChinese、English、Japanese、\n"
+    //% "Korean、German、French、Spanish、Russian 之一"
+    StringEntry{StringId::UsageLanguage, QT_TRID_NOOP("IDS_485")},
+    //% "启动时不显示启动画面"
+    StringEntry{StringId::UsageNoSplash, QT_TRID_NOOP("IDS_486")},
+    //% "显示本帮助"
+    StringEntry{StringId::UsageHelp, QT_TRID_NOOP("IDS_487")},
+    //% "显示版本"
+    StringEntry{StringId::UsageVersion, QT_TRID_NOOP("IDS_488")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -67,7 +67,7 @@ std::optional<QString> CLexadoApp::ProgramFolder() {
     const QString chosen = ChooseProgramFolder(commandLine_.home, executableDir_);
     const std::optional<QString> folder = PrepareProgramFolder(chosen, resourceFolder_);
     if (!folder) {
-        ShowMessage(nullptr, QStringLiteral("Cannot create the folder %1").arg(chosen));
+        ShowMessage(nullptr, StringText(StringId::CannotCreateFolder).arg(chosen));
     }
     return folder;
 }

@@ -66,17 +66,17 @@
     <message id="IDS_115">
         <location filename="../../strings/StringTable.cpp" line="43"/>
         <source> 第</source>
-        <translation>&#xa0;: n°&#xa0;</translation>
+        <translation> (n°&#xa0;</translation>
     </message>
     <message id="IDS_116">
         <location filename="../../strings/StringTable.cpp" line="45"/>
         <source> 组,第 </source>
-        <translation>&#xa0;(groupe), n°&#xa0;</translation>
+        <translation> des groupes, mot n°&#xa0;</translation>
     </message>
     <message id="IDS_117">
         <location filename="../../strings/StringTable.cpp" line="47"/>
         <source>个单词</source>
-        <translation>&#xa0;(mot)</translation>
+        <translation>)</translation>
     </message>
     <message id="IDS_118">
         <location filename="../../strings/StringTable.cpp" line="49"/>
@@ -612,6 +612,61 @@
         <location filename="../../strings/StringTable.cpp" line="264"/>
         <source>词库列表中没有“%1”。</source>
         <translation>« %1 » ne figure pas dans le répertoire des listes.</translation>
+    </message>
+    <message id="IDS_471">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>无法创建文件夹 %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message id="IDS_480">
+        <location filename="../../strings/StringTable.cpp" line="269"/>
+        <source>用法：lexado [选项]...
+背单词程序：把词库中的单词一个接一个地显示出来。</source>
+        <translation>Utilisation&#xa0;: lexado [OPTION]...
+Un entraîneur de vocabulaire&#xa0;: affiche l’un après l’autre les mots d’une liste.</translation>
+    </message>
+    <message id="IDS_481">
+        <location filename="../../strings/StringTable.cpp" line="271"/>
+        <source>把设置、词库列表和词库都放在 DIR 中</source>
+        <translation>garder les réglages, le répertoire et les listes dans DIR</translation>
+    </message>
+    <message id="IDS_482">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>把单词表（KVTML、CSV、以制表符分隔的文本）导入为新词库</source>
+        <translation>importer une liste de mots (KVTML, CSV, séparée par des tabulations)
+comme nouvelle liste</translation>
+    </message>
+    <message id="IDS_483">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>--import 所建词库的名称</source>
+        <translation>le nom de la liste que crée --import</translation>
+    </message>
+    <message id="IDS_484">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>把词库 NAME 以制表符分隔的文本写入 FILE</source>
+        <translation>écrire la liste NAME dans FILE en texte séparé par des tabulations</translation>
+    </message>
+    <message id="IDS_485">
+        <location filename="../../strings/StringTable.cpp" line="280"/>
+        <source>以语言 NAME 启动，NAME 为 pChinese、cChinese、English、Japanese、
+Korean、German、French、Spanish、Russian 之一</source>
+        <translation>démarrer dans la langue NAME, parmi pChinese, cChinese, English, Japanese,
+Korean, German, French, Spanish, Russian</translation>
+    </message>
+    <message id="IDS_486">
+        <location filename="../../strings/StringTable.cpp" line="282"/>
+        <source>启动时不显示启动画面</source>
+        <translation>démarrer sans l’image d’accueil</translation>
+    </message>
+    <message id="IDS_487">
+        <location filename="../../strings/StringTable.cpp" line="284"/>
+        <source>显示本帮助</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message id="IDS_488">
+        <location filename="../../strings/StringTable.cpp" line="286"/>
+        <source>显示版本</source>
+        <translation>afficher la version</translation>
     </message>
 </context>
 </TS>

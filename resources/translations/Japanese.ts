@@ -613,5 +613,59 @@
         <source>词库列表中没有“%1”。</source>
         <translation>「%1」は単語集の一覧にありません。</translation>
     </message>
+    <message id="IDS_471">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message id="IDS_480">
+        <location filename="../../strings/StringTable.cpp" line="269"/>
+        <source>用法：lexado [选项]...
+背单词程序：把词库中的单词一个接一个地显示出来。</source>
+        <translation>使い方: lexado [オプション]...
+単語暗記ソフト: 単語集の単語を一つずつ順に表示します。</translation>
+    </message>
+    <message id="IDS_481">
+        <location filename="../../strings/StringTable.cpp" line="271"/>
+        <source>把设置、词库列表和词库都放在 DIR 中</source>
+        <translation>設定、単語集の一覧、単語集を DIR に置く</translation>
+    </message>
+    <message id="IDS_482">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>把单词表（KVTML、CSV、以制表符分隔的文本）导入为新词库</source>
+        <translation>単語リスト（KVTML、CSV、タブ区切りテキスト）を新しい単語集としてインポートする</translation>
+    </message>
+    <message id="IDS_483">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>--import 所建词库的名称</source>
+        <translation>--import で作る単語集の名前</translation>
+    </message>
+    <message id="IDS_484">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>把词库 NAME 以制表符分隔的文本写入 FILE</source>
+        <translation>単語集 NAME をタブ区切りテキストとして FILE に書き出す</translation>
+    </message>
+    <message id="IDS_485">
+        <location filename="../../strings/StringTable.cpp" line="280"/>
+        <source>以语言 NAME 启动，NAME 为 pChinese、cChinese、English、Japanese、
+Korean、German、French、Spanish、Russian 之一</source>
+        <translation>言語 NAME で起動する（pChinese、cChinese、English、Japanese、
+Korean、German、French、Spanish、Russian のいずれか）</translation>
+    </message>
+    <message id="IDS_486">
+        <location filename="../../strings/StringTable.cpp" line="282"/>
+        <source>启动时不显示启动画面</source>
+        <translation>起動画面を表示せずに起動する</translation>
+    </message>
+    <message id="IDS_487">
+        <location filename="../../strings/StringTable.cpp" line="284"/>
+        <source>显示本帮助</source>
+        <translation>このヘルプを表示する</translation>
+    </message>
+    <message id="IDS_488">
+        <location filename="../../strings/StringTable.cpp" line="286"/>
+        <source>显示版本</source>
+        <translation>バージョンを表示する</translation>
+    </message>
 </context>
 </TS>

@@ -611,7 +611,61 @@
     <message id="IDS_465">
         <location filename="../../strings/StringTable.cpp" line="264"/>
         <source>词库列表中没有“%1”。</source>
-        <translation>"%1"은(는) 단어집 목록에 없습니다.</translation>
+        <translation>&quot;%1&quot;은(는) 단어집 목록에 없습니다.</translation>
+    </message>
+    <message id="IDS_471">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>无法创建文件夹 %1</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message id="IDS_480">
+        <location filename="../../strings/StringTable.cpp" line="269"/>
+        <source>用法：lexado [选项]...
+背单词程序：把词库中的单词一个接一个地显示出来。</source>
+        <translation>사용법: lexado [옵션]...
+단어 암기 프로그램: 단어집의 단어를 하나씩 차례로 보여 줍니다.</translation>
+    </message>
+    <message id="IDS_481">
+        <location filename="../../strings/StringTable.cpp" line="271"/>
+        <source>把设置、词库列表和词库都放在 DIR 中</source>
+        <translation>설정, 단어집 목록, 단어집을 DIR에 둡니다</translation>
+    </message>
+    <message id="IDS_482">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>把单词表（KVTML、CSV、以制表符分隔的文本）导入为新词库</source>
+        <translation>단어 목록(KVTML, CSV, 탭으로 구분한 텍스트)을 새 단어집으로 가져옵니다</translation>
+    </message>
+    <message id="IDS_483">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>--import 所建词库的名称</source>
+        <translation>--import로 만드는 단어집의 이름</translation>
+    </message>
+    <message id="IDS_484">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>把词库 NAME 以制表符分隔的文本写入 FILE</source>
+        <translation>단어집 NAME을 탭으로 구분한 텍스트로 FILE에 씁니다</translation>
+    </message>
+    <message id="IDS_485">
+        <location filename="../../strings/StringTable.cpp" line="280"/>
+        <source>以语言 NAME 启动，NAME 为 pChinese、cChinese、English、Japanese、
+Korean、German、French、Spanish、Russian 之一</source>
+        <translation>언어 NAME으로 시작합니다. NAME은 pChinese, cChinese, English, Japanese,
+Korean, German, French, Spanish, Russian 중 하나입니다</translation>
+    </message>
+    <message id="IDS_486">
+        <location filename="../../strings/StringTable.cpp" line="282"/>
+        <source>启动时不显示启动画面</source>
+        <translation>시작 화면 없이 시작합니다</translation>
+    </message>
+    <message id="IDS_487">
+        <location filename="../../strings/StringTable.cpp" line="284"/>
+        <source>显示本帮助</source>
+        <translation>이 도움말을 보여 줍니다</translation>
+    </message>
+    <message id="IDS_488">
+        <location filename="../../strings/StringTable.cpp" line="286"/>
+        <source>显示版本</source>
+        <translation>버전을 보여 줍니다</translation>
     </message>
 </context>
 </TS>

@@ -613,5 +613,60 @@
         <source>词库列表中没有“%1”。</source>
         <translation>«%1» no está en el índice de listas.</translation>
     </message>
+    <message id="IDS_471">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>无法创建文件夹 %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message id="IDS_480">
+        <location filename="../../strings/StringTable.cpp" line="269"/>
+        <source>用法：lexado [选项]...
+背单词程序：把词库中的单词一个接一个地显示出来。</source>
+        <translation>Uso: lexado [OPCIÓN]...
+Un entrenador de vocabulario: muestra una tras otra las palabras de una lista.</translation>
+    </message>
+    <message id="IDS_481">
+        <location filename="../../strings/StringTable.cpp" line="271"/>
+        <source>把设置、词库列表和词库都放在 DIR 中</source>
+        <translation>guardar la configuración, el índice y las listas en DIR</translation>
+    </message>
+    <message id="IDS_482">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>把单词表（KVTML、CSV、以制表符分隔的文本）导入为新词库</source>
+        <translation>importar una lista de palabras (KVTML, CSV, separada por tabuladores)
+como lista nueva</translation>
+    </message>
+    <message id="IDS_483">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>--import 所建词库的名称</source>
+        <translation>el nombre de la lista que crea --import</translation>
+    </message>
+    <message id="IDS_484">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>把词库 NAME 以制表符分隔的文本写入 FILE</source>
+        <translation>escribir la lista NAME en FILE como texto separado por tabuladores</translation>
+    </message>
+    <message id="IDS_485">
+        <location filename="../../strings/StringTable.cpp" line="280"/>
+        <source>以语言 NAME 启动，NAME 为 pChinese、cChinese、English、Japanese、
+Korean、German、French、Spanish、Russian 之一</source>
+        <translation>iniciar en el idioma NAME, uno de pChinese, cChinese, English, Japanese,
+Korean, German, French, Spanish, Russian</translation>
+    </message>
+    <message id="IDS_486">
+        <location filename="../../strings/StringTable.cpp" line="282"/>
+        <source>启动时不显示启动画面</source>
+        <translation>iniciar sin la imagen de bienvenida</translation>
+    </message>
+    <message id="IDS_487">
+        <location filename="../../strings/StringTable.cpp" line="284"/>
+        <source>显示本帮助</source>
+        <translation>mostrar esta ayuda</translation>
+    </message>
+    <message id="IDS_488">
+        <location filename="../../strings/StringTable.cpp" line="286"/>
+        <source>显示版本</source>
+        <translation>mostrar la versión</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "library/LibraryImport.h"
 #include "library/TextFile.h"
 #include "speech/IpaTranscription.h"
+#include "strings/StringTable.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QProcess>
@@ -156,8 +157,9 @@ private slots:
                    "  --no-splash         start without the splash picture\n"
                    "  --help              show this help\n"
                    "  --version           show the version\n");
-        QTest::newRow("version") << QStringList{"--version"} << 0 << QString()
-                                 << QStringLiteral("Lexado " LEXADO_VERSION "\n");
+        QTest::newRow("version as the About box says it")
+            << QStringList{"--version"} << 0 << QString()
+            << StringText(StringId::AboutVersion) + "\n";
     }
 
     void programAnswersInATerminal() {
@@ -169,6 +171,14 @@ private slots:
         QCOMPARE(answer.errors, errors);
         QCOMPARE(answer.exitCode, exitCode);
         QCOMPARE(answer.out, out);
+    }
+
+    // The usage in the desktop's language, as the window would speak.
+    void helpInTheDesktopsLanguage() {
+        const Answer answer = RunProgram({"--help"}, "zh_CN.UTF-8");
+        QCOMPARE(answer.exitCode, 0);
+        QVERIFY(answer.out.startsWith(StringText(StringId::UsageHeading) + "\n\n"));
+        QVERIFY(answer.out.contains("\n  --home DIR          " + StringText(StringId::UsageHome)));
     }
 
     // A first use of a fresh folder, filled with the sample library; a CSV file and a word
@@ -250,6 +260,11 @@ private slots:
             "lexado: gone.dat: The library file was not found.\n");
         row("cannot write", {"--export", "TOEFL", "%dir/no/out.tsv"}, 1,
             "lexado: %dir/no/out.tsv: Error writing file!\n");
+        QTest::newRow("folder cannot be made, in Chinese")
+            << QStringList{"--home", "%dir/list.csv/home", "--export", "TOEFL", "%dir/out.tsv"}
+            << "zh_CN.UTF-8" << 1
+            << "lexado: " + StringText(StringId::CannotCreateFolder).arg("%dir/list.csv/home") +
+                   "\n";
     }
 
     void refusesBadInput() {

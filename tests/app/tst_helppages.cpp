@@ -115,6 +115,12 @@ private slots:
         QCOMPARE(
             Captures(Section(page, QStringLiteral("settings")), QStringLiteral("(<h3>)")).size(),
             3);
+        // The regions the Spanish file starts for, and the way to Korean, which its menu row
+        // does not offer.
+        VerifyMentions(Section(page, QStringLiteral("languages")),
+                       {QStringLiteral("<code>es_ES</code>"),
+                        QStringLiteral("<code>--language Korean</code>")},
+                       QStringLiteral("languages"));
         VerifyMentions(Section(page, QStringLiteral("files")),
                        {QStringLiteral("~/.local/share/lexado"), QStringLiteral("Lexado.ini"),
                         QStringLiteral("table.ini"), QStringLiteral("New_Word.dat"),

@@ -1,9 +1,8 @@
 #pragma once
 
-// The desktop's default handler in a test. Qt's offscreen platform opens nothing, so opening
-// falls to xdg-open; run without a display or a desktop session, xdg-open hands every web
-// address and mail link to the programs in $BROWSER. Here that is a script that records what it
-// is given, or `false` for a handler that fails.
+// The desktop's default handler in a test: an xdg-open of the test's own, first on the PATH,
+// that records what it is given and exits as xdg-open does: 0 when a handler took the target,
+// 3 when none was found.
 
 #include <QByteArray>
 #include <QFile>
@@ -13,23 +12,16 @@
 
 class DesktopHandler {
 public:
-    DesktopHandler() {
-        for (const char* name :
-             {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
-              "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
-              "LXQT_SESSION_CONFIG", "DBUS_SESSION_BUS_ADDRESS"}) {
-            qunsetenv(name);
-        }
-        QFile script(handler());
-        if (script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + openedFile().toUtf8() + "\"\n");
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+    DesktopHandler() : path_(qgetenv("PATH")) {
+        qputenv("PATH", dir_.path().toUtf8() + ':' + path_);
         Succeed();
     }
+    ~DesktopHandler() { qputenv("PATH", path_); }
+    DesktopHandler(const DesktopHandler&) = delete;
+    DesktopHandler& operator=(const DesktopHandler&) = delete;
 
-    void Succeed() const { qputenv("BROWSER", handler().toUtf8()); }
-    void Fail() const { qputenv("BROWSER", "false"); }
+    void Succeed() const { WriteXdgOpen(0); }
+    void Fail() const { WriteXdgOpen(3); }
 
     // The targets the handler was given, in order.
     QStringList Opened() const {
@@ -43,8 +35,16 @@ public:
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
 private:
-    QString handler() const { return dir_.filePath(QStringLiteral("handler")); }
+    void WriteXdgOpen(int exitCode) const {
+        QFile script(dir_.filePath(QStringLiteral("xdg-open")));
+        if (script.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"" + openedFile().toUtf8() +
+                         "\"\nexit " + QByteArray::number(exitCode) + "\n");
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
     QString openedFile() const { return dir_.filePath(QStringLiteral("opened")); }
 
     QTemporaryDir dir_;
+    QByteArray path_;
 };

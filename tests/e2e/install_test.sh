@@ -51,7 +51,7 @@ fi
 
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/lexado" --version) ||
   fail "--version failed"
-[ "$version" = "Lexado 1.0" ] || fail "--version printed '$version'"
+[ "$version" = "Lexado 1.0 Beta6" ] || fail "--version printed '$version'"
 
 # An X server on a busy machine now and then refuses a connection opened just after another
 # one closed; a program it refused is run again.

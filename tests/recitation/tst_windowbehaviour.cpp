@@ -4,7 +4,9 @@
 #include "recitation/WindowPlacement.h"
 #include "recitation/WindowSnap.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -164,17 +166,42 @@ private slots:
         QCOMPARE(line.meaning, QString::fromUtf8("无该词库文件"));
     }
 
+    // Group 2 of 50 entries each, in a list of 100; no language is the program's own copy.
+    void tooltipShowsThePlace_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("grouping");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("tip");
+        const auto row = [](const char* name, const char* language, bool grouping, int position,
+                            const char* tip) {
+            QTest::newRow(name) << language << grouping << position << QString::fromUtf8(tip);
+        };
+        row("group", "", true, 5, "TOEFL 第2 组,第 5个单词");
+        row("group's last", "", true, 0, "TOEFL 第2 组,第 50个单词");
+        row("list's last", "", false, 0, "TOEFL 第100个单词");
+        row("list", "", false, 42, "TOEFL 第42个单词");
+        row("English group", "English", true, 5, "TOEFL (No. 2 of the groups, word no. 5)");
+        row("English list", "English", false, 42, "TOEFL (No. 42)");
+        row("French group", "French", true, 5, "TOEFL (n°\u00a02 des groupes, mot n°\u00a05)");
+        row("French list", "French", false, 42, "TOEFL (n°\u00a042)");
+    }
+
     void tooltipShowsThePlace() {
+        QFETCH(QString, language);
+        QFETCH(bool, grouping);
+        QFETCH(int, position);
+        QFETCH(QString, tip);
+        QTranslator translator; // removes itself when it goes
+        if (!language.isEmpty()) {
+            QVERIFY(
+                translator.load(QStringLiteral(LEXADO_OUTPUT_DIR "/language/%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+        }
         SettingsRecord s = DefaultSettings(96, {});
+        s.grouping = grouping;
         s.groupNumber = 2;
-        s.position = 5;
-        QCOMPARE(TooltipText(s, 120), QString::fromUtf8("TOEFL 第2 组,第 5个单词"));
-        s.position = 0; // the last entry of the group is on show
-        QCOMPARE(TooltipText(s, 120), QString::fromUtf8("TOEFL 第2 组,第 50个单词"));
-        s.grouping = false;
-        QCOMPARE(TooltipText(s, 100), QString::fromUtf8("TOEFL 第100个单词"));
-        s.position = 42;
-        QCOMPARE(TooltipText(s, 100), QString::fromUtf8("TOEFL 第42个单词"));
+        s.position = position;
+        QCOMPARE(TooltipText(s, 100), tip);
     }
 };
 

@@ -136,7 +136,7 @@ private slots:
                  QStringList{QStringLiteral("Clear the new-word book?")});
         QCOMPARE(AboutBoxSeen(window), (QStringList{"About Lexado", "OK"}));
         QTest::mouseMove(&window, QPoint(6, 6));
-        QCOMPARE(window.toolTip(), QStringLiteral("TOEFL: #1 group, #50 word"));
+        QCOMPARE(window.toolTip(), QStringLiteral("TOEFL (No. 1 of the groups, word no. 50)"));
 
         for (const CommandId command : {CommandId::LanguageTraditionalChinese,
                                         CommandId::LanguageJapanese, CommandId::LanguageKorean}) {
