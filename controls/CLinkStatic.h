@@ -13,7 +13,8 @@
 // while the pointer is over it and in the visited colour once its target has been opened; a
 // pointing hand over it and a tooltip naming its target. A click opens the target (a web
 // address or a mailto: link) with the desktop's default handler; when that fails, the desktop
-// beeps, a box says why, and the link is not visited.
+// beeps, a box says why, and the link is not visited. The link keeps its whole interface,
+// though the About box uses only part of it.
 class CLinkStatic : public QWidget {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "controls/AnswersInAdvance.h"
 #include "library/Catalogue.h"
 #include "library/ui/CChooseLibraryDlg.h"
+#include "strings/StringTable.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QAbstractItemModel>
@@ -18,8 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-const QString kNotFound = QStringLiteral("未找到该词库文件");
 
 QByteArray Library(int entries) {
     QByteArray text;
@@ -76,7 +75,7 @@ private slots:
     void opensOnTheLibraryInUse() {
         Rig rig;
         CChooseLibraryDlg& dialog = rig.open();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("选择词库"));
+        QCOMPARE(dialog.windowTitle(), StringText(StringId::ChooseLibraryCaption));
         QCOMPARE(rig.names()->currentText(), QStringLiteral("现在"));
         QCOMPARE(rig.names()->count(), 5);
         const QStringList names{"现在", "Big", "", "Gone", "Empty"};
@@ -199,7 +198,7 @@ private slots:
         Rig rig;
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(3);
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kNotFound});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::LibraryFileNotFound)});
         QCOMPARE(rig.count(), QStringLiteral("0"));
         QCOMPARE(rig.rows()->rowCount(), 0);
         QCOMPARE(dialog.count(), 0);
@@ -208,7 +207,7 @@ private slots:
         // The empty line of the catalogue names no file at all.
         AnswersInAdvance::Clear();
         rig.pick(2);
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList{kNotFound});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::LibraryFileNotFound)});
 
         // An empty library shows its pseudo-entry, which counts as one.
         AnswersInAdvance::Clear();
@@ -227,7 +226,7 @@ private slots:
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(0);
         QCOMPARE(AnswersInAdvance::Messages(),
-                 QStringList{QStringLiteral("词库名和文件名最多19个字节(约6个汉字)")});
+                 QStringList{StringText(StringId::NameTooLong)});
         QCOMPARE(dialog.count(), 0);
     }
 
