@@ -145,6 +145,10 @@ enum class StringId : int {
     ImportFilterAllFiles = 463,
     ImportRunning = 464,
     ExportUnknownLibrary = 465, // no catalogue entry has that name or file
+    // What an import summary adds: phonetics not filled in and why, a record skipped.
+    ImportPhoneticsOtherLanguage = 466,
+    ImportPhoneticsNotEnglishText = 467,
+    ImportSkippedUnclosedQuote = 468,
 };
 Q_ENUM_NS(StringId)
 
