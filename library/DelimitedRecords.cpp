@@ -1,18 +1,47 @@
 #include "library/DelimitedRecords.h"
 
+#include <algorithm>
+
+namespace {
+
+bool EndsLineAt(QByteArrayView text, qsizetype i) {
+    return text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+}
+
+// The line that holds the position, counted from 1, its lines ended as records are.
+qint64 LineAt(QByteArrayView text, qsizetype position) {
+    qint64 line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        line += EndsLineAt(text, i) ? 1 : 0;
+    }
+    return line;
+}
+
+// Where the line after the one that holds the position begins.
+qsizetype NextLineStart(QByteArrayView text, qsizetype position) {
+    while (position < text.size() && !EndsLineAt(text, position)) {
+        ++position;
+    }
+    return std::min(position + 1, text.size());
+}
+
+} // namespace
+
 DelimitedRecords::DelimitedRecords(QByteArrayView text, char separator)
     : text_(text), separator_(separator) {}
 
-DelimitedRecords::FieldSpan DelimitedRecords::QuotedField() {
+// The field that starts with a quote at the reader's position; nothing when the quote is
+// never closed.
+std::optional<DelimitedRecords::FieldSpan> DelimitedRecords::QuotedField() {
     const qsizetype start = buffer_.size();
     ++position_; // the opening quote
-    while (position_ < text_.size()) {
+    while (true) {
         const qsizetype quote = text_.indexOf('"', position_);
         const qsizetype end = quote < 0 ? text_.size() : quote;
         buffer_.append(text_.sliced(position_, end - position_));
         position_ = end;
         if (quote < 0) {
-            break;
+            return std::nullopt;
         }
         if (quote + 1 < text_.size() && text_[quote + 1] == '"') {
             buffer_.append('"');
@@ -31,15 +60,18 @@ DelimitedRecords::FieldSpan DelimitedRecords::QuotedField() {
         buffer_.append(c);
         ++position_;
     }
-    return {true, start, buffer_.size() - start};
+    return FieldSpan{true, start, buffer_.size() - start};
 }
 
 bool DelimitedRecords::Next(RecordFields& fields) {
-    fields.clear();
-    if (position_ >= text_.size()) {
-        return false;
+    while (position_ < text_.size()) {
+        fields.clear();
+        if (NextWithoutQuotes(fields) || NextWithQuotes(fields)) {
+            return true;
+        }
     }
-    return NextWithoutQuotes(fields) || NextWithQuotes(fields);
+    fields.clear();
+    return false;
 }
 
 // Most records are one line with no field in quotes: their fields are views into the text,
@@ -67,12 +99,21 @@ bool DelimitedRecords::NextWithoutQuotes(RecordFields& fields) {
     return true;
 }
 
+// False, with the record passed over, at a quote that is never closed.
 bool DelimitedRecords::NextWithQuotes(RecordFields& fields) {
     buffer_.clear();
     spans_.clear();
+    const qsizetype recordStart = position_;
     while (true) {
         if (position_ < text_.size() && text_[position_] == '"') {
-            spans_.append(QuotedField());
+            const qsizetype quote = position_;
+            const std::optional<FieldSpan> quoted = QuotedField();
+            if (!quoted) {
+                unclosedQuoteLine_ = LineAt(text_, recordStart);
+                position_ = NextLineStart(text_, quote);
+                return false;
+            }
+            spans_.append(*quoted);
         } else {
             const qsizetype start = position_;
             while (position_ < text_.size()) {

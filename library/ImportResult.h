@@ -17,13 +17,14 @@ enum class ImportError {
     CannotWriteCatalogue, // table.ini cannot be written
 };
 
-// What an import did: the entries written, the phonetics filled in, the entries left out and
-// why, and the names chosen; or why nothing was written.
+// What an import did: the entries written, the phonetics filled in and those not and why, the
+// entries left out and why, and the names chosen; or why nothing was written.
 struct ImportResult {
     ImportError error = ImportError::None;
     qint64 errorLine = 0; // where a malformed file goes wrong
     int entries = 0;
     int phoneticsFilled = 0;
+    WithheldPhonetics withheldPhonetics;
     SkippedEntries skipped;
     QByteArray libraryName; // the catalogue name, UTF-8
     QByteArray fileName;    // the library file in data/

@@ -40,11 +40,25 @@ QString ImportSummary(const ImportResult& result) {
                           .arg(QString::fromUtf8(result.libraryName),
                                QString::fromUtf8(result.fileName), QString::number(result.entries),
                                QString::number(result.phoneticsFilled))};
+    const WithheldPhonetics& withheld = result.withheldPhonetics;
+    if (withheld.otherLanguage > 0) {
+        lines.append(StringText(StringId::ImportPhoneticsOtherLanguage)
+                         .arg(withheld.otherLanguage)
+                         .arg(withheld.languages.join(QStringLiteral(", "))));
+    }
+    if (withheld.notEnglishText > 0) {
+        lines.append(
+            StringText(StringId::ImportPhoneticsNotEnglishText).arg(withheld.notEnglishText));
+    }
     if (const int empty = result.skipped[SkipReason::EmptyWord]; empty > 0) {
         lines.append(StringText(StringId::ImportSkippedEmptyWords).arg(empty));
     }
     if (const int inactive = result.skipped[SkipReason::Inactive]; inactive > 0) {
         lines.append(StringText(StringId::ImportSkippedInactive).arg(inactive));
+    }
+    if (result.skipped[SkipReason::UnclosedQuote] > 0) {
+        lines.append(
+            StringText(StringId::ImportSkippedUnclosedQuote).arg(result.skipped.unclosedQuoteLine));
     }
     return lines.join(u'\n');
 }

@@ -1,5 +1,7 @@
 #include "library/ImportedLines.h"
 
+#include "library/EnglishText.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -87,7 +89,30 @@ int SkippedEntries::total() const {
 
 ImportedLines::ImportedLines(PhoneticSource phonetics) : phonetics_(std::move(phonetics)) {}
 
-void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
+void ImportedLines::SkipUnclosedQuote(qint64 line) {
+    Skip(SkipReason::UnclosedQuote);
+    skipped_.unclosedQuoteLine = line;
+}
+
+// The phonetic source's answer for an English word; nothing for another, counted as withheld.
+QByteArray ImportedLines::FilledPhonetic(QByteArrayView word, QStringView wordLanguage) {
+    if (!wordLanguage.isEmpty() && !IsEnglishLocale(wordLanguage)) {
+        ++withheld_.otherLanguage;
+        if (!withheld_.languages.contains(wordLanguage)) {
+            withheld_.languages.append(wordLanguage.toString());
+        }
+        return {};
+    }
+    const QString text = QString::fromUtf8(word);
+    if (!IsEnglishText(text)) {
+        ++withheld_.notEnglishText;
+        return {};
+    }
+    return phonetics_(text).toUtf8();
+}
+
+void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
+                        QStringView wordLanguage) {
     word = word.trimmed();
     meaning = meaning.trimmed();
     phonetic = WithoutBrackets(phonetic.trimmed());
@@ -99,7 +124,7 @@ void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayV
     }
     QByteArray filled;
     if (phonetic.isEmpty() && phonetics_) {
-        filled = phonetics_(QString::fromUtf8(word)).toUtf8();
+        filled = FilledPhonetic(word, wordLanguage);
         if (!filled.isEmpty()) {
             phonetic = filled;
             ++phoneticsFilled_;

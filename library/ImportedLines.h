@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <array>
 #include <functional>
@@ -12,18 +14,27 @@ using PhoneticSource = std::function<QString(const QString& word)>;
 
 // Why an entry of a word list was left out.
 enum class SkipReason {
-    EmptyWord, // the entry has a meaning or phonetic but no word
-    Inactive,  // the list marks the entry as inactive
+    EmptyWord,     // the entry has a meaning or phonetic but no word
+    Inactive,      // the list marks the entry as inactive
+    UnclosedQuote, // a quote in the record is never closed, so where it ends is not known
 };
-inline constexpr int kSkipReasonCount = 2;
+inline constexpr int kSkipReasonCount = 3;
 
 // How many entries were left out, by reason.
 struct SkippedEntries {
     std::array<int, kSkipReasonCount> counts{};
+    qint64 unclosedQuoteLine = 0; // where the record with the unclosed quote begins
 
     int& operator[](SkipReason reason) { return counts[static_cast<int>(reason)]; }
     int operator[](SkipReason reason) const { return counts[static_cast<int>(reason)]; }
     int total() const;
+};
+
+// The entries whose phonetic was not filled in because their word is not English, by reason.
+struct WithheldPhonetics {
+    int otherLanguage = 0;  // the list gives the word's language, and it is another
+    QStringList languages;  // those languages' locales, in the order met
+    int notEnglishText = 0; // the word is not English text: Chinese, another script
 };
 
 // The lines of a library being made from the entries of a word list, in the order they come:
@@ -33,25 +44,33 @@ struct SkippedEntries {
 // Fields are taken without the white space around them. A '#' inside a field, which would
 // split the line elsewhere, becomes "＃" (U+FF03), and a line break a space. A phonetic given
 // between slashes or square brackets ("/ˈæpəl/") loses them: the display frames it itself.
-// Where an entry has no phonetic, the phonetic source is asked for one.
+// Where an entry has no phonetic, the phonetic source is asked for one, if the word is English:
+// in the language the list gives it, when it gives one, and English text (IsEnglishText).
 class ImportedLines {
 public:
     explicit ImportedLines(PhoneticSource phonetics = {});
 
-    // Takes an entry; its fields are UTF-8. An entry without a word is counted as skipped,
-    // unless it is wholly empty (a blank row), which is not counted at all.
-    void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic);
+    // Takes an entry; its fields are UTF-8, and the word's language is the locale the list
+    // gives it, or empty when the list gives none. An entry without a word is counted as
+    // skipped, unless it is wholly empty (a blank row), which is not counted at all.
+    void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
+             QStringView wordLanguage = {});
     void Skip(SkipReason reason) { ++skipped_[reason]; }
+    void SkipUnclosedQuote(qint64 line);
 
     const QByteArray& text() const { return text_; }
     int entries() const { return entries_; }
     int phoneticsFilled() const { return phoneticsFilled_; }
+    const WithheldPhonetics& withheldPhonetics() const { return withheld_; }
     const SkippedEntries& skipped() const { return skipped_; }
 
 private:
+    QByteArray FilledPhonetic(QByteArrayView word, QStringView wordLanguage);
+
     PhoneticSource phonetics_;
     QByteArray text_;
     int entries_ = 0;
     int phoneticsFilled_ = 0;
+    WithheldPhonetics withheld_;
     SkippedEntries skipped_;
 };

@@ -1,5 +1,6 @@
 #include "library/KvtmlReader.h"
 
+#include "library/EnglishText.h"
 #include "library/WordListEncoding.h"
 
 #include <QHash>
@@ -125,7 +126,7 @@ void ReadDocument(QXmlStreamReader& xml, Document& document) {
 qsizetype WordIndex(const Entry& entry, const QHash<QString, QString>& locales) {
     for (qsizetype i = 0; i < entry.translations.size(); ++i) {
         const QString locale = locales.value(entry.translations[i].identifier);
-        if (locale.startsWith(u"en", Qt::CaseInsensitive)) {
+        if (IsEnglishLocale(locale)) {
             return i;
         }
     }
@@ -154,8 +155,9 @@ void AddEntry(const Entry& entry, const QHash<QString, QString>& locales, Import
         return; // nothing in it at all
     }
     const qsizetype word = WordIndex(entry, locales);
-    lines.Add(entry.translations[word].text.toUtf8(), Meaning(entry, word, locales).toUtf8(),
-              entry.translations[word].pronunciation.toUtf8());
+    const Translation& translation = entry.translations[word];
+    lines.Add(translation.text.toUtf8(), Meaning(entry, word, locales).toUtf8(),
+              translation.pronunciation.toUtf8(), locales.value(translation.identifier));
 }
 
 // The line of the first byte that is not UTF-8, or 0 when there is none.

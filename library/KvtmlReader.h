@@ -19,6 +19,7 @@ bool IsKvtml(const QByteArray& bytes);
 // lines, in file order. The word is the entry's translation in the first language whose locale
 // begins with "en", else its first translation; the meaning its first translation with a text
 // in another of the file's languages, else the word's comment; the phonetic the word's
-// pronunciation. Entries marked inactive (<inactive> or <deactivated> true) are left out.
+// pronunciation; the word's language, which decides whether a phonetic is filled in, is its
+// identifier's locale. Entries marked inactive (<inactive> or <deactivated> true) are left out.
 // The XML declares its own encoding.
 KvtmlContents ReadKvtml(const QByteArray& bytes, ImportedLines& lines);

@@ -105,6 +105,7 @@ ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catal
     ImportResult result;
     result.entries = converted.lines.entries();
     result.phoneticsFilled = converted.lines.phoneticsFilled();
+    result.withheldPhonetics = converted.lines.withheldPhonetics();
     result.skipped = converted.lines.skipped();
     result.libraryName = names->name;
     result.fileName = names->file;

@@ -2,6 +2,8 @@
 
 #include "library/DelimitedRecords.h"
 #include "library/HtmlText.h"
+#include "library/LineFields.h"
+#include "library/PlainWordLine.h"
 #include "library/TextListHeader.h"
 
 #include <QList>
@@ -105,7 +107,9 @@ ColumnRoles RolesByPlace(const QList<int>& metadataColumns, const QList<QByteArr
     return roles;
 }
 
-// The first of tab, comma and semicolon in the first line that is not blank.
+// The first of tab, comma and semicolon in the first line that is not blank, where that line
+// would hold the word if it were a plain one: "apple,苹果" has a comma, "abandon v. 放弃, 抛弃"
+// none. 0 for none.
 char SeparatorOfFirstLine(QByteArrayView text) {
     QByteArrayView line;
     for (qsizetype start = 0; start < text.size() && line.trimmed().isEmpty();) {
@@ -114,12 +118,19 @@ char SeparatorOfFirstLine(QByteArrayView text) {
         line = text.sliced(start, end - start);
         start = end;
     }
+    const QByteArrayView word = SplitPlainWordLine(line).word;
     for (const char separator : {'\t', ',', ';'}) {
-        if (line.contains(separator)) {
+        if (word.contains(separator)) {
             return separator;
         }
     }
-    return '\t';
+    return 0;
+}
+
+// The fields of a line of a list without columns: a library line when it holds a '#', else a
+// plain one.
+LineFields LineWithoutColumns(QByteArrayView line) {
+    return line.contains('#') ? SplitFields(line) : SplitPlainWordLine(line);
 }
 
 QByteArrayView Field(const RecordFields& fields, qsizetype column) {
@@ -143,7 +154,10 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const TextListHeader header = ReadTextListHeader(text);
     const QByteArrayView body = text.sliced(header.length);
-    const char separator = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
+    const char found = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
+    // A list without columns still has them where a later line holds a tab, as it always had.
+    const bool withoutColumns = found == 0;
+    const char separator = withoutColumns ? '\t' : found;
     DelimitedRecords records(body, separator);
     RecordFields fields;
 
@@ -161,13 +175,20 @@ void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     }
 
     while (records.Next(fields)) {
-        const QByteArrayView word = Field(fields, roles->word);
-        const QByteArrayView meaning = Field(fields, roles->meaning);
-        const QByteArrayView phonetic = Field(fields, roles->phonetic);
+        const LineFields entry =
+            withoutColumns && fields.size() == 1
+                ? LineWithoutColumns(fields.front())
+                : LineFields{Field(fields, roles->word), Field(fields, roles->meaning),
+                             Field(fields, roles->phonetic)};
         if (header.html) {
-            lines.Add(PlainTextOfHtml(word), PlainTextOfHtml(meaning), PlainTextOfHtml(phonetic));
+            lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
+                      PlainTextOfHtml(entry.phonetic));
         } else {
-            lines.Add(word, meaning, phonetic);
+            lines.Add(entry.word, entry.meaning, entry.phonetic);
         }
+    }
+    if (records.unclosedQuoteLine() > 0) {
+        lines.SkipUnclosedQuote(text.first(header.length).count('\n') +
+                                records.unclosedQuoteLine());
     }
 }

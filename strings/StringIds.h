@@ -145,6 +145,10 @@ enum class StringId : int {
     ImportFilterAllFiles = 463,
     ImportRunning = 464,
     ExportUnknownLibrary = 465, // no catalogue entry has that name or file
+    // What an import summary adds: phonetics not filled in and why, a record skipped.
+    ImportPhoneticsOtherLanguage = 466,
+    ImportPhoneticsNotEnglishText = 467,
+    ImportSkippedUnclosedQuote = 468,
     // The program folder cannot be made, at start-up or for a word-list command.
     CannotCreateFolder = 471,
     // The usage text of "lexado --help": its heading and the line of each option.

@@ -262,6 +262,12 @@ constexpr std::array kStrings{
     StringEntry{StringId::ImportRunning, QT_TRID_NOOP("IDS_464")},
     //% "词库列表中没有“%1”。"
     StringEntry{StringId::ExportUnknownLibrary, QT_TRID_NOOP("IDS_465")},
+    //% "%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。"
+    StringEntry{StringId::ImportPhoneticsOtherLanguage, QT_TRID_NOOP("IDS_466")},
+    //% "%1 个词条没有补上音标：单词不是英文。"
+    StringEntry{StringId::ImportPhoneticsNotEnglishText, QT_TRID_NOOP("IDS_467")},
+    //% "跳过了第 %1 行开始的记录：其中的引号没有结束。"
+    StringEntry{StringId::ImportSkippedUnclosedQuote, QT_TRID_NOOP("IDS_468")},
     //% "无法创建文件夹 %1"
     StringEntry{StringId::CannotCreateFolder, QT_TRID_NOOP("IDS_471")},
     // The usage text: the options themselves and the names of their values stay as typed.

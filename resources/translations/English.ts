@@ -667,5 +667,20 @@ Korean, German, French, Spanish, Russian</translation>
         <source>显示版本</source>
         <translation>show the version</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>Entries left without phonetic transcriptions because the list gives their language as %2, not English: %1.</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>Entries left without phonetic transcriptions because their words are not English: %1.</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>Skipped the record starting at line %1: one of its quotes is never closed.</translation>
+    </message>
 </context>
 </TS>

@@ -668,5 +668,20 @@ Korean, German, French, Spanish, Russian</translation>
         <source>显示版本</source>
         <translation>afficher la version</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>Entrées laissées sans transcription phonétique, la liste indiquant %2 comme leur langue et non l’anglais&#xa0;: %1.</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>Entrées laissées sans transcription phonétique, leurs mots n’étant pas anglais&#xa0;: %1.</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>Enregistrement commençant à la ligne %1 ignoré&#xa0;: l’un de ses guillemets n’est jamais fermé.</translation>
+    </message>
 </context>
 </TS>

@@ -668,5 +668,20 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>显示版本</source>
         <translation>die Version zeigen</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>Einträge ohne ergänzte Lautschrift, weil die Liste ihre Sprache als %2 angibt, nicht als Englisch: %1.</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>Einträge ohne ergänzte Lautschrift, weil ihre Wörter nicht englisch sind: %1.</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>Der Datensatz ab Zeile %1 wurde übersprungen: Eines seiner Anführungszeichen wird nie geschlossen.</translation>
+    </message>
 </context>
 </TS>

@@ -667,5 +667,20 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>显示版本</source>
         <translation>버전을 보여 줍니다</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>항목 %1개에 발음 기호를 채우지 않았습니다. 단어 목록에 표시된 언어가 영어가 아니라 %2입니다.</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>항목 %1개에 발음 기호를 채우지 않았습니다. 단어가 영어가 아닙니다.</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>%1번째 줄에서 시작하는 레코드를 건너뛰었습니다. 그 안의 따옴표가 닫히지 않았습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -668,5 +668,20 @@ Korean, German, French, Spanish, Russian</translation>
         <source>显示版本</source>
         <translation>mostrar la versión</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>Entradas sin transcripción fonética porque la lista indica %2 como su idioma, no el inglés: %1.</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>Entradas sin transcripción fonética porque sus palabras no están en inglés: %1.</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>Se omitió el registro que empieza en la línea %1: una de sus comillas no se cierra nunca.</translation>
+    </message>
 </context>
 </TS>

@@ -667,5 +667,20 @@ Korean、German、French、Spanish、Russian 之一</translation>
         <source>显示版本</source>
         <translation>显示版本</translation>
     </message>
+    <message id="IDS_466">
+        <location filename="../../strings/StringTable.cpp" line="266"/>
+        <source>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</source>
+        <translation>%1 个词条没有补上音标：单词表标明它们的语言是 %2，不是英语。</translation>
+    </message>
+    <message id="IDS_467">
+        <location filename="../../strings/StringTable.cpp" line="268"/>
+        <source>%1 个词条没有补上音标：单词不是英文。</source>
+        <translation>%1 个词条没有补上音标：单词不是英文。</translation>
+    </message>
+    <message id="IDS_468">
+        <location filename="../../strings/StringTable.cpp" line="270"/>
+        <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
+        <translation>跳过了第 %1 行开始的记录：其中的引号没有结束。</translation>
+    </message>
 </context>
 </TS>

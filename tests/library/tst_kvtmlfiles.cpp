@@ -89,8 +89,8 @@ private slots:
 
     // English lists are imported into a program folder: the library file holds the file's
     // active entries, the catalogue names it after the list's title. Every other list is
-    // converted in memory the same way; lists of the old format and files with bytes their
-    // encoding does not allow are refused.
+    // converted in memory the same way, without asking for an English phonetic; lists of the
+    // old format and files with bytes their encoding does not allow are refused.
     void importsEveryList() {
         QFETCH(QString, path);
         QFile file(path);
@@ -110,8 +110,10 @@ private slots:
         const Expected expected = ReadByPatterns(xml);
 
         if (!IsEnglish(xml)) {
-            const ConvertedWordList converted = ConvertWordList(bytes);
+            const ConvertedWordList converted = ConvertWordList(
+                bytes, [](const QString& word) { return QStringLiteral("asked for ") + word; });
             QCOMPARE(converted.lines.text().split('\n'), expected.library.split('\n'));
+            QCOMPARE(converted.lines.withheldPhonetics().otherLanguage, expected.entries);
             QCOMPARE(converted.lines.skipped()[SkipReason::Inactive], expected.inactive);
             QCOMPARE(converted.lines.skipped()[SkipReason::EmptyWord], expected.emptyWords);
             return;

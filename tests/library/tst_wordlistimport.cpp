@@ -1,5 +1,6 @@
 #include "library/ImportSummary.h"
 #include "library/LibraryImport.h"
+#include "strings/StringTable.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WordLists.h"
 
@@ -51,6 +52,14 @@ const QByteArray kKvtml =
     "  </entries>\n"
     "  <lessons><lesson><name>One</name><entryid>0</entryid></lesson></lessons>\n"
     "</kvtml>\n";
+
+// A phonetic source that notes the words it is asked for and marks each answer as its own.
+PhoneticSource Recording(QStringList& asked) {
+    return [&asked](const QString& word) {
+        asked.append(word);
+        return u'ˈ' + word;
+    };
+}
 
 } // namespace
 
@@ -106,6 +115,19 @@ private slots:
         QTest::newRow("single words")
             << "words.txt" << QByteArray("apple\nbanana") << QByteArray("apple#\r\nbanana#\r\n")
             << QByteArray("words#words.dat") << 0 << 0;
+        QTest::newRow("plain word list")
+            << "plain.txt"
+            << QByteArray(
+                   "abandon v. 放弃, 抛弃\na lot of 许多, 大量\nabroad [əˈbrɔːd] adv.在国外\n"
+                   "U.S.A. abbr. 美国\ncafé 咖啡馆\n苹果\n")
+            << QByteArray(
+                   "abandon#v. 放弃, 抛弃\r\na lot of#许多, 大量\r\nabroad#adv.在国外#əˈbrɔːd\r\n"
+                   "U.S.A.#abbr. 美国\r\ncafé#咖啡馆\r\n苹果#\r\n")
+            << QByteArray("plain#plain.dat") << 0 << 0;
+        QTest::newRow("library lines")
+            << "lines.txt" << QByteArray("abandon#v. 放弃, 抛弃#əˈbændən\nhash#哈希\n")
+            << QByteArray("abandon#v. 放弃, 抛弃#əˈbændən\r\nhash#哈希\r\n")
+            << QByteArray("lines#lines.dat") << 0 << 0;
         QTest::newRow("utf-8 bom")
             << "bom.csv" << QByteArray("\xEF\xBB\xBFhi,你好\n") << QByteArray("hi#你好\r\n")
             << QByteArray("bom#bom.dat") << 0 << 0;
@@ -159,6 +181,111 @@ private slots:
         QCOMPARE(result.phoneticsFilled, 0);
         QCOMPARE(result.skipped[SkipReason::EmptyWord], emptyWords);
         QCOMPARE(result.skipped[SkipReason::Inactive], inactive);
+    }
+
+    void asksForPhoneticsOfEnglishWordsOnly_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QByteArray>("library");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<int>("notEnglishText");
+        QTest::addColumn<int>("otherLanguage");
+        QTest::addColumn<QStringList>("languages");
+
+        QTest::newRow("plain word list")
+            << QByteArray("abandon v. 放弃；抛弃\nhash#哈希\n苹果\nabroad [əˈbrɔːd] adv. 在国外\n")
+            << QByteArray("abandon#v. 放弃；抛弃#ˈabandon\r\nhash#哈希#ˈhash\r\n苹果#\r\n"
+                          "abroad#adv. 在国外#əˈbrɔːd\r\n")
+            << QStringList{"abandon", "hash"} << 1 << 0 << QStringList();
+        QTest::newRow("other scripts")
+            << QByteArray("苹果,apple\nкошка,cat\nnaïve,天真的\nrun，ran,跑\n")
+            << QByteArray("苹果#apple\r\nкошка#cat\r\nnaïve#天真的#ˈnaïve\r\nrun，ran#跑\r\n")
+            << QStringList{"naïve"} << 3 << 0 << QStringList();
+        QTest::newRow("polish kvtml")
+            << QByteArray("<kvtml version=\"2.0\"><identifiers><identifier id=\"0\">"
+                          "<locale>pl</locale></identifier></identifiers><entries>"
+                          "<entry><translation id=\"0\"><text>kociak</text></translation></entry>"
+                          "<entry><translation id=\"0\"><text>pies</text><comment>dog</comment>"
+                          "</translation></entry></entries></kvtml>")
+            << QByteArray("kociak#\r\npies#dog\r\n") << QStringList() << 0 << 2
+            << QStringList{"pl"};
+        QTest::newRow("german and english kvtml")
+            << QByteArray("<kvtml version=\"2.0\"><identifiers>"
+                          "<identifier id=\"0\"><locale>de</locale></identifier>"
+                          "<identifier id=\"1\"><locale>en</locale></identifier></identifiers>"
+                          "<entries><entry><translation id=\"0\"><text>Katze</text></translation>"
+                          "<translation id=\"1\"><text>cat</text></translation></entry>"
+                          "<entry><translation id=\"0\"><text>Hund</text></translation></entry>"
+                          "</entries></kvtml>")
+            << QByteArray("cat#Katze#ˈcat\r\nHund#\r\n") << QStringList{"cat"} << 0 << 1
+            << QStringList{"de"};
+    }
+
+    // Phonetics are asked for only where the list's words are English: by the language a KVTML
+    // file gives them, and by the text of the word, so never for Chinese or another script;
+    // the rest is counted for the summary.
+    void asksForPhoneticsOfEnglishWordsOnly() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QByteArray, library);
+        QFETCH(QStringList, asked);
+        QFETCH(int, notEnglishText);
+        QFETCH(int, otherLanguage);
+        QFETCH(QStringList, languages);
+        QStringList askedFor;
+
+        const ConvertedWordList converted = ConvertWordList(contents, Recording(askedFor));
+        QCOMPARE(converted.lines.text(), library);
+        QCOMPARE(askedFor, asked);
+        QCOMPARE(converted.lines.phoneticsFilled(), asked.size());
+        const WithheldPhonetics& withheld = converted.lines.withheldPhonetics();
+        QCOMPARE(withheld.notEnglishText, notEnglishText);
+        QCOMPARE(withheld.otherLanguage, otherLanguage);
+        QCOMPARE(withheld.languages, languages);
+    }
+
+    void skipsARecordWhoseQuoteNeverCloses_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QByteArray>("library");
+        QTest::addColumn<qint64>("line");
+
+        QTest::newRow("in the middle") << QByteArray("apple,苹果\n\"banana,香蕉\ncherry,樱桃\n")
+                                       << QByteArray("apple#苹果\r\ncherry#樱桃\r\n") << qint64(2);
+        QTest::newRow("after a header and a line break in quotes")
+            << QByteArray("#separator:comma\n\"a\nb\",甲\n\"c,乙\r\nd,丙\n")
+            << QByteArray("a b#甲\r\nd#丙\r\n") << qint64(4);
+        QTest::newRow("in a later field, carriage returns")
+            << QByteArray("x,\"open\ry,是\r") << QByteArray("y#是\r\n") << qint64(1);
+    }
+
+    // The record is left out and its line noted; the lines after it are records again.
+    void skipsARecordWhoseQuoteNeverCloses() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QByteArray, library);
+        QFETCH(qint64, line);
+
+        const ConvertedWordList converted = ConvertWordList(contents);
+        QCOMPARE(converted.lines.text(), library);
+        QCOMPARE(converted.lines.skipped()[SkipReason::UnclosedQuote], 1);
+        QCOMPARE(converted.lines.skipped().unclosedQuoteLine, line);
+    }
+
+    // Each line of the summary after the first says what was not done and why.
+    void summarySaysWhatWasLeftOut() {
+        ImportResult result;
+        result.entries = 5;
+        result.phoneticsFilled = 1;
+        result.libraryName = "Mixed";
+        result.fileName = "Mixed.dat";
+        result.withheldPhonetics = {2, {"pl", "de"}, 1};
+        result.skipped[SkipReason::UnclosedQuote] = 1;
+        result.skipped.unclosedQuoteLine = 9;
+        QCOMPARE(
+            ImportSummary(result),
+            QStringList({StringText(StringId::ImportDone)
+                             .arg("Mixed", "Mixed.dat", QString::number(5), QString::number(1)),
+                         StringText(StringId::ImportPhoneticsOtherLanguage).arg(2).arg("pl, de"),
+                         StringText(StringId::ImportPhoneticsNotEnglishText).arg(1),
+                         StringText(StringId::ImportSkippedUnclosedQuote).arg(9)})
+                .join(u'\n'));
     }
 
     void refusesWhatItCannotImport_data() {
