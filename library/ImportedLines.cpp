@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <numeric>
 
 namespace {
 
@@ -82,10 +81,6 @@ char* CopyField(QByteArrayView field, char* out) {
 }
 
 } // namespace
-
-int SkippedEntries::total() const {
-    return std::accumulate(counts.begin(), counts.end(), 0);
-}
 
 ImportedLines::ImportedLines(PhoneticSource phonetics) : phonetics_(std::move(phonetics)) {}
 

@@ -27,7 +27,6 @@ struct SkippedEntries {
 
     int& operator[](SkipReason reason) { return counts[static_cast<int>(reason)]; }
     int operator[](SkipReason reason) const { return counts[static_cast<int>(reason)]; }
-    int total() const;
 };
 
 // The entries whose phonetic was not filled in because their word is not English, by reason.

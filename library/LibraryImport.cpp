@@ -66,16 +66,6 @@ ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
     return converted;
 }
 
-QByteArray ProposedLibraryName(const QString& sourcePath) {
-    std::optional<QByteArray> bytes = ReadWholeFile(sourcePath);
-    QString title;
-    if (bytes && IsKvtml(*bytes)) {
-        ImportedLines ignored;
-        title = ReadKvtml(*bytes, ignored).title;
-    }
-    return LibraryName({sourcePath, {}, {}}, title);
-}
-
 ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
                             const ImportRequest& request) {
     if (request.libraryName.contains('#')) {

@@ -28,10 +28,6 @@ struct ConvertedWordList {
 };
 ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics = {});
 
-// The library name proposed for the word list in the file: its title, or else the file's name
-// without its extension (see LibraryNameFromTitle).
-QByteArray ProposedLibraryName(const QString& sourcePath);
-
 // Imports the word list as a new library: writes data/<file>.dat, never over an existing file
 // (see FreeLibraryNames), and adds "name#file" to the catalogue through the editor, as the
 // library manager adds a library. Nothing is written and nothing added on an error.
