@@ -63,6 +63,7 @@ SheetContext Context() {
     context.voices = {{QStringLiteral("Alpha"), {0xA1, 0, 0, {}}},
                       {QStringLiteral("Beta"), kBeta},
                       {QStringLiteral("Gamma"), {0x6A, 0, 0, {}}}};
+    context.voiceInUse = 1;
     return context;
 }
 
@@ -189,7 +190,7 @@ private slots:
 
         // Pages left as they were hand back what was copied in: the record comes back to the
         // byte, but for the time per word in whole seconds.
-        const SettingsApplied applied = ApplySettings(record, sheet.values(), {false, 100}, {});
+        const SettingsApplied applied = ApplySettings(record, sheet.values(), 100, {});
         SettingsRecord expected = record;
         expected.wordTimeMs = 2000;
         QCOMPARE(RecordBytes(applied.record), RecordBytes(expected));
@@ -344,7 +345,7 @@ private slots:
         QCOMPARE(stored.showMeaning, 1);
         QCOMPARE(stored.wordTimeMs, 1);
         QCOMPARE(stored.doubleClickAction, 0);
-        QVERIFY(!applied->cursorReset && !applied->restartSpeech);
+        QVERIFY(!applied->restartSpeech);
     }
 
     void previewShowsTheChoicesAtOnce() {
