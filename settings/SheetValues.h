@@ -20,7 +20,7 @@ struct DisplayPageValues {
 };
 
 // The browse-mode page. The four numbers are whole and not negative: the sheet does not close
-// while a field holds anything else.
+// while a usable field holds anything else, and a greyed one gives the value copied in.
 struct BrowsePageValues {
     bool orderedBrowse = false;
     bool grouping = false;

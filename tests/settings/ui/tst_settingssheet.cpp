@@ -281,6 +281,20 @@ private slots:
         QCOMPARE(MessageBoxAnswers::Shown().size(), 2);
     }
 
+    // A field greyed after it took a bad value takes no part: it is not checked, and the value
+    // copied in stays.
+    void greyedFieldIsNotChecked() {
+        CMyPropertySheet sheet(Record(), Context());
+        QWidget* browse = sheet.findChild<QTabWidget*>()->widget(1);
+        auto* size = Find<NumberField>(browse, SheetControl::GroupSize);
+        size->selectAll();
+        QTest::keyClicks(size, "x");
+        Find<QCheckBox>(browse, SheetControl::Grouping)->click();
+        Button(sheet, QDialogButtonBox::Ok)->click();
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        QCOMPARE(sheet.values().browse.groupSize, 20);
+    }
+
     // The arrow keys step a field from 0 up to its largest number.
     void arrowKeysStepTheFields() {
         NumberField seconds(2147483);
