@@ -18,7 +18,9 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -401,28 +403,51 @@ private slots:
     }
 
     // The chooser opens on the font's own style: a family whose regular style is called "Book"
-    // comes back regular, not in its first listed style.
+    // shows regular, not its first listed style. Another family chosen keeps that style, also
+    // where the family names it differently ("Regular", "Oblique").
     void fontChooserKeepsTheStyle_data() {
+        QTest::addColumn<QString>("family");
         QTest::addColumn<int>("weight");
         QTest::addColumn<bool>("italic");
-        QTest::newRow("regular") << 400 << false;
-        QTest::newRow("bold italic") << 700 << true;
+        QTest::newRow("regular") << "Doulos SIL" << 400 << false;
+        QTest::newRow("bold italic") << "DejaVu Sans" << 700 << true;
     }
 
     void fontChooserKeepsTheStyle() {
+        QFETCH(QString, family);
         QFETCH(int, weight);
         QFETCH(bool, italic);
-        QFont font(QStringLiteral("DejaVu Serif"));
+        QFont font(family);
         font.setPixelSize(20);
         font.setWeight(static_cast<QFont::Weight>(weight));
         font.setItalic(italic);
         const CFontChooserDlg chooser(font, Qt::red);
+        const QFont shown = chooser.findChild<QFontDialog*>()->currentFont();
+        QCOMPARE(shown.family(), family);
+        QCOMPARE(shown.weight(), weight);
+        QCOMPARE(shown.italic(), italic);
+        chooser.findChild<QListView*>()->keyboardSearch(QStringLiteral("DejaVu Serif"));
+        QCoreApplication::processEvents();
         const QFont chosen = chooser.choice().font;
         QCOMPARE(chosen.family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(chosen.weight(), weight);
         QCOMPARE(chosen.italic(), italic);
         QCOMPARE(QFontInfo(chosen).pixelSize(), 20);
         QCOMPARE(chooser.choice().colour, QColor(Qt::red));
+    }
+
+    // OK in the chooser with nothing chosen keeps the stored font to the byte, although the
+    // chooser shows the family standing in for a missing one, and sizes in whole points.
+    void fontChooserChangesNothingUnchosen() {
+        DisplayPageValues values = CopyIn(Record()).display;
+        SetNameField(values.wordFont.lfFaceName, "Arial");
+        values.wordFont.lfHeight = -22;
+        CMyPropertyPage1 page(values);
+        WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        Find<QPushButton>(&page, SheetControl::ChooseFont)->click();
+        const LogFontA stored = page.values().wordFont;
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored),
+                 QByteArray(reinterpret_cast<const char*>(&values.wordFont), sizeof stored));
     }
 
     void otherOptionsPage() {
