@@ -51,6 +51,9 @@ CMyPropertySheet::CMyPropertySheet(const SettingsRecord& record, const SheetCont
                                    QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(StringText(StringId::SettingsCaption));
+    // Modal to the main window alone, so that the help it opens, a window of its own, can be
+    // read and scrolled while the sheet is open.
+    setWindowModality(Qt::WindowModal);
     SheetValues values = CopyIn(record);
     values.other.speechEngineIndex = context.voiceInUse;
     page1_ = new CMyPropertyPage1(values.display, tabs_);

@@ -20,6 +20,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -196,6 +197,19 @@ private slots:
         SettingsRecord expected = record;
         expected.wordTimeMs = 2000;
         QCOMPARE(RecordBytes(applied.record), RecordBytes(expected));
+    }
+
+    // The sheet holds back its main window only: help, a window of no owner, takes keys.
+    void helpTakesKeysWhileTheSheetIsOpen() {
+        QWidget mainWindow;
+        QLineEdit help; // stands in for the help window
+        help.show();
+        WhenModal([&](QWidget* sheet) {
+            QTest::keyClick(help.windowHandle(), 'a');
+            sheet->close();
+        });
+        QVERIFY(!RunSettingsSheet(&mainWindow, Record(), Context()));
+        QCOMPARE(help.text(), QStringLiteral("a"));
     }
 
     void browsePageEnablingRule_data() {
