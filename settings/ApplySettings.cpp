@@ -20,10 +20,6 @@ std::int32_t AtLeastOne(std::int64_t value) {
         std::clamp<std::int64_t>(value, 1, std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t EntryCount(const RunState& run) {
-    return AtLeastOne(run.entryCount);
-}
-
 void StoreDisplay(const DisplayPageValues& display, SettingsRecord& record) {
     record.textColor = display.textColor;
     record.backColor = display.backColor;
@@ -55,8 +51,7 @@ std::int32_t GroupNumberInList(std::int32_t groupNumber, std::int32_t groupSize,
     return AtLeastOne(groupNumber);
 }
 
-// Returns whether the cursor was reset.
-bool StoreBrowse(const BrowsePageValues& browse, std::int32_t entryCount, SettingsRecord& record) {
+void StoreBrowse(const BrowsePageValues& browse, std::int32_t entryCount, SettingsRecord& record) {
     StoreWordTime(browse.seconds, record);
     bool resetCursor = false;
     if (Changed(record.orderedBrowse, browse.orderedBrowse)) {
@@ -78,13 +73,11 @@ bool StoreBrowse(const BrowsePageValues& browse, std::int32_t entryCount, Settin
         record.groupNumber = GroupNumberInList(browse.groupNumber, record.groupSize, entryCount);
         record.position = 0;
         record.repeatCount = 0;
-        return true;
     }
-    return false;
 }
 
 // Returns whether speech was turned on or off or another voice chosen.
-bool StoreOther(const OtherPageValues& other, const QList<Guid>& voiceIds, SettingsRecord& record) {
+bool StoreOther(const OtherPageValues& other, const SheetVoiceIds& voices, SettingsRecord& record) {
     record.doubleClickAction = other.doubleClickAction;
     record.confirmActions = Flag(other.confirmActions);
     bool speechChanged = false;
@@ -93,9 +86,9 @@ bool StoreOther(const OtherPageValues& other, const QList<Guid>& voiceIds, Setti
         speechChanged = true;
     }
     const std::int32_t index = other.speechEngineIndex;
-    if (index != record.speechEngineIndex && index >= 0 && index < voiceIds.size()) {
+    if (index != voices.shown && index >= 0 && index < voices.ids.size()) {
         record.speechEngineIndex = index;
-        record.speechModeId = voiceIds[index];
+        record.speechModeId = voices.ids[index];
         speechChanged = true;
     }
     return speechChanged;
@@ -104,20 +97,12 @@ bool StoreOther(const OtherPageValues& other, const QList<Guid>& voiceIds, Setti
 } // namespace
 
 SettingsApplied ApplySettings(const SettingsRecord& record, const SheetValues& values,
-                              const RunState& run, const QList<Guid>& voiceIds) {
+                              qsizetype entryCount, const SheetVoiceIds& voices) {
     SettingsApplied applied{record};
     SettingsRecord& changed = applied.record;
-
     StoreDisplay(values.display, changed);
-    // The pen is made whenever the bar may be drawn, also while paused, so that the bar is
-    // there when browsing resumes.
-    const bool ticking = values.display.showProgressBar || values.display.fadeInMeaning;
-    applied.barPen = ticking ? BarPen::MakeAnew : BarPen::Drop;
-    applied.tickTimerRuns = ticking && !run.paused;
-
-    applied.cursorReset = StoreBrowse(values.browse, EntryCount(run), changed);
-
-    const bool speechChanged = StoreOther(values.other, voiceIds, changed);
+    StoreBrowse(values.browse, AtLeastOne(entryCount), changed);
+    const bool speechChanged = StoreOther(values.other, voices, changed);
     // Turning speech off keeps the voice, so that reading a word again still works.
     applied.restartSpeech = changed.speechOn != 0 && speechChanged;
     return applied;

@@ -22,7 +22,6 @@ SheetValues CopyIn(const SettingsRecord& record) {
 
     OtherPageValues& other = values.other;
     other.speechOn = record.speechOn != 0;
-    other.speechEngineIndex = record.speechEngineIndex;
     other.doubleClickAction = record.doubleClickAction;
     other.confirmActions = record.confirmActions != 0;
     return values;

@@ -20,7 +20,7 @@ struct DisplayPageValues {
 };
 
 // The browse-mode page. The four numbers are whole and not negative: the sheet does not close
-// while a field holds anything else.
+// while a usable field holds anything else, and a greyed one gives the value copied in.
 struct BrowsePageValues {
     bool orderedBrowse = false;
     bool grouping = false;
@@ -33,7 +33,9 @@ struct BrowsePageValues {
 // The other options: speech and the double-click action.
 struct OtherPageValues {
     bool speechOn = false;
-    std::int32_t speechEngineIndex = 0; // in the list of voices the page shows
+    // The entry of the page's voice list chosen, -1 for none. The list is the installed voices,
+    // so the entry of the stored voice is found by the sheet's caller, not copied in.
+    std::int32_t speechEngineIndex = -1;
     std::int32_t doubleClickAction = 0; // 0 delete, 1 new-word book, 2 pause, 3 read again
     bool confirmActions = false;
 };

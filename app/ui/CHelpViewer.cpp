@@ -1,6 +1,7 @@
 #include "app/ui/CHelpViewer.h"
 
 #include "app/HelpPage.h"
+#include "app/HelpPlacement.h"
 #include "strings/StringTable.h"
 
 #include <QApplication>
@@ -18,20 +19,17 @@ CHelpViewer* CHelpViewer::ShowHelp(const QString& resourceFolder, const QString&
     if (!page) {
         return nullptr;
     }
-    // A dialog running modally blocks every window but its own; help asked for from one
-    // (the settings sheet's Help button) opens as a window of that dialog.
-    QWidget* modalOwner = QApplication::activeModalWidget();
     CHelpViewer* viewer = OpenViewer();
-    if (viewer && viewer->parentWidget() != modalOwner) {
-        viewer->close();
-        viewer = nullptr;
-    }
     if (!viewer) {
-        viewer = new CHelpViewer(modalOwner);
+        viewer = new CHelpViewer;
     }
     const QUrl source = QUrl::fromLocalFile(*page);
     if (viewer->source().adjusted(QUrl::RemoveFragment) != source) {
         viewer->setSource(source);
+    }
+    // Help asked for from a dialog (the settings sheet's Help button) leaves it in view.
+    if (const QWidget* dialog = QApplication::activeModalWidget()) {
+        viewer->StandBeside(*dialog);
     }
     viewer->show();
     viewer->raise();
@@ -59,8 +57,7 @@ CHelpViewer* CHelpViewer::OpenViewer() {
     return nullptr;
 }
 
-CHelpViewer::CHelpViewer(QWidget* modalOwner) : QTextBrowser(modalOwner) {
-    setWindowFlags(Qt::Window);
+CHelpViewer::CHelpViewer() {
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(true);
     connect(this, &QTextBrowser::sourceChanged, this, [this] {
@@ -72,6 +69,21 @@ CHelpViewer::CHelpViewer(QWidget* modalOwner) : QTextBrowser(modalOwner) {
         frame.moveCenter(screen->availableGeometry().center());
     }
     setGeometry(frame);
+}
+
+// A window not shown yet has no frame so far: it is taken to get one like the dialog's.
+void CHelpViewer::StandBeside(const QWidget& dialog) {
+    const QRect dialogFrame = dialog.frameGeometry();
+    const QSize decoration =
+        isVisible() ? frameGeometry().size() - size() : dialogFrame.size() - dialog.size();
+    const QRect frame(frameGeometry().topLeft(), size() + decoration);
+    if (!frame.intersects(dialogFrame)) {
+        return;
+    }
+    const QRect beside =
+        HelpFrameBeside(frame.size(), dialogFrame, dialog.screen()->availableGeometry());
+    resize(beside.size() - decoration);
+    move(beside.topLeft());
 }
 
 void CHelpViewer::keyPressEvent(QKeyEvent* event) {

@@ -4,9 +4,10 @@
 
 #include <QTextBrowser>
 
-// The help window: the help page of the interface language in use, in a window of its own.
-// There is one at a time; asking for help again brings it forward, on the page of the
-// language in use then.
+// The help window: the help page of the interface language in use, in a window of its own that
+// belongs to no other and stays until the main window goes. There is one at a time; asking for
+// help again brings it forward, on the page of the language in use then, and beside the dialog
+// it was asked for from.
 class CHelpViewer : public QTextBrowser {
     Q_OBJECT
 
@@ -22,8 +23,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    explicit CHelpViewer(QWidget* modalOwner);
+    CHelpViewer();
     static CHelpViewer* OpenViewer();
+    // Moves off `dialog` when over it.
+    void StandBeside(const QWidget& dialog);
 };
 
 // The help windows the main window opens and closes: these, with the pages of the program's

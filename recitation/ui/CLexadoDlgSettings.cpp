@@ -1,6 +1,6 @@
 // The settings command of CLexadoDlg: the settings sheet on copies of the record, with the
-// installed voices on its speech page; confirmed, the window takes the record it made and
-// rebuilds what it names.
+// installed voices on its speech page; confirmed, the window takes the record it made, with
+// fonts made from it and, where the speech choice changed, a new voice.
 
 #include "recitation/ui/CLexadoDlg.h"
 
@@ -20,45 +20,33 @@ QList<SheetVoice> SheetVoices(const VoiceList& voices) {
     return sheetVoices;
 }
 
-// The speech page shows as chosen the voice that speaks: the stored index may name another
-// entry once voices were installed or removed, and the default mode id names the British
-// voice under an id of its own.
-SettingsRecord RecordToShow(const SettingsRecord& record, const VoiceList& voices) {
-    SettingsRecord shown = record;
-    shown.speechEngineIndex =
-        voices.IndexOf(ModeIdOf(record.speechModeId)).value_or(record.speechEngineIndex);
-    return shown;
-}
-
 } // namespace
 
 // Both timers stand still while the sheet is open and start afresh after it, with the time per
-// word it set. Turning speech off keeps the voice, so that read again still speaks.
+// word and the ticks the new record needs. Turning speech off keeps the voice, so that read
+// again still speaks.
 void CLexadoDlg::ChangeSettings() {
     const TimerHold hold = engine_.HoldTimers();
     VoiceList voices;
     SheetContext context;
-    context.paused = engine_.state().paused;
     context.entryCount = engine_.entryCount();
     context.voices = SheetVoices(voices);
     context.speechAvailable = !context.voices.isEmpty();
+    // The stored index may name another entry once voices were installed or removed: the
+    // entry shown is the one of the stored voice, none when that voice is not installed.
+    context.voiceInUse = voices.IndexOf(ModeIdOf(engine_.settings().speechModeId)).value_or(-1);
     context.testVoice = [&voices](int index) { voices.SpeakTestPhrase(index); };
     context.help = [this] { ShowHelp(); };
-    const std::optional<SettingsApplied> applied =
-        RunSettingsSheet(this, RecordToShow(engine_.settings(), voices), context);
+    std::optional<SettingsApplied> applied = RunSettingsSheet(this, engine_.settings(), context);
     if (!applied) {
         return;
     }
-    SettingsRecord record = applied->record;
-    if (applied->rebuildFonts) {
-        TakeWordFont(record);
-    }
+    SettingsRecord& record = applied->record;
+    TakeWordFont(record);
     bool speechReady = engine_.state().speechReady;
     if (applied->restartSpeech) {
         speechReady = StartSpeechEngine(speechEngine_, ModeIdOf(record.speechModeId));
     }
     engine_.ApplySettings(record, speechReady);
-    if (applied->showNextEntry) {
-        engine_.NextEntry();
-    }
+    engine_.NextEntry();
 }

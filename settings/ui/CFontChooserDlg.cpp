@@ -13,11 +13,13 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -54,16 +56,42 @@ QFont ShownFont(const QFont& font) {
     return shown;
 }
 
+// `inUse` with what the user changed in the chooser, which showed `shown` at first and shows
+// `current` now. What was not changed stays as `inUse` has it: the chooser shows a family that
+// stands in for a missing one, and sizes in whole points.
+QFont ChosenFont(const QFont& inUse, const QFont& shown, const QFont& current) {
+    QFont chosen = inUse;
+    if (current.family() != shown.family()) {
+        chosen.setFamily(current.family());
+    }
+    if (current.weight() != shown.weight() || current.italic() != shown.italic()) {
+        chosen.setWeight(current.weight());
+        chosen.setItalic(current.italic());
+    }
+    if (current.pointSizeF() != shown.pointSizeF()) {
+        chosen.setPointSizeF(current.pointSizeF());
+    }
+    if (current.underline() != shown.underline()) {
+        chosen.setUnderline(current.underline());
+    }
+    if (current.strikeOut() != shown.strikeOut()) {
+        chosen.setStrikeOut(current.strikeOut());
+    }
+    return chosen;
+}
+
 } // namespace
 
 CFontChooserDlg::CFontChooserDlg(const QFont& font, const QColor& colour, QWidget* parent)
-    : QDialog(parent), fonts_(new QFontDialog(this)), swatch_(new QPushButton(this)),
+    : QDialog(parent), fonts_(new QFontDialog(this)), swatch_(new QPushButton(this)), inUse_(font),
       colour_(colour) {
     setWindowTitle(StringText(StringId::FontChooserCaption));
     // Qt's chooser, without buttons of its own, as a part of this dialog.
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setCurrentFont(ShownFont(font));
+    shown_ = current_ = fonts_->currentFont();
+    connect(fonts_, &QFontDialog::currentFontChanged, this, &CFontChooserDlg::KeepStyle);
     // Escape in the chooser ends it as a dialog, and Return would end nothing: let both end
     // this one instead.
     connect(fonts_, &QDialog::finished, this, &QDialog::done);
@@ -97,13 +125,33 @@ std::optional<FontChoice> CFontChooserDlg::Run(QWidget* parent, const QFont& fon
 }
 
 FontChoice CFontChooserDlg::choice() const {
-    return {fonts_->currentFont(), colour_};
+    return {ChosenFont(inUse_, shown_, fonts_->currentFont()), colour_};
 }
 
 void CFontChooserDlg::setChoice(const FontChoice& choice) {
-    fonts_->setCurrentFont(ShownFont(choice.font));
+    {
+        const QSignalBlocker blocker(fonts_);
+        fonts_->setCurrentFont(ShownFont(choice.font));
+    }
+    current_ = fonts_->currentFont();
     colour_ = choice.colour;
     ShowColour();
+}
+
+// Qt's chooser gives a family just chosen the style of the same name, or else its first style,
+// perhaps an italic one: it gets the style nearest to the weight and slant in use instead. Set
+// once Qt's chooser has finished its own change.
+void CFontChooserDlg::KeepStyle(const QFont& font) {
+    const QFont before = std::exchange(current_, font);
+    if (font.family() == before.family()) {
+        return;
+    }
+    QFont kept = font;
+    kept.setStyleName(MatchingStyle(font.family(), before));
+    if (kept.styleName() != font.styleName()) {
+        QMetaObject::invokeMethod(
+            fonts_, [this, kept] { fonts_->setCurrentFont(kept); }, Qt::QueuedConnection);
+    }
 }
 
 bool CFontChooserDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -15,7 +15,9 @@ struct FontChoice {
 };
 
 // The word font's chooser: Qt's font chooser (face, style, size, underline, strike-out) with a
-// colour row below it, whose swatch opens the colour chooser, and OK and Cancel.
+// colour row below it, whose swatch opens the colour chooser, and OK and Cancel. The font chosen
+// is the font in use with what the user changed; another family keeps the weight and slant in
+// use where it has them.
 class CFontChooserDlg : public QDialog {
     Q_OBJECT
 
@@ -32,10 +34,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void KeepStyle(const QFont& font);
     void ChooseColour();
     void ShowColour();
 
     QFontDialog* fonts_;
     QPushButton* swatch_;
+    QFont inUse_;   // the font given
+    QFont shown_;   // as Qt's chooser first showed it
+    QFont current_; // as Qt's chooser shows it now
     QColor colour_;
 };

@@ -102,13 +102,18 @@ void CMyPropertyPage1::ShowFontInPreview() {
     preview_->setFont(FontFromLogFont(values_.wordFont));
 }
 
+// A font left as it was is not written back, which could still change its record (a height of
+// 0, a weight left to the system).
 void CMyPropertyPage1::ChooseFont() {
-    const std::optional<FontChoice> choice = CFontChooserDlg::Run(
-        this, FontFromLogFont(values_.wordFont), ColorFromColorRef(values_.textColor));
+    const QFont inUse = FontFromLogFont(values_.wordFont);
+    const std::optional<FontChoice> choice =
+        CFontChooserDlg::Run(this, inUse, ColorFromColorRef(values_.textColor));
     if (!choice) {
         return;
     }
-    StoreFont(choice->font, values_.wordFont);
+    if (choice->font != inUse) {
+        StoreFont(choice->font, values_.wordFont);
+    }
     values_.textColor = ColorRefFromColor(choice->colour);
     ShowFontInPreview();
     preview_->SetTextColour(choice->colour);

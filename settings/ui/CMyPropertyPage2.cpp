@@ -107,9 +107,10 @@ void CMyPropertyPage2::ApplyEnablingRule() {
     }
 }
 
+// A greyed field takes no part in the options, so it is not checked: the user could not mend it.
 NumberField* CMyPropertyPage2::FieldWithoutNumber() const {
     for (NumberField* field : {groupNumber_, groupSize_, groupRepeats_, seconds_}) {
-        if (!field->number()) {
+        if (field->isEnabled() && !field->number()) {
             return field;
         }
     }

@@ -22,9 +22,9 @@ public:
     CMyPropertyPage2(const BrowsePageValues& values, const QString& libraryName,
                      qsizetype entryCount, QWidget* parent = nullptr);
 
-    // Whether each of the four fields holds a number it takes; the page is not left otherwise.
+    // Whether each usable field holds a number it takes; the page is not left otherwise.
     bool FieldsHoldNumbers() const;
-    // Asks for an integer and puts the focus on the first field that holds no number.
+    // Asks for an integer and puts the focus on the first usable field that holds no number.
     void AskForNumber();
 
     // The page's values; a field that holds no number keeps the value copied in.

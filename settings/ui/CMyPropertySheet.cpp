@@ -51,7 +51,11 @@ CMyPropertySheet::CMyPropertySheet(const SettingsRecord& record, const SheetCont
                                    QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(StringText(StringId::SettingsCaption));
-    const SheetValues values = CopyIn(record);
+    // Modal to the main window alone, so that the help it opens, a window of its own, can be
+    // read and scrolled while the sheet is open.
+    setWindowModality(Qt::WindowModal);
+    SheetValues values = CopyIn(record);
+    values.other.speechEngineIndex = context.voiceInUse;
     page1_ = new CMyPropertyPage1(values.display, tabs_);
     page2_ = new CMyPropertyPage2(values.browse, DecodeLine(NameField(record.libraryName)),
                                   context.entryCount, tabs_);

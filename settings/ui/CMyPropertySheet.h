@@ -12,8 +12,9 @@ class CMyPropertyPage3;
 class QTabWidget;
 
 // The settings sheet ("设置"): three pages on tabs, OK, Cancel and Help, centred on the screen
-// of its parent window. It edits copies of the record's fields; it does not close while the
-// browse page holds a field that is not a number, nor let that page be left.
+// of its parent window and modal to it. It edits copies of the record's fields; it does not
+// close while the browse page holds a usable field that is not a number, nor let that page be
+// left.
 class CMyPropertySheet : public QDialog {
     Q_OBJECT
 

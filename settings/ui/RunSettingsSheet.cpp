@@ -8,10 +8,9 @@ std::optional<SettingsApplied> RunSettingsSheet(QWidget* mainWindow, const Setti
     if (sheet.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    QList<Guid> voiceIds;
+    SheetVoiceIds voices{{}, context.voiceInUse};
     for (const SheetVoice& voice : context.voices) {
-        voiceIds.append(voice.id);
+        voices.ids.append(voice.id);
     }
-    return ApplySettings(record, sheet.values(), RunState{context.paused, context.entryCount},
-                         voiceIds);
+    return ApplySettings(record, sheet.values(), context.entryCount, voices);
 }

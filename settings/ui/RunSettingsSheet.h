@@ -10,6 +10,6 @@ class QWidget;
 
 // The settings command: runs the settings sheet modally over `mainWindow` on copies of the
 // record's fields. Cancel (or closing the sheet) gives nothing; OK gives the new record and
-// what the window must rebuild (ApplySettings).
+// whether speech restarts (ApplySettings).
 std::optional<SettingsApplied> RunSettingsSheet(QWidget* mainWindow, const SettingsRecord& record,
                                                 const SheetContext& context);

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 // A voice the settings sheet offers: the name it shows and the id the record stores.
@@ -15,9 +16,10 @@ struct SheetVoice {
 
 // What the settings sheet needs from the main window besides its settings record.
 struct SheetContext {
-    bool paused = false;      // browsing is paused
     qsizetype entryCount = 1; // entries in the presented list
     QList<SheetVoice> voices; // in the order of the voice list
+    // The entry of `voices` that speaks for the record's voice, -1 when that is not installed.
+    std::int32_t voiceInUse = -1;
     bool speechAvailable = true;
     // Speaks the test phrase with the voice at an index of `voices`; called only with an index
     // that names one.

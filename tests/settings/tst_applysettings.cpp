@@ -1,5 +1,5 @@
-// Confirming the settings sheet: what is stored in the record, when the cursor restarts, when
-// speech restarts, and what the window rebuilds.
+// Confirming the settings sheet: what is stored in the record, when the cursor restarts and when
+// speech restarts.
 
 #include "settings/ApplySettings.h"
 #include "settings/FieldNumber.h"
@@ -90,56 +90,48 @@ private slots:
         QFETCH(int, repeats);
         values.browse = {ordered, grouping, group, size, repeats, seconds};
 
-        const SettingsApplied applied = ApplySettings(record, values, {false, entryCount}, {});
+        const SettingsApplied applied = ApplySettings(record, values, entryCount, {});
         QTEST(applied.record.wordTimeMs, "storedMs");
         QTEST(applied.record.groupNumber, "storedGroup");
         QTEST(applied.record.groupSize, "storedSize");
         QTEST(applied.record.groupRepeats, "storedRepeats");
         QCOMPARE(applied.record.orderedBrowse, ordered ? 1 : 0);
         QCOMPARE(applied.record.grouping, grouping ? 1 : 0);
-        QTEST(applied.cursorReset, "cursorReset");
-        const bool reset = applied.cursorReset;
-        QCOMPARE(applied.record.position, reset ? 0 : 7);
-        QCOMPARE(applied.record.repeatCount, reset ? 0 : 2);
-        QVERIFY(applied.showNextEntry && applied.reseed && applied.rebuildFonts);
+        QFETCH(bool, cursorReset);
+        QCOMPARE(applied.record.position, cursorReset ? 0 : 7);
+        QCOMPARE(applied.record.repeatCount, cursorReset ? 0 : 2);
     }
 
-    // Confirming an untouched sheet stores every byte as it was and still shows a new entry.
+    // Confirming an untouched sheet stores every byte as it was, the voice's index too where the
+    // list shows that voice at another place.
     void nothingChangedKeepsEveryByte() {
         const SettingsRecord record = Record();
-        const SettingsApplied applied =
-            ApplySettings(record, CopyIn(record), {false, 100}, kVoices);
+        SheetValues values = CopyIn(record);
+        values.other.speechEngineIndex = 2;
+        const SettingsApplied applied = ApplySettings(record, values, 100, {kVoices, 2});
         QCOMPARE(RecordBytes(applied.record), RecordBytes(record));
-        QVERIFY(applied.showNextEntry && applied.reseed && applied.rebuildFonts);
-        QVERIFY(!applied.restartSpeech && !applied.cursorReset);
+        QVERIFY(!applied.restartSpeech);
     }
 
-    // The pen exists whenever the bar or the delayed meaning is on, also after a confirmation
-    // made while paused; the tick timer runs only while browsing.
-    void barPenAndTickTimer_data() {
+    // The bar and the delayed meaning are stored as chosen, for the engine to tick by.
+    void barAndDelayedMeaning_data() {
         QTest::addColumn<bool>("bar");
         QTest::addColumn<bool>("fadeIn");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<BarPen>("pen");
-        QTest::addColumn<bool>("ticking");
-        QTest::newRow("bar") << true << false << false << BarPen::MakeAnew << true;
-        QTest::newRow("delayed meaning") << false << true << false << BarPen::MakeAnew << true;
-        QTest::newRow("bar, paused") << true << true << true << BarPen::MakeAnew << false;
-        QTest::newRow("neither") << false << false << false << BarPen::Drop << false;
-        QTest::newRow("neither, paused") << false << false << true << BarPen::Drop << false;
+        QTest::newRow("bar") << true << false;
+        QTest::newRow("delayed meaning") << false << true;
+        QTest::newRow("neither") << false << false;
     }
 
-    void barPenAndTickTimer() {
+    void barAndDelayedMeaning() {
         QFETCH(bool, bar);
         QFETCH(bool, fadeIn);
-        QFETCH(bool, paused);
         const SettingsRecord record = Record();
         SheetValues values = CopyIn(record);
         values.display.showProgressBar = bar;
         values.display.fadeInMeaning = fadeIn;
-        const SettingsApplied applied = ApplySettings(record, values, {paused, 100}, {});
-        QTEST(applied.barPen, "pen");
-        QTEST(applied.tickTimerRuns, "ticking");
+        const SettingsRecord stored = ApplySettings(record, values, 100, {}).record;
+        QCOMPARE(stored.showProgressBar, bar ? 1 : 0);
+        QCOMPARE(stored.fadeInMeaning, fadeIn ? 1 : 0);
     }
 
     // A new voice starts only when speech is on and was turned on or given another voice.
@@ -171,7 +163,7 @@ private slots:
         SheetValues values = CopyIn(record);
         values.other.speechOn = on;
         values.other.speechEngineIndex = index;
-        const SettingsApplied applied = ApplySettings(record, values, {false, 100}, kVoices);
+        const SettingsApplied applied = ApplySettings(record, values, 100, {kVoices, 1});
         QTEST(applied.restartSpeech, "restart");
         QCOMPARE(applied.record.speechOn, on ? 1 : 0);
         QTEST(applied.record.speechEngineIndex, "storedIndex");

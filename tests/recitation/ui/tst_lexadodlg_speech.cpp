@@ -111,6 +111,7 @@ private slots:
     void progressFilesStartTheVoiceAndReadAgainStartsTheChosenOne();
     void aGbkWordIsSpokenAsItsDecodedText();
     void settingsSheetAppliesOnOkAndChangesNothingOnCancel();
+    void aVoiceNotInstalledShowsAsNoneAndStays();
 
 private:
     // The utterances heard so far, once `count` have been synthesised whole and played to the
@@ -291,6 +292,21 @@ void TestLexadoDlgSpeech::settingsSheetAppliesOnOkAndChangesNothingOnCancel() {
     QCOMPARE(window.engine().runningTimers().wordPeriodMs, 3000);
     QCOMPARE(window.state().currentLine, QByteArray("banana#香蕉"));
     QCOMPARE(window.geometry(), reference.window->geometry());
+}
+
+// A stored voice that is not installed shows no entry as chosen; OK without a pick keeps it.
+void TestLexadoDlgSpeech::aVoiceNotInstalledShowsAsNoneAndStays() {
+    WindowRig rig(SpeakingSettings(false, kOriginalPlatformVoice), {"apple#苹果"});
+    QVERIFY(rig.show());
+    int shown = 0;
+    WhenSheetOpens([&](QDialog& sheet, QTabWidget& pages) {
+        shown = Find<QComboBox>(pages.widget(2), SheetControl::Voices)->currentIndex();
+        Press(sheet, QDialogButtonBox::Ok);
+    });
+    rig.window->RunCommand(CommandId::Settings);
+    QCOMPARE(shown, -1);
+    QCOMPARE(rig.window->settings().speechModeId, StoredModeId(kOriginalPlatformVoice));
+    QCOMPARE(rig.window->settings().speechEngineIndex, 0);
 }
 
 QTEST_MAIN(TestLexadoDlgSpeech)

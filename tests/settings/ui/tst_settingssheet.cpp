@@ -18,7 +18,10 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -63,6 +66,7 @@ SheetContext Context() {
     context.voices = {{QStringLiteral("Alpha"), {0xA1, 0, 0, {}}},
                       {QStringLiteral("Beta"), kBeta},
                       {QStringLiteral("Gamma"), {0x6A, 0, 0, {}}}};
+    context.voiceInUse = 1;
     return context;
 }
 
@@ -189,10 +193,23 @@ private slots:
 
         // Pages left as they were hand back what was copied in: the record comes back to the
         // byte, but for the time per word in whole seconds.
-        const SettingsApplied applied = ApplySettings(record, sheet.values(), {false, 100}, {});
+        const SettingsApplied applied = ApplySettings(record, sheet.values(), 100, {});
         SettingsRecord expected = record;
         expected.wordTimeMs = 2000;
         QCOMPARE(RecordBytes(applied.record), RecordBytes(expected));
+    }
+
+    // The sheet holds back its main window only: help, a window of no owner, takes keys.
+    void helpTakesKeysWhileTheSheetIsOpen() {
+        QWidget mainWindow;
+        QLineEdit help; // stands in for the help window
+        help.show();
+        WhenModal([&](QWidget* sheet) {
+            QTest::keyClick(help.windowHandle(), 'a');
+            sheet->close();
+        });
+        QVERIFY(!RunSettingsSheet(&mainWindow, Record(), Context()));
+        QCOMPARE(help.text(), QStringLiteral("a"));
     }
 
     void browsePageEnablingRule_data() {
@@ -280,6 +297,20 @@ private slots:
         QCOMPARE(AnswersInAdvance::Messages().size(), 2);
     }
 
+    // A field greyed after it took a bad value takes no part: it is not checked, and the value
+    // copied in stays.
+    void greyedFieldIsNotChecked() {
+        CMyPropertySheet sheet(Record(), Context());
+        QWidget* browse = sheet.findChild<QTabWidget*>()->widget(1);
+        auto* size = Find<NumberField>(browse, SheetControl::GroupSize);
+        size->selectAll();
+        QTest::keyClicks(size, "x");
+        Find<QCheckBox>(browse, SheetControl::Grouping)->click();
+        Button(sheet, QDialogButtonBox::Ok)->click();
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        QCOMPARE(sheet.values().browse.groupSize, 20);
+    }
+
     // The arrow keys step a field from 0 up to its largest number.
     void arrowKeysStepTheFields() {
         NumberField seconds(2147483);
@@ -344,7 +375,7 @@ private slots:
         QCOMPARE(stored.showMeaning, 1);
         QCOMPARE(stored.wordTimeMs, 1);
         QCOMPARE(stored.doubleClickAction, 0);
-        QVERIFY(!applied->cursorReset && !applied->restartSpeech);
+        QVERIFY(!applied->restartSpeech);
     }
 
     void previewShowsTheChoicesAtOnce() {
@@ -386,28 +417,51 @@ private slots:
     }
 
     // The chooser opens on the font's own style: a family whose regular style is called "Book"
-    // comes back regular, not in its first listed style.
+    // shows regular, not its first listed style. Another family chosen keeps that style, also
+    // where the family names it differently ("Regular", "Oblique").
     void fontChooserKeepsTheStyle_data() {
+        QTest::addColumn<QString>("family");
         QTest::addColumn<int>("weight");
         QTest::addColumn<bool>("italic");
-        QTest::newRow("regular") << 400 << false;
-        QTest::newRow("bold italic") << 700 << true;
+        QTest::newRow("regular") << "Doulos SIL" << 400 << false;
+        QTest::newRow("bold italic") << "DejaVu Sans" << 700 << true;
     }
 
     void fontChooserKeepsTheStyle() {
+        QFETCH(QString, family);
         QFETCH(int, weight);
         QFETCH(bool, italic);
-        QFont font(QStringLiteral("DejaVu Serif"));
+        QFont font(family);
         font.setPixelSize(20);
         font.setWeight(static_cast<QFont::Weight>(weight));
         font.setItalic(italic);
         const CFontChooserDlg chooser(font, Qt::red);
+        const QFont shown = chooser.findChild<QFontDialog*>()->currentFont();
+        QCOMPARE(shown.family(), family);
+        QCOMPARE(shown.weight(), weight);
+        QCOMPARE(shown.italic(), italic);
+        chooser.findChild<QListView*>()->keyboardSearch(QStringLiteral("DejaVu Serif"));
+        QCoreApplication::processEvents();
         const QFont chosen = chooser.choice().font;
         QCOMPARE(chosen.family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(chosen.weight(), weight);
         QCOMPARE(chosen.italic(), italic);
         QCOMPARE(QFontInfo(chosen).pixelSize(), 20);
         QCOMPARE(chooser.choice().colour, QColor(Qt::red));
+    }
+
+    // OK in the chooser with nothing chosen keeps the stored font to the byte, although the
+    // chooser shows the family standing in for a missing one, and sizes in whole points.
+    void fontChooserChangesNothingUnchosen() {
+        DisplayPageValues values = CopyIn(Record()).display;
+        SetNameField(values.wordFont.lfFaceName, "Arial");
+        values.wordFont.lfHeight = -22;
+        CMyPropertyPage1 page(values);
+        WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        Find<QPushButton>(&page, SheetControl::ChooseFont)->click();
+        const LogFontA stored = page.values().wordFont;
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored),
+                 QByteArray(reinterpret_cast<const char*>(&values.wordFont), sizeof stored));
     }
 
     void otherOptionsPage() {
