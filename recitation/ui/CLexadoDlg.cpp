@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QWindow>
 
 #include <utility>
@@ -38,8 +39,9 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, library, timers, always-on-top, the voice when
-// speech is on, first entry, tip. The tip shows also while another program has the focus.
+// The start-up order: catalogue, settings, library, always-on-top, the voice when speech is
+// on, first entry, tip; the timers start when the window is shown. The tip shows also while
+// another program has the focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
@@ -205,6 +207,16 @@ bool CLexadoDlg::WriteBackLibrary() {
         return false;
     }
     return true;
+}
+
+// The timers start when the window is first shown, so that the first entry is on screen for
+// its whole time; showing the window again changes nothing.
+void CLexadoDlg::showEvent(QShowEvent* event) {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        engine_.RunTimers(true);
+    }
+    QWidget::showEvent(event);
 }
 
 // Closing in any way but the exit command writes nothing. The voice is released; a word it is

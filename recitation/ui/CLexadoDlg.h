@@ -67,6 +67,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -144,8 +145,9 @@ private:
     int barDrawnTo_ = 0; // where the bar ended at the last tick, to repaint only what grew
 
     bool dragging_ = false;
-    QPoint dragOffset_;   // from the window's top-left corner to the pointer
-    int stepKeyDown_ = 0; // Enter or Space pressed on this window and not yet released
+    QPoint dragOffset_;        // from the window's top-left corner to the pointer
+    int stepKeyDown_ = 0;      // Enter or Space pressed on this window and not yet released
+    bool shownBefore_ = false; // the timers have been started by the first show
     int exitCode_ = 0;
     // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
     int languageIndex_ = -1;

@@ -1,6 +1,6 @@
 // The main window driven as a user drives it, under the offscreen platform: pause and resume,
-// stepping with Enter and Space, the tooltip, dragging with snapping, the exit command and
-// the always-on-top switch.
+// the timers' start, stepping with Enter and Space, the tooltip, dragging with snapping, the
+// exit command and the always-on-top switch.
 
 #include "tests/recitation/ui/WindowRig.h"
 
@@ -56,6 +56,20 @@ private slots:
         QCOMPARE(w.displayLine().word, QStringLiteral("w1"));
         QCOMPARE(w.state().tick, 2);
         QCOMPARE(w.engine().runningTimers(), (RunningTimers{1000000, 20000}));
+    }
+
+    // The timers start when the window is first shown, with their whole periods; showing it
+    // again does not start them while paused.
+    void timersStartWhenShown() {
+        WindowRig rig(QuietSettings(), Entries("w", 5));
+        CLexadoDlg& w = rig.open();
+        QCOMPARE(w.engine().runningTimers(), RunningTimers{});
+        w.show();
+        QCOMPARE(w.engine().runningTimers(), (RunningTimers{1000000, 20000}));
+        w.RunCommand(CommandId::Pause);
+        w.hide();
+        w.show();
+        QCOMPARE(w.engine().runningTimers(), RunningTimers{});
     }
 
     // Enter does nothing while browsing runs (nor does it close the window); while paused,
