@@ -50,6 +50,8 @@ void CLexadoDlg::OnInitDialog() {
     connect(&engine_, &RecitationEngine::entryShown, this, &CLexadoDlg::ShowEntry);
     connect(&engine_, &RecitationEngine::ticked, this, &CLexadoDlg::OnTick);
     connect(&engine_, &RecitationEngine::wordToSpeak, this, &CLexadoDlg::SpeakWord);
+    strokeSettle_.setSingleShot(true);
+    connect(&strokeSettle_, &QTimer::timeout, this, &CLexadoDlg::SettleKeyStroke);
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
     engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
