@@ -64,7 +64,6 @@ void RecitationEngine::Start(const SettingsRecord& record, WordList words) {
     library_.Adopt(std::move(words));
     state_.paused = false;
     SeedFromClock();
-    RunTimers(true);
 }
 
 void RecitationEngine::AdoptProgress(const SettingsRecord& record, WordList words) {

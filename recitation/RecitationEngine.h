@@ -100,7 +100,8 @@ public:
     // else the change needs (a voice, fonts) is ready.
 
     // Start-up: the record of the settings file and the library it names. The cursor is
-    // kept, browsing runs, the draws are seeded from the clock and both timers start.
+    // kept, browsing runs and the draws are seeded from the clock. The timers are left to the
+    // window, which starts them once it is on screen.
     void Start(const SettingsRecord& record, WordList words);
     // A progress file: its record replaces the one in use and the library it names the list;
     // browsing goes on from its cursor. The timers are left to the hold around the command.

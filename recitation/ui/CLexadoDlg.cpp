@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QWindow>
 
 #include <utility>
@@ -43,8 +44,9 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, library, timers, always-on-top, the voice when
-// speech is on, first entry, tip. The tip shows also while another program has the focus.
+// The start-up order: catalogue, settings, library, always-on-top, the voice when speech is
+// on, first entry, tip; the timers start when the window is shown. The tip shows also while
+// another program has the focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
@@ -53,6 +55,8 @@ void CLexadoDlg::OnInitDialog() {
     connect(&engine_, &RecitationEngine::entryShown, this, &CLexadoDlg::ShowEntry);
     connect(&engine_, &RecitationEngine::ticked, this, &CLexadoDlg::OnTick);
     connect(&engine_, &RecitationEngine::wordToSpeak, this, &CLexadoDlg::SpeakWord);
+    strokeSettle_.setSingleShot(true);
+    connect(&strokeSettle_, &QTimer::timeout, this, &CLexadoDlg::SettleKeyStroke);
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
     engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
@@ -175,6 +179,16 @@ void CLexadoDlg::ManageLibraries() {
 void CLexadoDlg::Exit() {
     exitCode_ = commands_.SaveAtExit() ? 0 : 1;
     close();
+}
+
+// The timers start when the window is first shown, so that the first entry is on screen for
+// its whole time; showing the window again changes nothing.
+void CLexadoDlg::showEvent(QShowEvent* event) {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        engine_.RunTimers(true);
+    }
+    QWidget::showEvent(event);
 }
 
 // Closing in any way but the exit command writes nothing. The voice is released; a word it is

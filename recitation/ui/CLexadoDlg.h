@@ -7,6 +7,7 @@
 #include "recitation/CommandIds.h"
 #include "recitation/DisplayLine.h"
 #include "recitation/EntryLayout.h"
+#include "recitation/KeyStrokes.h"
 #include "recitation/RecitationEngine.h"
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
@@ -16,9 +17,11 @@
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class LanguageSwitch;
 class SpeechEngine;
@@ -70,6 +73,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -111,6 +115,8 @@ private:
     void OnDoubleClick();
     void DragTo(const QPoint& globalPosition);
     void StoreWindowRect();
+    void SettleKeyStroke();
+    void StepAfter(std::optional<int> endedStroke);
 
     QString programFolder_;
     QString resourceFolder_;
@@ -136,8 +142,10 @@ private:
     int barDrawnTo_ = 0; // where the bar ended at the last tick, to repaint only what grew
 
     bool dragging_ = false;
-    QPoint dragOffset_;   // from the window's top-left corner to the pointer
-    int stepKeyDown_ = 0; // Enter or Space pressed on this window and not yet released
+    QPoint dragOffset_; // from the window's top-left corner to the pointer
+    KeyStrokes keyStrokes_;
+    QTimer strokeSettle_;      // waits for the press that would make a release a repeat
+    bool shownBefore_ = false; // the timers have been started by the first show
     int exitCode_ = 0;
     // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
     int languageIndex_ = -1;

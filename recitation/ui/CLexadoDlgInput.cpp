@@ -91,26 +91,30 @@ bool IsStepKey(int key) {
 
 } // namespace
 
-// F1 asks for help unless Shift is held. Only a key pressed on this window steps: the release
-// of the Return that chose a row of the context menu arrives here too, once the menu has
-// closed. A held key sends a release and a press for every repeat, marked as repeats; they
-// neither step nor end the press.
+// F1 asks for help unless Shift is held.
 void CLexadoDlg::keyPressEvent(QKeyEvent* event) {
+    StepAfter(keyStrokes_.Press(event->key(), event->timestamp()));
     if (event->key() == Qt::Key_F1 && !event->modifiers().testFlag(Qt::ShiftModifier)) {
         ShowHelp();
         return;
     }
-    if (!event->isAutoRepeat()) {
-        stepKeyDown_ = IsStepKey(event->key()) ? event->key() : 0;
-    }
     QWidget::keyPressEvent(event);
 }
 
-// While paused, Enter or Space shows the next entry with its meaning at once.
 void CLexadoDlg::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat() && stepKeyDown_ != 0 && event->key() == stepKeyDown_) {
-        stepKeyDown_ = 0;
+    StepAfter(keyStrokes_.Release(event->key(), event->timestamp()));
+    strokeSettle_.start(KeyStrokes::kSettleMs);
+    QWidget::keyReleaseEvent(event);
+}
+
+void CLexadoDlg::SettleKeyStroke() {
+    StepAfter(keyStrokes_.Settle());
+}
+
+// While paused, a stroke of Enter or Space shows the next entry with its meaning at once: one
+// step for each time the key is pressed, however long it is held.
+void CLexadoDlg::StepAfter(std::optional<int> endedStroke) {
+    if (endedStroke && IsStepKey(*endedStroke)) {
         engine_.StepWhilePaused();
     }
-    QWidget::keyReleaseEvent(event);
 }

@@ -6,7 +6,7 @@
 
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
-#include "tests/e2e/CloseRequest.h"
+#include "tests/e2e/XlibRequests.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -66,6 +67,25 @@ void DragMiddleTo(const QString& window, QPoint to) {
               << "1";
     Xdotool(arguments);
 }
+
+// A busy loop on every core, as a build or a video call keeps a desktop busy, until it goes.
+class CpuLoad {
+public:
+    CpuLoad() : loops_(QThread::idealThreadCount()) {
+        for (QProcess& loop : loops_) {
+            loop.start(QStringLiteral("sh"), {"-c", "while :; do :; done"});
+        }
+    }
+    ~CpuLoad() {
+        for (QProcess& loop : loops_) {
+            loop.kill();
+            loop.waitForFinished();
+        }
+    }
+
+private:
+    std::vector<QProcess> loops_;
+};
 
 } // namespace
 
@@ -204,6 +224,33 @@ private slots:
         QCOMPARE(saved.wordTimeMs, 200);
         QCOMPARE(saved.backColor, earlier.backColor);
         QVERIFY(!saved.speechOn);
+    }
+
+    // Enter held for three seconds while paused steps once, as a tap does, also on a machine so
+    // busy that the X server's repeated releases reach the program before the presses that
+    // mark them as repeats.
+    void heldEnterStepsOnce() {
+        SettingsRecord earlier = DefaultSettings(96, QRect(100, 120, 200, 60));
+        earlier.wordTimeMs = 1000000;
+        earlier.speechOn = false;
+        QVERIFY(QDir().mkpath(home()));
+        QVERIFY(ReplaceFileContents(homeFile("Lexado.ini"), RecordBytes(earlier)));
+        Lexado lexado(home(), runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        lexado.Press("ctrl+p");
+        // Fast, as some set it: about 290 repeats in the three seconds.
+        const std::optional<KeyRepeat> usual = ReplaceServerKeyRepeat({100, 10});
+        QVERIFY(usual);
+        {
+            const CpuLoad load;
+            Xdotool({"windowfocus", "--sync", lexado.window(), "keydown", "Return", "sleep", "3",
+                     "keyup", "Return"});
+        }
+        QVERIFY(ReplaceServerKeyRepeat(*usual));
+        QCOMPARE(lexado.Exit(), 0);
+        const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
+        QVERIFY(bytes);
+        QCOMPARE(RecordFromBytes(*bytes, SettingsRecord{}).position, 2); // entries 0 and 1 shown
     }
 
     // Dragged by the pointer the window follows it, and snaps flush into a corner it is pushed

@@ -1,5 +1,6 @@
 #include "recitation/DisplayLine.h"
 #include "recitation/EntryLayout.h"
+#include "recitation/KeyStrokes.h"
 #include "recitation/TooltipText.h"
 #include "recitation/WindowPlacement.h"
 #include "recitation/WindowSnap.h"
@@ -202,6 +203,48 @@ private slots:
         s.groupNumber = 2;
         s.position = position;
         QCOMPARE(TooltipText(s, 100), tip);
+    }
+
+    // Events: "+E660" Return pressed at 660 ms, "-E700" released, "~" the settle wait over;
+    // S is Space, C Ctrl. A held key repeats a release and a press at one time.
+    void keyStrokesEndOncePerPress_data() {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("ended");
+        // clang-format off
+        QTest::newRow("tap")                        << "+E0 -E80 ~" << "E";
+        QTest::newRow("held")                       << "+E0 -E660 +E660 ~ -E700 +E702 ~ -E1500 ~" << "E";
+        QTest::newRow("repeat's press late")        << "+E0 -E660 ~ +E660 -E700 +E700 -E1500 ~" << "E";
+        QTest::newRow("repeats without releases")   << "+S0 +S660 +S700 -S900 ~" << "S";
+        QTest::newRow("two taps")                   << "+E0 -E80 ~ +E300 -E380 ~" << "EE";
+        QTest::newRow("next press before the wait") << "+E0 -E80 +S90 -S150 ~" << "ES";
+        QTest::newRow("pressed elsewhere")          << "-E80 ~" << "";
+        QTest::newRow("held from elsewhere")        << "-E660 +E660 -E700 +E700 -E900 ~" << "";
+        QTest::newRow("Ctrl let go first")          << "+C0 +E50 -C60 -E100 ~ -C200 ~" << "E";
+        QTest::newRow("clock wraps")                << "+E4294967000 -E4294967295 +E1 ~ -E80 ~" << "E";
+        // clang-format on
+    }
+
+    void keyStrokesEndOncePerPress() {
+        QFETCH(QString, events);
+        QFETCH(QString, ended);
+        const QHash<QChar, int> keys{
+            {u'E', Qt::Key_Return}, {u'S', Qt::Key_Space}, {u'C', Qt::Key_Control}};
+        KeyStrokes strokes;
+        QString seen;
+        for (const QString& event : events.split(u' ')) {
+            std::optional<int> endedKey;
+            if (event == u"~") {
+                endedKey = strokes.Settle();
+            } else {
+                const int key = keys.value(event[1]);
+                const quint64 at = event.mid(2).toULongLong();
+                endedKey = event[0] == u'+' ? strokes.Press(key, at) : strokes.Release(key, at);
+            }
+            if (endedKey) {
+                seen += keys.key(*endedKey);
+            }
+        }
+        QCOMPARE(seen, ended);
     }
 };
 

@@ -182,12 +182,11 @@ private slots:
         QVERIFY(work.contains(w.geometry()));
         QCOMPARE(w.pos(), Within(placed, w.size()));
 
-        w.RunCommand(CommandId::Pause);
-        QTest::keyClick(&w, Qt::Key_Return);
+        NextWord(w);
         QVERIFY(w.width() > stored.width());
         QVERIFY(work.contains(w.geometry()));
         QCOMPARE(w.settings().windowRect, expected);
-        QTest::keyClick(&w, Qt::Key_Return);
+        NextWord(w);
         QCOMPARE(w.pos(), Within(placed, w.size()));
     }
 

@@ -1,7 +1,8 @@
 // Kept apart from the tests: Xlib's macros (None, Bool, Status, ...) clash with Qt's names.
 
-#include "tests/e2e/CloseRequest.h"
+#include "tests/e2e/XlibRequests.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include <unistd.h>
@@ -36,4 +37,17 @@ bool SendCloseRequest(unsigned long windowId) {
     const bool sent = XSendEvent(display, windowId, False, NoEventMask, &event) != 0;
     XCloseDisplay(display); // flushes the message to the server
     return sent;
+}
+
+std::optional<KeyRepeat> ReplaceServerKeyRepeat(KeyRepeat repeat) {
+    Display* display = OpenDisplay();
+    if (!display) {
+        return std::nullopt;
+    }
+    KeyRepeat replaced;
+    const bool done =
+        XkbGetAutoRepeatRate(display, XkbUseCoreKbd, &replaced.delayMs, &replaced.intervalMs) &&
+        XkbSetAutoRepeatRate(display, XkbUseCoreKbd, repeat.delayMs, repeat.intervalMs);
+    XCloseDisplay(display); // flushes the request to the server
+    return done ? std::optional(replaced) : std::nullopt;
 }
