@@ -1,9 +1,9 @@
 #include "commands/WordCommands.h"
 
-#include "library/LibraryFile.h"
-#include "library/NewWordBook.h"
 #include "library/Catalogue.h"
 #include "library/FindEntry.h"
+#include "library/LibraryFile.h"
+#include "library/NewWordBook.h"
 #include "recitation/ProgressFile.h"
 #include "recitation/RecitationEngine.h"
 #include "recitation/SettingsFile.h"

@@ -11,8 +11,7 @@ WindowDialogue::WindowDialogue(QWidget& window, const QString& programFolder,
     : window_(window), programFolder_(programFolder), catalogue_(catalogue) {}
 
 bool WindowDialogue::Ask(StringId question) {
-    return ShowMessage(&window_, StringText(question), MessageButtons::YesNo) ==
-           MessageAnswer::Yes;
+    return ShowMessage(&window_, StringText(question), MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 void WindowDialogue::Tell(StringId message) {

@@ -53,9 +53,11 @@ struct Rig {
     ScriptedUser user;
     int voicesStarted = 0;
     int recordsFitted = 0;
-    WordCommands commands{engine, folder.path(), user,
-                          {[this](SettingsRecord&) { ++recordsFitted; },
-                           [this] { ++voicesStarted; }}};
+    WordCommands commands{
+        engine,
+        folder.path(),
+        user,
+        {[this](SettingsRecord&) { ++recordsFitted; }, [this] { ++voicesStarted; }}};
 };
 
 } // namespace
@@ -70,8 +72,8 @@ private slots:
         rig.Run(CommandId::AddToNewWordBook);
         QCOMPARE(rig.folder.read("data/New_Word.dat"),
                  QByteArray("apple#苹果#ˈæpl\r\napple#苹果#ˈæpl\r\n"));
-        QCOMPARE(rig.user.said, (Ids{StringId::WordAddedToNewWordBook,
-                                     StringId::WordAddedToNewWordBook}));
+        QCOMPARE(rig.user.said,
+                 (Ids{StringId::WordAddedToNewWordBook, StringId::WordAddedToNewWordBook}));
 
         // Without confirmations nothing is said; a book that cannot be written is reported.
         Rig quiet(Confirming(false), {"pear#梨", "fig#无花果"});

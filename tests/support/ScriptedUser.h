@@ -37,11 +37,11 @@ struct ScriptedUser : UserDialogue {
     }
 
     // Answers.
-    QList<bool> yes;                          // to the questions
-    QList<std::optional<QString>> texts;      // paths and search texts
+    QList<bool> yes;                     // to the questions
+    QList<std::optional<QString>> texts; // paths and search texts
     QList<std::optional<ChosenLibrary>> libraries;
-    std::function<void()> whileAsked;         // once, while the next question is open
-    std::function<void()> whileChoosing;      // once, while the next library chooser is open
+    std::function<void()> whileAsked;    // once, while the next question is open
+    std::function<void()> whileChoosing; // once, while the next library chooser is open
 
     // What happened.
     QList<StringId> said; // the questions and messages, in order

@@ -198,7 +198,8 @@ private slots:
         Rig rig;
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(3);
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::LibraryFileNotFound)});
+        QCOMPARE(AnswersInAdvance::Messages(),
+                 QStringList{StringText(StringId::LibraryFileNotFound)});
         QCOMPARE(rig.count(), QStringLiteral("0"));
         QCOMPARE(rig.rows()->rowCount(), 0);
         QCOMPARE(dialog.count(), 0);
@@ -207,7 +208,8 @@ private slots:
         // The empty line of the catalogue names no file at all.
         AnswersInAdvance::Clear();
         rig.pick(2);
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::LibraryFileNotFound)});
+        QCOMPARE(AnswersInAdvance::Messages(),
+                 QStringList{StringText(StringId::LibraryFileNotFound)});
 
         // An empty library shows its pseudo-entry, which counts as one.
         AnswersInAdvance::Clear();
@@ -225,8 +227,7 @@ private slots:
         rig.folder.write("table.ini", "Long#" + longName + "\r\n");
         CChooseLibraryDlg& dialog = rig.open();
         rig.pick(0);
-        QCOMPARE(AnswersInAdvance::Messages(),
-                 QStringList{StringText(StringId::NameTooLong)});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::NameTooLong)});
         QCOMPARE(dialog.count(), 0);
     }
 
