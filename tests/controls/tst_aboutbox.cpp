@@ -5,6 +5,7 @@
 #include "controls/CLinkStatic.h"
 #include "controls/CStyledLabel.h"
 #include "controls/LabelRules.h"
+#include "strings/StringTable.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,21 +19,21 @@ class TestAboutBox : public QObject {
 private slots:
     void showsItsTextsAndClosesOnEnter() {
         CAboutDlg box;
-        QCOMPARE(box.windowTitle(), QStringLiteral("关于"));
+        QCOMPARE(box.windowTitle(), StringText(StringId::AboutCaption));
         const auto* version = box.findChild<CStyledLabel*>("version");
         const auto* copyright = box.findChild<CStyledLabel*>("copyright");
         QVERIFY(version && copyright);
         QCOMPARE(version->text(), QStringLiteral("Lexado 1.0 Beta6"));
-        QCOMPARE(copyright->text(), QStringLiteral("版权所有 © 2026 Lexado 开发者"));
+        QCOMPARE(copyright->text(), StringText(StringId::AboutCopyright));
         QCOMPARE(version->font().pixelSize(), PointSizePixels(10, version->logicalDpiY()));
         QCOMPARE(copyright->font().pixelSize(), PointSizePixels(9, copyright->logicalDpiY()));
 
         const auto* homePage = box.findChild<CLinkStatic*>("homePage");
         const auto* mail = box.findChild<CLinkStatic*>("mail");
         QVERIFY(homePage && mail);
-        QCOMPARE(homePage->text(), QStringLiteral("访问主页"));
+        QCOMPARE(homePage->text(), StringText(StringId::AboutHomePage));
         QCOMPARE(homePage->toolTip(), QStringLiteral(LEXADO_HOME_PAGE));
-        QCOMPARE(mail->text(), QStringLiteral("写给作者"));
+        QCOMPARE(mail->text(), StringText(StringId::AboutWriteToAuthor));
         QCOMPARE(mail->toolTip(), QStringLiteral(LEXADO_MAIL));
         QVERIFY(!homePage->font().underline() && !mail->font().underline());
         QVERIFY(box.findChild<QLabel*>() && !box.findChild<QLabel*>()->pixmap().isNull());

@@ -244,6 +244,68 @@ private slots:
         QVERIFY(rowsWithMnemonic > 0);
     }
 
+    // The program's own texts, exactly: the other tests compare with the table's text for an
+    // id, so that a text is spelt out once, here.
+    void ownTextsAreExact_data() {
+        QTest::addColumn<StringId>("id");
+        QTest::addColumn<QString>("text");
+        const QString ideographic(1, QChar(0x3000));
+        const auto pad = [](const QString& label, const QString& space, int count,
+                            const QString& keys) { return label + space.repeated(count) + keys; };
+        const QList<std::pair<StringId, QString>> rows{
+            {StringId::MenuPause, pad("暂停(&P)", ideographic, 5, "Ctrl+P ")},
+            {StringId::MenuReadAgain, pad("再读一遍(&R)", ideographic, 3, "Ctrl+R")},
+            {StringId::MenuAddToNewWordBook, pad("存入生词本(&S)", ideographic, 2, "Ctrl+S")},
+            {StringId::MenuDeleteWord, pad("删除单词(&D)", " ", 6, "Ctrl+Del")},
+            {StringId::MenuChooseLibrary, pad("选择词库(&W)", " ", 6, "Ctrl+W ")},
+            {StringId::MenuSettings, pad("设置(&T)", ideographic, 5, "Ctrl+T")},
+            {StringId::MenuLibraryManager, "库文件管理(&M)"},
+            {StringId::MenuClearNewWordBook, "清空生词本(&C)"},
+            {StringId::MenuSaveProgress, "保存进度(&Z)"},
+            {StringId::MenuLoadProgress, "取出进度(&O)"},
+            {StringId::MenuPreviousGroup, pad("上一组(&L)", " ", 8, "Ctrl+L")},
+            {StringId::MenuNextGroup, pad("下一组(&N)", " ", 8, "Ctrl+N")},
+            {StringId::MenuFind, pad("查找/定位(&F)", " ", 5, "Ctrl+F")},
+            {StringId::MenuAlwaysOnTop, "总在最前(&A)"},
+            {StringId::MenuHelp, pad("帮助(&H)", ideographic, 5, "F1")},
+            {StringId::MenuAbout, "关于(&A)"},
+            {StringId::MenuExit, pad("退出(&X)", " ", 10, "Alt+X")},
+            {StringId::LibraryFileNotFound, "未找到该词库文件"},
+            {StringId::CannotRemoveLastLibrary, "不能删了,没有库文件你怎么用"},
+            {StringId::WriteFileError, "写文件出错!"},
+            {StringId::ConfirmClearNewWordBook, "是否清空生词本？"},
+            {StringId::ConfirmDeleteWord, "是否删除当前单词？"},
+            {StringId::WordAddedToNewWordBook, "当前单词已写入生词本!"},
+            {StringId::LibraryAlreadyListed, "已有该词库或重名"},
+            {StringId::WordNotFound, "单词未找到！"},
+            {StringId::ButtonOk, "确定"},
+            {StringId::ButtonCancel, "取消"},
+            {StringId::ButtonHelp, "帮助"},
+            {StringId::SettingsCaption, "设置"},
+            {StringId::SettingsDisplayTab, "显示界面"},
+            {StringId::SettingsBrowseTab, "浏览方式"},
+            {StringId::SettingsOtherTab, "其它选项"},
+            {StringId::LibraryManagerCaption, "库文件管理"},
+            {StringId::ChooseLibraryCaption, "选择词库"},
+            {StringId::FindCaption, "查找/定位"},
+            {StringId::AboutCaption, "关于"},
+            {StringId::AboutHomePage, "访问主页"},
+            {StringId::AboutWriteToAuthor, "写给作者"},
+            {StringId::NotProgressFile, "该文件不是进度文件!"},
+            {StringId::NameTooLong, "词库名和文件名最多19个字节(约6个汉字)"},
+            {StringId::HashInLibraryName, "词库名不能含有“#”"},
+            {StringId::EnterAnInteger, "请键入一个整数。"},
+        };
+        for (const auto& [id, text] : rows) {
+            QTest::addRow("%s", qPrintable(IdName(id))) << id << text;
+        }
+    }
+    void ownTextsAreExact() {
+        QFETCH(StringId, id);
+        QFETCH(QString, text);
+        QCOMPARE(StringText(id), text);
+    }
+
     // An installed language file supplies the texts; without one, the program's own copy does.
     void installedLanguageFileWins() {
         QCOMPARE(StringText(StringId::WriteFileError), QString::fromUtf8("写文件出错!"));

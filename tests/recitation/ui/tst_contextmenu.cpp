@@ -7,6 +7,9 @@
 #include "tests/recitation/ui/WindowRig.h"
 
 #include "controls/PictureIds.h"
+#include "strings/StringTable.h"
+
+#include <optional>
 
 namespace {
 
@@ -17,37 +20,30 @@ constexpr int kAlwaysOnTopRow = 14;
 constexpr int kLanguageRow = 15;
 constexpr int kAboutRow = 18;
 
-QString Ideographic(int count) {
-    return QString(count, QChar(0x3000));
-}
-
-QString Spaces(int count) {
-    return QString(count, u' ');
-}
-
-// The rows of menu 144: command (0 for a separator or the sub-menu) and text.
-const QList<std::pair<int, QString>>& Menu144() {
-    static const QList<std::pair<int, QString>> rows{
-        {32786, "暂停(&P)" + Ideographic(5) + "Ctrl+P "},
-        {32795, "再读一遍(&R)" + Ideographic(3) + "Ctrl+R"},
-        {32781, "存入生词本(&S)" + Ideographic(2) + "Ctrl+S"},
-        {32793, "删除单词(&D)" + Spaces(6) + "Ctrl+Del"},
-        {0, ""},
-        {32771, "选择词库(&W)" + Spaces(6) + "Ctrl+W "},
-        {32792, "设置(&T)" + Ideographic(5) + "Ctrl+T"},
-        {32794, "库文件管理(&M)"},
-        {32780, "清空生词本(&C)"},
-        {32788, "保存进度(&Z)"},
-        {32789, "取出进度(&O)"},
-        {32796, "上一组(&L)" + Spaces(8) + "Ctrl+L"},
-        {32797, "下一组(&N)" + Spaces(8) + "Ctrl+N"},
-        {32799, "查找/定位(&F)" + Spaces(5) + "Ctrl+F"},
-        {32800, "总在最前(&A)"},
-        {0, "Language"},
-        {0, ""},
-        {32775, "帮助(&H)" + Ideographic(5) + "F1"},
-        {32776, "关于(&A)"},
-        {32777, "退出(&X)" + Spaces(10) + "Alt+X"},
+// The rows of menu 144: command (0 for a separator or the sub-menu) and the id of its text
+// (none for a separator).
+const QList<std::pair<int, std::optional<StringId>>>& Menu144() {
+    static const QList<std::pair<int, std::optional<StringId>>> rows{
+        {32786, StringId::MenuPause},
+        {32795, StringId::MenuReadAgain},
+        {32781, StringId::MenuAddToNewWordBook},
+        {32793, StringId::MenuDeleteWord},
+        {0, std::nullopt},
+        {32771, StringId::MenuChooseLibrary},
+        {32792, StringId::MenuSettings},
+        {32794, StringId::MenuLibraryManager},
+        {32780, StringId::MenuClearNewWordBook},
+        {32788, StringId::MenuSaveProgress},
+        {32789, StringId::MenuLoadProgress},
+        {32796, StringId::MenuPreviousGroup},
+        {32797, StringId::MenuNextGroup},
+        {32799, StringId::MenuFind},
+        {32800, StringId::MenuAlwaysOnTop},
+        {0, StringId::MenuLanguage},
+        {0, std::nullopt},
+        {32775, StringId::MenuHelp},
+        {32776, StringId::MenuAbout},
+        {32777, StringId::MenuExit},
     };
     return rows;
 }
@@ -77,7 +73,7 @@ private slots:
             const auto& [command, text] = Menu144().at(row);
             QCOMPARE(item.type == MenuItem::Type::Separator, row == 4 || row == 16);
             QCOMPARE(item.type == MenuItem::Type::SubMenu, row == kLanguageRow);
-            QCOMPARE(item.text, text);
+            QCOMPARE(item.text, text ? StringText(*text) : QString());
             QCOMPARE(item.command, command);
             QVERIFY(!item.checked);
         }

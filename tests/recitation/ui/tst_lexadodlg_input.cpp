@@ -5,6 +5,8 @@
 #include "tests/recitation/ui/WindowRig.h"
 
 #include "controls/AnswersInAdvance.h"
+#include "recitation/TooltipText.h"
+#include "strings/StringTable.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -114,7 +116,8 @@ private slots:
         CLexadoDlg& g = *inGroups.window;
         QCOMPARE(g.state().currentIndex, 14);
         QTest::mouseMove(&g, QPoint(5, 5));
-        QCOMPARE(g.toolTip(), QStringLiteral("TOEFL 第2 组,第 5个单词"));
+        QCOMPARE(g.toolTip(), TooltipText(g.settings(), 30));
+        QCOMPARE(g.settings().position, 5);
         inGroups.window.reset(); // the pointer's moves go to the window under it
 
         // Not grouped, in order: the last entry of 100 on show, the position back to 0.
@@ -127,7 +130,7 @@ private slots:
         QCOMPARE(p.state().currentIndex, 99);
         QCOMPARE(p.settings().position, 0);
         QTest::mouseMove(&p, QPoint(6, 7)); // moving to where the pointer is sends nothing
-        QCOMPARE(p.toolTip(), QStringLiteral("TOEFL 第100个单词"));
+        QCOMPARE(p.toolTip(), TooltipText(p.settings(), 100));
     }
 
     // The tip shows also while another window has the focus, as it does while this one has.
@@ -143,7 +146,7 @@ private slots:
         QTest::mouseMove(&w, QPoint(5, 5));
         QTest::mouseMove(&w, QPoint(6, 6));
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), QStringLiteral("TOEFL 第1 组,第 1个单词"));
+        QCOMPARE(QToolTip::text(), TooltipText(w.settings(), 5));
         QToolTip::hideText();
     }
 
@@ -221,7 +224,7 @@ private slots:
         CLexadoDlg& w = *rig.window;
         QSignalSpy finished(&w, &CLexadoDlg::finished);
         w.RunCommand(CommandId::Exit);
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList{QStringLiteral("写文件出错!")});
+        QCOMPARE(AnswersInAdvance::Messages(), QStringList{StringText(StringId::WriteFileError)});
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().first().toInt(), 1);
         QVERIFY(!w.isVisible());

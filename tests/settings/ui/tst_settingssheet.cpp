@@ -11,6 +11,7 @@
 #include "settings/ui/NumberField.h"
 #include "settings/ui/RunSettingsSheet.h"
 #include "settings/ui/SheetControls.h"
+#include "strings/StringTable.h"
 #include "tests/support/SheetControl.h"
 
 #include <QApplication>
@@ -32,8 +33,6 @@
 #include <memory>
 
 namespace {
-
-const QString kEnterAnInteger = QStringLiteral("请键入一个整数。");
 
 const Guid kBeta{0xBE7A, 0, 0, {}};
 
@@ -140,27 +139,30 @@ private slots:
         SheetContext context = Context();
         context.help = [&helpCalls] { ++helpCalls; };
         CMyPropertySheet sheet(record, context);
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("设置"));
+        QCOMPARE(sheet.windowTitle(), StringText(StringId::SettingsCaption));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((sheet.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
         auto* tabs = sheet.findChild<QTabWidget*>();
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->currentIndex(), 0);
-        const QStringList titles{"显示界面", "浏览方式", "其它选项"};
+        const QStringList titles{StringText(StringId::SettingsDisplayTab),
+                                 StringText(StringId::SettingsBrowseTab),
+                                 StringText(StringId::SettingsOtherTab)};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(tabs->tabText(i), titles[i]);
             QCOMPARE(tabs->tabIcon(i).pixmap(13, 13).size(), QSize(13, 13));
         }
-        QCOMPARE(Button(sheet, QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
-        QCOMPARE(Button(sheet, QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
-        QCOMPARE(Button(sheet, QDialogButtonBox::Help)->text(), QStringLiteral("帮助"));
+        QCOMPARE(Button(sheet, QDialogButtonBox::Ok)->text(), StringText(StringId::ButtonOk));
+        QCOMPARE(Button(sheet, QDialogButtonBox::Cancel)->text(),
+                 StringText(StringId::ButtonCancel));
+        QCOMPARE(Button(sheet, QDialogButtonBox::Help)->text(), StringText(StringId::ButtonHelp));
         QVERIFY(!Button(sheet, QDialogButtonBox::Apply));
         Button(sheet, QDialogButtonBox::Help)->click();
         QCOMPARE(helpCalls, 1);
 
         QWidget* display = tabs->widget(0);
         auto* preview = Find<CStyledLabel>(display, SheetControl::Preview);
-        QCOMPARE(preview->text(), QStringLiteral("Lexado 背诵"));
+        QCOMPARE(preview->text(), StringText(StringId::PreviewText));
         QCOMPARE(preview->backColour(), QColor(0x60, 0x50, 0x40));
         QCOMPARE(preview->textColour(), QColor(0x30, 0x20, 0x10));
         QCOMPARE(preview->font().family(), QStringLiteral("DejaVu Sans"));
@@ -285,7 +287,8 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 1);
         Button(sheet, QDialogButtonBox::Ok)->click();
         QVERIFY(sheet.isVisible());
-        QCOMPARE(AnswersInAdvance::Messages(), QStringList(2, kEnterAnInteger));
+        QCOMPARE(AnswersInAdvance::Messages(),
+                 QStringList(2, StringText(StringId::EnterAnInteger)));
         QVERIFY(field->isAncestorOf(sheet.focusWidget()));
 
         field->selectAll();
