@@ -62,6 +62,7 @@ void RecitationEngine::TakeRecord(const SettingsRecord& record) {
 void RecitationEngine::Start(const SettingsRecord& record, WordList words) {
     TakeRecord(record);
     library_.Adopt(std::move(words));
+    pause_ = {};
     state_.paused = false;
     SeedFromClock();
 }
@@ -294,13 +295,44 @@ void RecitationEngine::Tick() {
 // ----------------------------------------------------------------------------- commands
 
 void RecitationEngine::TogglePause() {
-    state_.paused = !state_.paused;
     if (state_.paused) {
-        RunTimers(false);
+        Resume();
+    } else {
+        Pause();
+    }
+}
+
+void RecitationEngine::Pause() {
+    ChangePause([this] { pause_.PauseByUser(); });
+}
+
+void RecitationEngine::Resume() {
+    ChangePause([this] { pause_.ResumeByUser(); });
+}
+
+void RecitationEngine::SetAwayCause(std::optional<AwayCause> cause) {
+    ChangePause([this, cause] { pause_.SetCause(cause); });
+}
+
+// The timers follow the pause, and resuming shows a new entry at once; pauseChanged() tells
+// when the pause or its reason changed.
+void RecitationEngine::ChangePause(const std::function<void()>& change) {
+    const std::optional<AwayCause> causeBefore = pause_.automaticCause();
+    change();
+    const bool paused = pause_.paused();
+    if (paused == state_.paused && pause_.automaticCause() == causeBefore) {
         return;
     }
-    RunTimers(true);
-    NextEntry();
+    if (paused != state_.paused) {
+        state_.paused = paused;
+        if (paused) {
+            RunTimers(false);
+        } else {
+            RunTimers(true);
+            NextEntry();
+        }
+    }
+    emit pauseChanged();
 }
 
 // Only whole groups are counted here, so these never lead to a partial last group; a list

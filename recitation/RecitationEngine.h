@@ -2,6 +2,7 @@
 
 #include "library/CurrentLibrary.h"
 #include "library/WordList.h"
+#include "recitation/PauseState.h"
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
 
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 
@@ -88,6 +90,8 @@ public:
 
     const SettingsRecord& settings() const { return settings_; }
     const RecitationState& state() const { return state_; }
+    // Why state().paused is set: the user's pause and the automatic one.
+    const PauseState& pause() const { return pause_; }
     const CurrentLibrary& library() const { return library_; }
     qsizetype entryCount() const { return library_.entryCount(); }
     RunningTimers runningTimers() const;
@@ -135,7 +139,13 @@ public:
     // (the position is the index, or with grouping the group holding it and the place in that
     // group; the passes are left as they are), so that browsing goes on from there.
     void ShowFoundEntry(qsizetype index);
+    // The user's pause: on and off, or resumed when paused in any way. Resuming shows the next
+    // entry at once.
     void TogglePause();
+    void Pause();
+    void Resume();
+    // What the desktop reports: a cause to pause by itself, or none (see PauseState).
+    void SetAwayCause(std::optional<AwayCause> cause);
     // Step to the previous or next whole group; shown from the next word timer expiry on.
     void PreviousGroup();
     void NextGroup();
@@ -172,11 +182,14 @@ signals:
     // speechOn is set and a voice is ready.
     void wordToSpeak(const QString& word);
     void ticked(const TickStep& step);
+    // The recitation paused or resumed, or the reason of its pause changed.
+    void pauseChanged();
 
 private:
     friend class TimerHold;
 
     void SeedFromClock();
+    void ChangePause(const std::function<void()>& change);
     void TakeRecord(const SettingsRecord& record);
     void ShowEntry();
     bool CursorFitsList() const;
@@ -192,6 +205,7 @@ private:
     SettingsRecord settings_;
     CurrentLibrary library_;
     RecitationState state_;
+    PauseState pause_;
     std::mt19937 random_;
     QTimer wordTimer_;
     QTimer tickTimer_;
