@@ -1,7 +1,7 @@
 #include "speech/SpeechdBackend.h"
 
 #include "speech/LatestRequest.h"
-#include "speech/RunWithin.h"
+#include "speech/SingleWorker.h"
 #include "speech/VoiceId.h"
 
 #include <libspeechd.h>
@@ -130,16 +130,29 @@ private:
     std::thread worker_;
 };
 
+// What the service is asked for: its English voices (the null id), or a connection speaking
+// with the voice of an id.
+struct ServiceAnswer {
+    std::vector<ServiceVoice> voices;
+    Connection connection;
+};
+
+SingleWorker<QUuid, ServiceAnswer>& Service() {
+    static SingleWorker<QUuid, ServiceAnswer> service;
+    return service;
+}
+
 } // namespace
 
 std::vector<VoiceInfo> SpeechdBackend::Voices() {
-    const auto voices = RunWithin(kAnswerLimit, [] {
+    const std::optional<ServiceAnswer> answer = Service().Ask(QUuid(), kAnswerLimit, [] {
         IgnoreBrokenPipeOnThisThread();
         const Connection connection = Connect();
-        return connection ? EnglishVoices(connection.get()) : std::vector<ServiceVoice>();
+        return ServiceAnswer{
+            connection ? EnglishVoices(connection.get()) : std::vector<ServiceVoice>(), nullptr};
     });
     std::vector<VoiceInfo> result;
-    for (const ServiceVoice& voice : voices.value_or(std::vector<ServiceVoice>())) {
+    for (const ServiceVoice& voice : answer ? answer->voices : std::vector<ServiceVoice>()) {
         result.push_back({QString::fromUtf8(voice.name) + QStringLiteral(" (") +
                               QString::fromUtf8(voice.module) + u')',
                           IdOf(voice), true});
@@ -148,23 +161,23 @@ std::vector<VoiceInfo> SpeechdBackend::Voices() {
 }
 
 std::unique_ptr<SpeakingVoice> SpeechdBackend::Open(const QUuid& id) {
-    std::optional<Connection> connection = RunWithin(kAnswerLimit, [id] {
+    std::optional<ServiceAnswer> answer = Service().Ask(id, kAnswerLimit, [id] {
         IgnoreBrokenPipeOnThisThread();
         Connection connection = Connect();
         if (connection == nullptr) {
-            return connection;
+            return ServiceAnswer();
         }
         for (const ServiceVoice& voice : EnglishVoices(connection.get())) {
             if (IdOf(voice) == id &&
                 spd_set_output_module(connection.get(), voice.module.constData()) == 0 &&
                 spd_set_synthesis_voice(connection.get(), voice.name.constData()) == 0) {
-                return connection;
+                return ServiceAnswer{{}, std::move(connection)};
             }
         }
-        return Connection();
+        return ServiceAnswer();
     });
-    if (!connection || *connection == nullptr) {
+    if (!answer || answer->connection == nullptr) {
         return nullptr;
     }
-    return std::make_unique<SpeechdVoice>(std::move(*connection));
+    return std::make_unique<SpeechdVoice>(std::move(answer->connection));
 }

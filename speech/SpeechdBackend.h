@@ -10,7 +10,8 @@
 // built-in voices again.
 //
 // A service that is absent or does not answer within kAnswerLimit offers no voices and opens
-// none; nothing waits longer, nothing is reported.
+// none; nothing waits longer, nothing is reported. One thread at a time asks the service
+// (SingleWorker): one that hangs is not joined by another each time the voices are asked for.
 class SpeechdBackend final : public SpeechBackend {
 public:
     static constexpr std::chrono::milliseconds kAnswerLimit{300};

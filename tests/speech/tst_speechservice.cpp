@@ -38,6 +38,10 @@ private:
     bool listening_ = false;
 };
 
+qsizetype EntriesIn(const char* folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
+}
+
 } // namespace
 
 // The desktop's speech service, speech-dispatcher, run by the test on a socket of its own. Its
@@ -53,6 +57,7 @@ private slots:
     void aServiceVoiceSpeaksThroughTheService();
     void aServiceThatDoesNotAnswerOffersNothing_data();
     void aServiceThatDoesNotAnswerOffersNothing();
+    void aServiceThatHangsHoldsOneAskerHoweverOftenAsked();
 
 private:
     QString SocketPath() const { return dir_.filePath("speechd.sock"); }
@@ -168,6 +173,26 @@ void TestSpeechService::aServiceThatDoesNotAnswerOffersNothing() {
     // The built-in voices are there all the same.
     QCOMPARE(InstalledVoices().size(), EspeakBackend().Voices().size());
 
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + SocketPath().toUtf8());
+}
+
+// The settings sheet asks for the voices each time it opens, and tries its voice.
+void TestSpeechService::aServiceThatHangsHoldsOneAskerHoweverOftenAsked() {
+    const QString path = dir_.filePath("hung.sock");
+    const MuteSocket mute(path);
+    QVERIFY(mute.listening());
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + path.toUtf8());
+    QList<qsizetype> threads;
+    QList<qsizetype> descriptors;
+    for (int asked = 0; asked < 5; ++asked) {
+        QVERIFY(SpeechdBackend().Voices().empty());
+        std::unique_ptr<SpeechEngine> slot;
+        QVERIFY(!StartSpeechEngine(slot, kTestA));
+        threads.append(EntriesIn("/proc/self/task"));
+        descriptors.append(EntriesIn("/proc/self/fd"));
+    }
+    QCOMPARE(threads, QList<qsizetype>(5, threads.first()));
+    QCOMPARE(descriptors, QList<qsizetype>(5, descriptors.first()));
     qputenv("SPEECHD_ADDRESS", "unix_socket:" + SocketPath().toUtf8());
 }
 
