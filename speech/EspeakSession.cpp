@@ -1,6 +1,12 @@
 #include "speech/EspeakSession.h"
 
+#include "speech/EnglishVoiceText.h"
+
 #include <espeak-ng/espeak_ng.h>
+
+#include <QSet>
+
+#include <cstdint>
 
 namespace {
 
@@ -10,8 +16,10 @@ struct EngineState {
     std::mutex mutex;
     bool initialised = false;
     bool ready = false;
+    bool outputReady = false;
     int sampleRate = 0;
-    QByteArray voice; // the voice in force, empty when unknown
+    QByteArray voice;               // the voice in force, empty when unknown
+    QSet<QByteArray> missingVoices; // names the engine has no voice for
 };
 
 EngineState& Engine() {
@@ -28,19 +36,14 @@ int TakeSound(short* samples, int count, espeak_EVENT* events) {
     return take(std::span<const short>(samples, static_cast<std::size_t>(count))) ? 0 : 1;
 }
 
-// Rather than espeak_Initialize, which ends the process when the data is missing or reports
-// no failure.
+// Rather than espeak_Initialize, which ends the process when the data is missing, reports no
+// failure and prepares the output as well.
 bool Initialise() {
     espeak_ng_InitializePath(nullptr);
     espeak_ng_ERROR_CONTEXT context = nullptr;
     const bool initialised = espeak_ng_Initialize(&context) == ENS_OK;
     espeak_ng_ClearErrorContext(&context);
-    if (!initialised || espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS,
-                                                   EspeakSession::kPieceMs, nullptr) != ENS_OK) {
-        return false;
-    }
-    espeak_SetSynthCallback(TakeSound);
-    return true;
+    return initialised;
 }
 
 // As the espeak-ng command does with its -v option: a voice file of that name, else the best
@@ -57,11 +60,21 @@ bool SetVoice(const QByteArray& name) {
 // A voice change is queued, a copy of the voice with it, for the wave generator, which takes
 // (and frees) it only when it synthesises. Changes made for transcriptions alone would pile up
 // and overrun the queue, leaking their copies; synthesising nothing takes each one at once.
-void TakeVoiceChange() {
+// Without output nothing can be synthesised: the changes wait for PrepareSynthesis.
+void TakeVoiceChanges() {
     const SoundTaker discard = [](std::span<const short>) { return true; };
     const char nothing[] = "";
     espeak_ng_Synthesize(nothing, sizeof nothing, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                          const_cast<SoundTaker*>(&discard));
+}
+
+// Whether the engine's pointer into the text still points into it: the engine moves it clause
+// by clause and sets it to null after the last one.
+bool Inside(const void* at, const QByteArray& text) {
+    const auto address = reinterpret_cast<std::uintptr_t>(at);
+    const auto begin = reinterpret_cast<std::uintptr_t>(text.constData());
+    return at != nullptr && address >= begin &&
+           address < begin + static_cast<std::uintptr_t>(text.size());
 }
 
 } // namespace
@@ -79,19 +92,39 @@ bool EspeakSession::Ready() const {
     return Engine().ready;
 }
 
+bool EspeakSession::PrepareSynthesis() {
+    EngineState& engine = Engine();
+    if (engine.ready && !engine.outputReady) {
+        engine.outputReady =
+            espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMs, nullptr) == ENS_OK;
+        if (engine.outputReady) {
+            espeak_SetSynthCallback(TakeSound);
+            if (!engine.voice.isEmpty()) {
+                TakeVoiceChanges();
+            }
+        }
+    }
+    return engine.outputReady;
+}
+
 bool EspeakSession::SelectVoice(const QByteArray& name) {
     EngineState& engine = Engine();
-    if (!engine.ready) {
+    if (!engine.ready || engine.missingVoices.contains(name)) {
         return false;
     }
     if (engine.voice == name) {
         return true;
     }
     if (!SetVoice(name)) {
+        // A name that selected nothing is not asked for again, so the voice in force stays
+        // known.
+        engine.missingVoices.insert(name);
         engine.voice.clear();
         return false;
     }
-    TakeVoiceChange();
+    if (engine.outputReady) {
+        TakeVoiceChanges();
+    }
     engine.voice = name;
     return true;
 }
@@ -100,11 +133,36 @@ int EspeakSession::SampleRate() const {
     return Engine().sampleRate;
 }
 
+QString EspeakSession::Transcribe(const QString& text) {
+    const QByteArray read = TextForEnglishVoice(text);
+    if (!Engine().ready || Engine().voice.isEmpty() || read.isEmpty()) {
+        return {};
+    }
+    QString ipa;
+    const void* rest = read.constData();
+    // Each call gives the phonemes of one clause and moves on to the next; the text ends with
+    // its NUL.
+    while (Inside(rest, read)) {
+        const void* clauseStart = rest;
+        const char* clause = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, espeakPHONEMES_IPA);
+        if (clause != nullptr && *clause != '\0') {
+            if (!ipa.isEmpty()) {
+                ipa += u' ';
+            }
+            ipa += QString::fromUtf8(clause);
+        }
+        if (rest == clauseStart) {
+            break;
+        }
+    }
+    return ipa;
+}
+
 void EspeakSession::Synthesize(const QString& text, const SoundTaker& take) {
-    if (!Engine().ready || Engine().voice.isEmpty()) {
+    const QByteArray read = TextForEnglishVoice(text);
+    if (!Engine().outputReady || Engine().voice.isEmpty() || read.isEmpty()) {
         return;
     }
-    const QByteArray utf8 = text.toUtf8();
-    espeak_ng_Synthesize(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER,
+    espeak_ng_Synthesize(read.constData(), static_cast<size_t>(read.size()) + 1, 0, POS_CHARACTER,
                          0, espeakCHARS_UTF8, nullptr, const_cast<SoundTaker*>(&take));
 }

@@ -44,8 +44,8 @@ EspeakSynth& EspeakSynth::Instance() {
 
 EspeakSynth::EspeakSynth() {
     {
-        const EspeakSession session;
-        if (!session.Ready()) {
+        EspeakSession session;
+        if (!session.PrepareSynthesis()) {
             return;
         }
         voices_ = ListEnglishVoices(session);

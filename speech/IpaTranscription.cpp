@@ -3,7 +3,7 @@
 #include "speech/DictionaryIpa.h"
 #include "speech/EspeakSession.h"
 
-#include <espeak-ng/speak_lib.h>
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -24,23 +24,23 @@ bool HasLatinLetter(const QString& text) {
                        [](QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; });
 }
 
-// The engine's own IPA for the text in the voice in force, its clauses joined by a space. The
-// session is there to show that the engine is held while it works.
-QString Transcribe(const EspeakSession& /*held*/, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    QString ipa;
-    const void* rest = utf8.constData();
-    // Each call gives the phonemes of one clause and moves on to the next.
-    while (rest != nullptr) {
-        const char* clause = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, espeakPHONEMES_IPA);
-        if (clause != nullptr && *clause != '\0') {
-            if (!ipa.isEmpty()) {
-                ipa += u' ';
-            }
-            ipa += QString::fromUtf8(clause);
-        }
+// The general British voice's transcriptions of those words so far, read under a session.
+// Each voice change waits inside the engine until it next synthesises, which a process that
+// only transcribes never does: asking the other voice once a word keeps the changes few.
+QHash<QString, QString>& GeneralBritishTranscriptions(const EspeakSession& /*held*/) {
+    static QHash<QString, QString> transcriptions;
+    return transcriptions;
+}
+
+QString GeneralBritish(EspeakSession& session, const QString& lower) {
+    QHash<QString, QString>& known = GeneralBritishTranscriptions(session);
+    if (const auto found = known.constFind(lower); found != known.cend()) {
+        return *found;
     }
-    return ipa;
+    if (!session.SelectVoice(kFallbackVoice)) {
+        return {};
+    }
+    return known[lower] = DictionaryIpa(session.Transcribe(lower));
 }
 
 } // namespace
@@ -51,13 +51,12 @@ QString IpaTranscription(const QString& word) {
         return {};
     }
     const QString lower = text.toLower();
-    const bool generalBritish = std::find(kGeneralBritishWords.begin(), kGeneralBritishWords.end(),
-                                          lower) != kGeneralBritishWords.end();
     EspeakSession session;
-    if (generalBritish || !session.SelectVoice(kVoice)) {
-        if (!session.SelectVoice(kFallbackVoice)) {
-            return {};
-        }
+    if (std::ranges::find(kGeneralBritishWords, lower) != kGeneralBritishWords.end()) {
+        return GeneralBritish(session, lower);
     }
-    return DictionaryIpa(Transcribe(session, text));
+    if (!session.SelectVoice(kVoice) && !session.SelectVoice(kFallbackVoice)) {
+        return {};
+    }
+    return DictionaryIpa(session.Transcribe(text));
 }

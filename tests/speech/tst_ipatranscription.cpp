@@ -67,6 +67,11 @@ private slots:
         QCOMPARE(IpaTranscription(QStringLiteral("ice cream")), QStringLiteral("ˈaɪs ˈkriːm"));
         QCOMPARE(IpaTranscription(QStringLiteral("run, ran")), QStringLiteral("ˈrʌn ˈræn"));
         QCOMPARE(IpaTranscription(QStringLiteral("苹果")), QString());
+        // Words that made the engine read freed or foreign memory.
+        QCOMPARE(IpaTranscription(QString::fromUtf8("\xE1\x87\x87x")), QStringLiteral("ˈeks"));
+        QCOMPARE(IpaTranscription(QStringLiteral("\x01"
+                                                 "B")),
+                 QStringLiteral("ˈbiː"));
         QCOMPARE(IpaTranscription(QStringLiteral("123 ...")), QString());
         QCOMPARE(IpaTranscription(QString()), QString());
     }

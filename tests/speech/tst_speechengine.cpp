@@ -1,4 +1,5 @@
 #include "library/LineFields.h"
+#include "speech/EnglishVoiceText.h"
 #include "speech/EspeakBackend.h"
 #include "speech/EspeakSynth.h"
 #include "speech/IpaTranscription.h"
@@ -39,6 +40,8 @@ private slots:
     void spokenWordIsTheWholeDecodedWordField_data();
     void spokenWordIsTheWholeDecodedWordField();
     void aGbkWordSoundsLikeTheSameWordInUtf8();
+    void onlyWhatAnEnglishVoiceReadsIsHandedOn_data();
+    void onlyWhatAnEnglishVoiceReadsIsHandedOn();
     void voiceListOffersEveryVoiceAndTestsTheChosenOne();
     void speakingAndTranscribingAtOnceKeepTheirVoices();
 
@@ -161,6 +164,31 @@ void TestSpeechEngine::aGbkWordSoundsLikeTheSameWordInUtf8() {
     const MemoryAudio::Utterance utf8 = Hear(kReceivedPronunciation, SpokenWord("résumé#简历"));
     QVERIFY(Seconds(utf8) > 0.3);
     QVERIFY(SoundAlike(Hear(kReceivedPronunciation, gbk).samples, utf8.samples));
+}
+
+void TestSpeechEngine::onlyWhatAnEnglishVoiceReadsIsHandedOn_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("latin letters") << QString("cafe\u0301 Łódź Ẓ") << QString("café Łódź Ẓ");
+    QTest::newRow("hangul jamo") << QString("\u11C7x") << QString("x");
+    QTest::newRow("control character") << QString("\x01"
+                                                  "B")
+                                       << QString("B");
+    QTest::newRow("other scripts") << QString("a中b ʃ€™") << QString("a b");
+    QTest::newRow("punctuation") << QString("\tdon’t – “say” (1990s)!\u2028")
+                                 << QString("don't - \"say\" (1990s)!");
+    QTest::newRow("nothing to read") << QString("苹果 ...") << QString();
+}
+
+// Words that made the engine read freed or foreign memory are heard as what is read of them;
+// one with nothing to read is not spoken.
+void TestSpeechEngine::onlyWhatAnEnglishVoiceReadsIsHandedOn() {
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    QCOMPARE(TextForEnglishVoice(text), read.toUtf8());
+    const MemoryAudio::Utterance heard = Hear(kReceivedPronunciation, text);
+    QVERIFY(read.isEmpty() ? heard.samples.empty()
+                           : SoundAlike(heard.samples, Hear(kReceivedPronunciation, read).samples));
 }
 
 void TestSpeechEngine::voiceListOffersEveryVoiceAndTestsTheChosenOne() {
