@@ -22,6 +22,7 @@ int ImportExitCode(ImportError error) {
         return 0;
     case ImportError::CannotWrite:
     case ImportError::CannotWriteCatalogue:
+    case ImportError::CatalogueBusy:
         return kNotWritten;
     case ImportError::CannotRead:
     case ImportError::NotWordList:
@@ -29,6 +30,8 @@ int ImportExitCode(ImportError error) {
     case ImportError::Malformed:
     case ImportError::NoEntries:
     case ImportError::HashInName:
+    case ImportError::ControlCharacterInName:
+    case ImportError::BlankName:
         return kRefused;
     }
     return kRefused;
@@ -73,9 +76,10 @@ int Export(const QString& programFolder, const CommandLine& commandLine, QTextSt
     case ExportError::LibraryNotFound:
         errors << "lexado: " << QString::fromUtf8(*file) << ": " << ExportSummary(result) << "\n";
         return kRefused;
+    case ExportError::NotRegularFile:
     case ExportError::CannotWrite:
         errors << "lexado: " << commandLine.exportFile << ": " << ExportSummary(result) << "\n";
-        return kNotWritten;
+        return result.error == ExportError::NotRegularFile ? kRefused : kNotWritten;
     }
     return kNotWritten;
 }

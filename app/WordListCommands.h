@@ -12,7 +12,8 @@
 //
 // Returns the exit code when the command line asks for one of them: 0 when it was done, 2 when
 // the input is refused (a file that cannot be read or is no word list, a library not listed or
-// missing, a '#' in the name), 1 when a file cannot be written. Nothing when the program is to
-// start its window.
+// missing, a name with a '#', a control character or blanks only, a target that is not a
+// regular file), 1 when a file cannot be written or the catalogue stays locked. Nothing when
+// the program is to start its window.
 std::optional<int> RunWordListCommand(const CommandLine& commandLine, const QString& resourceFolder,
                                       QTextStream& out, QTextStream& errors);

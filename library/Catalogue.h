@@ -20,6 +20,10 @@ struct CatalogueEntry {
 
 CatalogueEntry SplitCatalogueEntry(QByteArrayView line);
 
+// Whether a name or file name holds a line break or another control character, which would
+// split or garble its line in table.ini.
+bool HoldsControlCharacter(QByteArrayView text);
+
 // Whether an entry of the catalogue has this name or this file: a library is listed once under
 // each.
 bool ListsNameOrFile(const LibraryCatalogue& catalogue, QByteArrayView name, QByteArrayView file);

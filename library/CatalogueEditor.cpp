@@ -4,19 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Bytes below 0x20 and DEL are never part of a UTF-8 or GB18030 character, so the check works
-// on the bytes in either encoding.
-bool HoldsControlCharacter(QByteArrayView text) {
-    return std::any_of(text.begin(), text.end(), [](char byte) {
-        const auto value = static_cast<unsigned char>(byte);
-        return value < 0x20 || value == 0x7F;
-    });
-}
-
-} // namespace
-
 CatalogueEditor::CatalogueEditor(LibraryCatalogue& catalogue) : catalogue_(catalogue) {
     Select(0);
 }
@@ -75,6 +62,7 @@ CatalogueEdit CatalogueEditor::Rename(QByteArrayView name, QByteArrayView file) 
     if (const CatalogueEdit check = CheckNewEntry(name, file); check != CatalogueEdit::Done) {
         return check;
     }
+    removed_.append(catalogue_.entry(selected_));
     catalogue_.replace(selected_, EntryLine(name, file));
     return CatalogueEdit::Done;
 }
@@ -104,6 +92,7 @@ CatalogueEdit CatalogueEditor::Remove() {
     if (selected_ < 0) {
         return CatalogueEdit::Nothing;
     }
+    removed_.append(catalogue_.entry(selected_));
     catalogue_.removeAt(selected_);
     selected_ = std::min(selected_, catalogue_.size() - 1);
     return CatalogueEdit::Done;
@@ -128,4 +117,14 @@ CatalogueEdit CatalogueEditor::DeleteLibrary(const QString& programFolder, QByte
         }
     }
     return CatalogueEdit::Done;
+}
+
+void CatalogueEditor::TakeLinesAddedElsewhere(const LibraryCatalogue& onDisk) {
+    const QList<QByteArray> held = catalogue_.toList();
+    for (qsizetype i = 0; i < onDisk.size(); ++i) {
+        const QByteArray line = onDisk.entry(i);
+        if (!held.contains(line) && !removed_.contains(line)) {
+            catalogue_.append(line);
+        }
+    }
 }

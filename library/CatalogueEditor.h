@@ -48,10 +48,17 @@ public:
     // when the last entry left names the file and so had to stay.
     CatalogueEdit DeleteLibrary(const QString& programFolder, QByteArrayView file);
 
+    // Before the catalogue is written: appends the lines of table.ini as it is now (`onDisk`)
+    // that the catalogue does not hold and that were not removed or renamed here, that is the
+    // lines other programs (a command-line import) added meanwhile, so that writing the
+    // catalogue keeps them as well as the edits made here.
+    void TakeLinesAddedElsewhere(const LibraryCatalogue& onDisk);
+
 private:
     CatalogueEdit CheckNewEntry(QByteArrayView name, QByteArrayView file) const;
     static QByteArray EntryLine(QByteArrayView name, QByteArrayView file);
 
     LibraryCatalogue& catalogue_;
     qsizetype selected_ = -1;
+    QList<QByteArray> removed_; // the lines removed or replaced by a rename, as they were
 };

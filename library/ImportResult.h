@@ -7,14 +7,17 @@
 // Why a word list could not be imported.
 enum class ImportError {
     None,
-    CannotRead,           // the file cannot be opened
-    NotWordList,          // neither a KVTML file nor text
-    OldKvtml,             // a KVTML file older than version 2
-    Malformed,            // a KVTML file that is not well-formed XML
-    NoEntries,            // nothing in the file to import
-    HashInName,           // the library name asked for holds a '#'
-    CannotWrite,          // the library file cannot be written
-    CannotWriteCatalogue, // table.ini cannot be written
+    CannotRead,             // the file cannot be opened
+    NotWordList,            // neither a KVTML file nor text
+    OldKvtml,               // a KVTML file older than version 2
+    Malformed,              // a KVTML file that is not well-formed XML
+    NoEntries,              // nothing in the file to import
+    HashInName,             // the library name asked for holds a '#'
+    ControlCharacterInName, // the library name asked for holds a line break, a tab, ...
+    BlankName,              // the library name asked for is nothing but blanks
+    CannotWrite,            // the library file cannot be written
+    CannotWriteCatalogue,   // table.ini cannot be written
+    CatalogueBusy,          // another program kept table.ini locked
 };
 
 // What an import did: the entries written, the phonetics filled in and those not and why, the

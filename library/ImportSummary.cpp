@@ -22,11 +22,31 @@ QString ImportErrorText(const ImportResult& result) {
         return StringText(StringId::ImportNoEntries);
     case ImportError::HashInName:
         return StringText(StringId::HashInLibraryName);
+    case ImportError::ControlCharacterInName:
+        return StringText(StringId::ControlCharacterInName);
+    case ImportError::BlankName:
+        return StringText(StringId::BlankLibraryName);
+    case ImportError::CatalogueBusy:
+        return StringText(StringId::CatalogueBusy);
     case ImportError::CannotWrite:
     case ImportError::CannotWriteCatalogue:
         return StringText(StringId::WriteFileError);
     }
     return {};
+}
+
+// String 105, and after it why, when that is known.
+QString WriteErrorText(WriteFailure failure, const QString& folder) {
+    const QString error = StringText(StringId::WriteFileError);
+    switch (failure) {
+    case WriteFailure::Unknown:
+        break;
+    case WriteFailure::FolderNotWritable:
+        return error + u' ' + StringText(StringId::CannotWriteInFolder).arg(folder);
+    case WriteFailure::DiskFull:
+        return error + u' ' + StringText(StringId::DiskFull);
+    }
+    return error;
 }
 
 } // namespace
@@ -69,8 +89,10 @@ QString ExportSummary(const ExportResult& result) {
         break;
     case ExportError::LibraryNotFound:
         return StringText(StringId::LibraryFileNotFound);
+    case ExportError::NotRegularFile:
+        return StringText(StringId::ExportNotRegularFile);
     case ExportError::CannotWrite:
-        return StringText(StringId::WriteFileError);
+        return WriteErrorText(result.writeFailure, result.folder);
     }
     return StringText(StringId::ExportDone).arg(result.entries);
 }

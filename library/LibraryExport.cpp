@@ -2,7 +2,10 @@
 
 #include "library/LibraryFile.h"
 #include "library/LineFields.h"
+#include "library/RegularFile.h"
 #include "library/TextFile.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -47,8 +50,15 @@ ExportResult ExportLibrary(const QString& programFolder, QByteArrayView libraryF
     }
     const WordList noEntries;
     const WordList& entries = library.status == LibraryStatus::Read ? library.entries : noEntries;
-    if (!ReplaceFileContents(outputPath, ExportText(entries))) {
+    if (HoldsOtherThanRegularFile(outputPath)) {
+        result.error = ExportError::NotRegularFile;
+        return result;
+    }
+    const QByteArray text = ExportText(entries);
+    if (!ReplaceFileContents(outputPath, text)) {
         result.error = ExportError::CannotWrite;
+        result.folder = QFileInfo(outputPath).absolutePath();
+        result.writeFailure = DiagnoseWriteFailure(result.folder, text.size());
         return result;
     }
     result.entries = entries.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Catalogue.h"
+#include "library/WriteFailure.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -19,16 +20,20 @@ QByteArray ExportText(const WordList& entries);
 enum class ExportError {
     None,
     LibraryNotFound, // the library file cannot be read
+    NotRegularFile,  // the output names a device, a FIFO, a folder or a socket
     CannotWrite,     // the output file cannot be written
 };
 
 struct ExportResult {
     ExportError error = ExportError::None;
     qsizetype entries = 0;
+    WriteFailure writeFailure = WriteFailure::Unknown; // why, for CannotWrite
+    QString folder;                                    // the output's folder, for CannotWrite
 };
 
 // Writes the library data/<libraryFile> to the output file as ExportText. An empty library
-// gives the header lines alone.
+// gives the header lines alone. Only a regular file is replaced: anything else there is left
+// as it is.
 ExportResult ExportLibrary(const QString& programFolder, QByteArrayView libraryFile,
                            const QString& outputPath);
 

@@ -1,8 +1,10 @@
 #include "library/LibraryImport.h"
 
+#include "library/CatalogueLock.h"
 #include "library/DataFolder.h"
 #include "library/ImportNames.h"
 #include "library/KvtmlReader.h"
+#include "library/StagedLibraryFile.h"
 #include "library/TextFile.h"
 #include "library/TextWordList.h"
 #include "library/WordListEncoding.h"
@@ -20,19 +22,20 @@ ImportResult Failure(ImportError error, qint64 line = 0) {
     return result;
 }
 
-// Writes the library text to a file of that name that did not exist before: the name is taken
-// first, so that nothing else's file is ever replaced, and the text then written whole.
-bool WriteNewFile(const QString& path, const QByteArray& text) {
-    QFile reservation(path);
-    if (!reservation.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        return false;
+// Why the name asked for cannot be a library name: a '#' would end the name in table.ini and a
+// control character split or garble its line, as in the library manager; a name of blanks
+// alone would be no name at all. None for a name that will do, or none asked for.
+ImportError CheckAskedName(const QByteArray& name) {
+    if (name.contains('#')) {
+        return ImportError::HashInName;
     }
-    reservation.close();
-    if (!ReplaceFileContents(path, text)) {
-        QFile::remove(path);
-        return false;
+    if (HoldsControlCharacter(name)) {
+        return ImportError::ControlCharacterInName;
     }
-    return true;
+    if (!name.isEmpty() && QString::fromUtf8(name).trimmed().isEmpty()) {
+        return ImportError::BlankName;
+    }
+    return ImportError::None;
 }
 
 // The name asked for, else the title, else the file's name; something in any case.
@@ -66,52 +69,101 @@ ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
     return converted;
 }
 
-ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
-                            const ImportRequest& request) {
-    if (request.libraryName.contains('#')) {
-        return Failure(ImportError::HashInName);
+namespace {
+
+// A word list read, converted and written to a staged library file: what the import comes to
+// (or why it fails) and the name it asks for, waiting for its names in the catalogue.
+struct StagedImport {
+    explicit StagedImport(const QString& programFolder) : file(programFolder) {}
+
+    ImportResult result;
+    QByteArray name;
+    StagedLibraryFile file;
+};
+
+void Stage(StagedImport& staged, const QString& programFolder, const ImportRequest& request) {
+    if (const ImportError refusal = CheckAskedName(request.libraryName);
+        refusal != ImportError::None) {
+        staged.result = Failure(refusal);
+        return;
     }
     std::optional<QByteArray> bytes = ReadWholeFile(request.sourcePath);
     if (!bytes) {
-        return Failure(ImportError::CannotRead);
+        staged.result = Failure(ImportError::CannotRead);
+        return;
     }
     const ConvertedWordList converted = ConvertWordList(std::move(*bytes), request.phonetics);
     if (converted.error != ImportError::None) {
-        return Failure(converted.error, converted.errorLine);
+        staged.result = Failure(converted.error, converted.errorLine);
+        return;
     }
-    const QByteArray name = LibraryName(request, converted.title);
     QDir().mkpath(DataFolderPath(programFolder));
+    if (!staged.file.Write(converted.lines.text())) {
+        staged.result = Failure(ImportError::CannotWrite);
+        return;
+    }
+    staged.name = LibraryName(request, converted.title);
+    staged.result.entries = converted.lines.entries();
+    staged.result.phoneticsFilled = converted.lines.phoneticsFilled();
+    staged.result.withheldPhonetics = converted.lines.withheldPhonetics();
+    staged.result.skipped = converted.lines.skipped();
+}
+
+// Gives the staged file the first free names of the catalogue and data/ and adds its entry to
+// the catalogue; the file is left without its name on an error.
+ImportResult Publish(StagedImport& staged, const QString& programFolder,
+                     CatalogueEditor& catalogue) {
     const std::optional<LibraryNames> names =
-        FreeLibraryNames(programFolder, catalogue.catalogue(), name);
+        FreeLibraryNames(programFolder, catalogue.catalogue(), staged.name);
     const std::optional<QString> path =
         names ? DataFilePath(programFolder, names->file) : std::nullopt;
-    if (!path || !WriteNewFile(*path, converted.lines.text())) {
+    if (!path || !staged.file.Publish(*path)) {
         return Failure(ImportError::CannotWrite);
     }
     if (catalogue.Add(names->name, names->file) != CatalogueEdit::Done) {
         QFile::remove(*path);
         return Failure(ImportError::CannotWrite);
     }
-    ImportResult result;
-    result.entries = converted.lines.entries();
-    result.phoneticsFilled = converted.lines.phoneticsFilled();
-    result.withheldPhonetics = converted.lines.withheldPhonetics();
-    result.skipped = converted.lines.skipped();
+    ImportResult result = staged.result;
     result.libraryName = names->name;
     result.fileName = names->file;
     return result;
 }
 
+} // namespace
+
+ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catalogue,
+                            const ImportRequest& request) {
+    StagedImport staged(programFolder);
+    Stage(staged, programFolder, request);
+    return staged.result.ok() ? Publish(staged, programFolder, catalogue) : staged.result;
+}
+
+// The library file is complete under its temporary name before the catalogue is locked; under
+// the lock it gets its name and then its line in table.ini. A kill between the two leaves the
+// temporary name beside the unlisted file, and the next import removes both.
 ImportResult ImportWordListIntoCatalogueFile(const QString& programFolder,
                                              const ImportRequest& request,
                                              const LibraryCatalogue& alsoListed) {
+    StagedImport staged(programFolder);
+    Stage(staged, programFolder, request);
+    if (!staged.result.ok()) {
+        return staged.result;
+    }
+    const CatalogueLock lock(programFolder);
+    if (lock.state() != CatalogueLockState::Held) {
+        return Failure(lock.state() == CatalogueLockState::Busy
+                           ? ImportError::CatalogueBusy
+                           : ImportError::CannotWriteCatalogue);
+    }
     LibraryCatalogue catalogue = ReadCatalogue(programFolder);
+    UndoUnfinishedImports(programFolder, catalogue);
     LibraryCatalogue bothCatalogues = alsoListed;
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
         bothCatalogues.append(catalogue.at(i));
     }
     CatalogueEditor names(bothCatalogues);
-    ImportResult result = ImportWordList(programFolder, names, request);
+    ImportResult result = Publish(staged, programFolder, names);
     if (!result.ok()) {
         return result;
     }

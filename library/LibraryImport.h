@@ -35,9 +35,10 @@ ImportResult ImportWordList(const QString& programFolder, CatalogueEditor& catal
                             const ImportRequest& request);
 
 // The same for a program folder's table.ini, which is rewritten at once with the new entry
-// after its own. The names and files of `alsoListed` (the library manager's catalogue, which
-// may differ from table.ini until the manager is confirmed) are not chosen either, so that
-// the entry can be added to that catalogue as well.
+// after its own, under the catalogue's lock (CatalogueBusy when another program keeps it); the
+// library file and the line appear together. The names and files of `alsoListed` (the library
+// manager's catalogue, which may differ from table.ini until the manager is confirmed) are not
+// chosen either, so that the entry can be added to that catalogue as well.
 ImportResult ImportWordListIntoCatalogueFile(const QString& programFolder,
                                              const ImportRequest& request,
                                              const LibraryCatalogue& alsoListed = {});

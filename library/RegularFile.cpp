@@ -20,3 +20,8 @@ bool OpenRegularFile(QFile& file, const QString& path) {
     }
     return true;
 }
+
+bool HoldsOtherThanRegularFile(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}

@@ -151,6 +151,15 @@ enum class StringId : int {
     ImportSkippedUnclosedQuote = 468,
     // The program folder cannot be made, at start-up or for a word-list command.
     CannotCreateFolder = 471,
+    // Two programs changing the library list at once: the second gives up after a while.
+    CatalogueBusy = 472,
+    // An export refuses to replace anything but a regular file (a device, a pipe, a folder).
+    ExportNotRegularFile = 473,
+    // A library name typed on the command line that holds nothing but blanks.
+    BlankLibraryName = 474,
+    // Why a file could not be written, told after string 105.
+    CannotWriteInFolder = 475,
+    DiskFull = 476,
     // The usage text of "lexado --help": its heading and the line of each option.
     UsageHeading = 480,
     UsageHome = 481,

@@ -270,6 +270,16 @@ constexpr std::array kStrings{
     StringEntry{StringId::ImportSkippedUnclosedQuote, QT_TRID_NOOP("IDS_468")},
     //% "无法创建文件夹 %1"
     StringEntry{StringId::CannotCreateFolder, QT_TRID_NOOP("IDS_471")},
+    //% "词库列表正被另一个程序修改，请稍后再试。"
+    StringEntry{StringId::CatalogueBusy, QT_TRID_NOOP("IDS_472")},
+    //% "这不是普通文件，不能写入。"
+    StringEntry{StringId::ExportNotRegularFile, QT_TRID_NOOP("IDS_473")},
+    //% "词库名不能只有空白"
+    StringEntry{StringId::BlankLibraryName, QT_TRID_NOOP("IDS_474")},
+    //% "无法在文件夹 %1 中写入。"
+    StringEntry{StringId::CannotWriteInFolder, QT_TRID_NOOP("IDS_475")},
+    //% "磁盘已满。"
+    StringEntry{StringId::DiskFull, QT_TRID_NOOP("IDS_476")},
     // The usage text: the options themselves and the names of their values stay as typed.
     //% "用法：lexado [选项]...\n背单词程序：把词库中的单词一个接一个地显示出来。"
     StringEntry{StringId::UsageHeading, QT_TRID_NOOP("IDS_480")},

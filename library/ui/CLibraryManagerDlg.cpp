@@ -4,6 +4,7 @@
 #include "controls/DialogPlacement.h"
 #include "controls/FileDialog.h"
 #include "controls/MessageBox.h"
+#include "library/CatalogueLock.h"
 #include "library/DataFolder.h"
 #include "library/ImportSummary.h"
 #include "library/LibraryImport.h"
@@ -253,8 +254,15 @@ void CLibraryManagerDlg::OnImport() {
     ShowMessage(this, ImportSummary(result));
 }
 
+// While another program holds the catalogue's lock the manager stays open, so that OK can be
+// tried again.
 void CLibraryManagerDlg::OnOk() {
-    if (!WriteCatalogue(programFolder_, editor_.catalogue())) {
+    const CatalogueSave saved = SaveCatalogue(programFolder_, editor_);
+    if (saved == CatalogueSave::Busy) {
+        ShowMessage(this, StringText(StringId::CatalogueBusy));
+        return;
+    }
+    if (saved == CatalogueSave::CannotWrite) {
         ShowMessage(this, StringText(StringId::WriteFileError));
     }
     accept();

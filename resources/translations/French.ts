@@ -618,6 +618,31 @@
         <source>无法创建文件夹 %1</source>
         <translation>Impossible de créer le dossier %1</translation>
     </message>
+    <message id="IDS_472">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>词库列表正被另一个程序修改，请稍后再试。</source>
+        <translation>Le répertoire des listes est en cours de modification par un autre programme&#xa0;; réessayez dans un instant.</translation>
+    </message>
+    <message id="IDS_473">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>这不是普通文件，不能写入。</source>
+        <translation>Ce n’est pas un fichier ordinaire&#xa0;; rien n’y a été écrit.</translation>
+    </message>
+    <message id="IDS_474">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>词库名不能只有空白</source>
+        <translation>Le nom d’une liste ne peut pas être vide.</translation>
+    </message>
+    <message id="IDS_475">
+        <location filename="../../strings/StringTable.cpp" line="279"/>
+        <source>无法在文件夹 %1 中写入。</source>
+        <translation>Impossible d’écrire dans le dossier %1.</translation>
+    </message>
+    <message id="IDS_476">
+        <location filename="../../strings/StringTable.cpp" line="281"/>
+        <source>磁盘已满。</source>
+        <translation>Le disque est plein.</translation>
+    </message>
     <message id="IDS_480">
         <location filename="../../strings/StringTable.cpp" line="269"/>
         <source>用法：lexado [选项]...

@@ -618,6 +618,31 @@
         <source>无法创建文件夹 %1</source>
         <translation>Der Ordner %1 lässt sich nicht anlegen</translation>
     </message>
+    <message id="IDS_472">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>词库列表正被另一个程序修改，请稍后再试。</source>
+        <translation>Das Verzeichnis der Wortlisten wird gerade von einem anderen Programm geändert; bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message id="IDS_473">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>这不是普通文件，不能写入。</source>
+        <translation>Das ist keine gewöhnliche Datei; es wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message id="IDS_474">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>词库名不能只有空白</source>
+        <translation>Der Name einer Wortliste darf nicht nur aus Leerraum bestehen.</translation>
+    </message>
+    <message id="IDS_475">
+        <location filename="../../strings/StringTable.cpp" line="279"/>
+        <source>无法在文件夹 %1 中写入。</source>
+        <translation>Im Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message id="IDS_476">
+        <location filename="../../strings/StringTable.cpp" line="281"/>
+        <source>磁盘已满。</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
     <message id="IDS_480">
         <location filename="../../strings/StringTable.cpp" line="269"/>
         <source>用法：lexado [选项]...

@@ -618,6 +618,31 @@
         <source>无法创建文件夹 %1</source>
         <translation>フォルダー %1 を作成できません</translation>
     </message>
+    <message id="IDS_472">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>词库列表正被另一个程序修改，请稍后再试。</source>
+        <translation>単語集の一覧は別のプログラムが変更中です。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message id="IDS_473">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>这不是普通文件，不能写入。</source>
+        <translation>通常のファイルではないため、書き込みませんでした。</translation>
+    </message>
+    <message id="IDS_474">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>词库名不能只有空白</source>
+        <translation>単語集の名前を空白だけにすることはできません。</translation>
+    </message>
+    <message id="IDS_475">
+        <location filename="../../strings/StringTable.cpp" line="279"/>
+        <source>无法在文件夹 %1 中写入。</source>
+        <translation>フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message id="IDS_476">
+        <location filename="../../strings/StringTable.cpp" line="281"/>
+        <source>磁盘已满。</source>
+        <translation>ディスクがいっぱいです。</translation>
+    </message>
     <message id="IDS_480">
         <location filename="../../strings/StringTable.cpp" line="269"/>
         <source>用法：lexado [选项]...

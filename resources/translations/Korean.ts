@@ -618,6 +618,31 @@
         <source>无法创建文件夹 %1</source>
         <translation>폴더 %1을(를) 만들 수 없습니다</translation>
     </message>
+    <message id="IDS_472">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>词库列表正被另一个程序修改，请稍后再试。</source>
+        <translation>다른 프로그램이 단어집 목록을 바꾸고 있습니다. 잠시 후 다시 시도하십시오.</translation>
+    </message>
+    <message id="IDS_473">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>这不是普通文件，不能写入。</source>
+        <translation>일반 파일이 아니므로 쓰지 않았습니다.</translation>
+    </message>
+    <message id="IDS_474">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>词库名不能只有空白</source>
+        <translation>단어집 이름은 공백만으로 이루어질 수 없습니다.</translation>
+    </message>
+    <message id="IDS_475">
+        <location filename="../../strings/StringTable.cpp" line="279"/>
+        <source>无法在文件夹 %1 中写入。</source>
+        <translation>폴더 %1에 쓸 수 없습니다.</translation>
+    </message>
+    <message id="IDS_476">
+        <location filename="../../strings/StringTable.cpp" line="281"/>
+        <source>磁盘已满。</source>
+        <translation>디스크가 가득 찼습니다.</translation>
+    </message>
     <message id="IDS_480">
         <location filename="../../strings/StringTable.cpp" line="269"/>
         <source>用法：lexado [选项]...

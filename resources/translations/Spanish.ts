@@ -618,6 +618,31 @@
         <source>无法创建文件夹 %1</source>
         <translation>No se puede crear la carpeta %1</translation>
     </message>
+    <message id="IDS_472">
+        <location filename="../../strings/StringTable.cpp" line="273"/>
+        <source>词库列表正被另一个程序修改，请稍后再试。</source>
+        <translation>Otro programa está modificando la lista de bibliotecas; vuelva a intentarlo en un momento.</translation>
+    </message>
+    <message id="IDS_473">
+        <location filename="../../strings/StringTable.cpp" line="275"/>
+        <source>这不是普通文件，不能写入。</source>
+        <translation>No es un archivo normal; no se ha escrito nada en él.</translation>
+    </message>
+    <message id="IDS_474">
+        <location filename="../../strings/StringTable.cpp" line="277"/>
+        <source>词库名不能只有空白</source>
+        <translation>El nombre de una lista no puede estar en blanco.</translation>
+    </message>
+    <message id="IDS_475">
+        <location filename="../../strings/StringTable.cpp" line="279"/>
+        <source>无法在文件夹 %1 中写入。</source>
+        <translation>No se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message id="IDS_476">
+        <location filename="../../strings/StringTable.cpp" line="281"/>
+        <source>磁盘已满。</source>
+        <translation>El disco está lleno.</translation>
+    </message>
     <message id="IDS_480">
         <location filename="../../strings/StringTable.cpp" line="269"/>
         <source>用法：lexado [选项]...

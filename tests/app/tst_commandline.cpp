@@ -7,10 +7,14 @@
 #include "library/TextFile.h"
 #include "speech/IpaTranscription.h"
 #include "strings/StringTable.h"
+#include "tests/support/Fifo.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -50,9 +54,9 @@ struct Answer {
     QString errors;
 };
 
-// The real program with no display to connect to, its desktop in the locale's language.
-Answer RunProgram(const QStringList& arguments, const QString& locale = kEnglish) {
-    QProcess program;
+// Starts the real program with no display to connect to, its desktop in the locale's language.
+void StartProgram(QProcess& program, const QStringList& arguments,
+                  const QString& locale = kEnglish) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
@@ -60,6 +64,11 @@ Answer RunProgram(const QStringList& arguments, const QString& locale = kEnglish
     environment.insert(QStringLiteral("LC_ALL"), locale);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(LEXADO_BINARY), arguments);
+}
+
+Answer RunProgram(const QStringList& arguments, const QString& locale = kEnglish) {
+    QProcess program;
+    StartProgram(program, arguments, locale);
     Answer answer;
     if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit) {
         answer.exitCode = program.exitCode();
@@ -71,6 +80,25 @@ Answer RunProgram(const QStringList& arguments, const QString& locale = kEnglish
 
 QByteArray FileBytes(const QString& path) {
     return ReadWholeFile(path).value_or("<missing>");
+}
+
+bool IsFifo(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// What data/ holds that table.ini does not account for: a library file not listed, an empty
+// one, a file left by an import cut short.
+QStringList Unaccounted(const QString& home) {
+    const QByteArray table = FileBytes(home + "/table.ini");
+    QStringList unaccounted;
+    const QDir data(home + "/data");
+    for (const QFileInfo& file : data.entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (file.size() == 0 || !table.contains("#" + file.fileName().toUtf8() + "\r\n")) {
+            unaccounted << file.fileName();
+        }
+    }
+    return unaccounted;
 }
 
 } // namespace
@@ -259,7 +287,24 @@ private slots:
         row("file gone", {"--export", "Gone", "%dir/out.tsv"}, 2,
             "lexado: gone.dat: The library file was not found.\n");
         row("cannot write", {"--export", "TOEFL", "%dir/no/out.tsv"}, 1,
-            "lexado: %dir/no/out.tsv: Error writing file!\n");
+            "lexado: %dir/no/out.tsv: Error writing file! Cannot write in the folder %dir/no.\n");
+        const auto refused = [](const char* name, QStringList arguments, StringId text) {
+            QTest::newRow(name) << arguments << "zh_CN.UTF-8" << 2
+                                << "lexado: " + arguments.constLast() + ": " + StringText(text) +
+                                       "\n";
+        };
+        for (const char* control : {"a\nb", "\t", "\x7f"}) {
+            refused(control, {"--name", control, "--import", "%dir/list.csv"},
+                    StringId::ControlCharacterInName);
+        }
+        for (const char* blank : {" ", "\u3000 "}) {
+            refused(blank, {"--name", blank, "--import", "%dir/list.csv"},
+                    StringId::BlankLibraryName);
+        }
+        refused("export to a FIFO", {"--export", "TOEFL", "%dir/pipe"},
+                StringId::ExportNotRegularFile);
+        refused("export to a folder", {"--export", "TOEFL", "%dir"},
+                StringId::ExportNotRegularFile);
         QTest::newRow("folder cannot be made, in Chinese")
             << QStringList{"--home", "%dir/list.csv/home", "--export", "TOEFL", "%dir/out.tsv"}
             << "zh_CN.UTF-8" << 1
@@ -283,6 +328,8 @@ private slots:
         QVERIFY(ReplaceFileContents(sources.filePath("broken.kvtml"),
                                     "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n"
                                     "<entries>\n"));
+        const Fifo pipe(sources.filePath("pipe"));
+        QVERIFY(pipe.made());
         arguments.replaceInStrings("%dir", sources.path());
 
         const Answer answer = RunProgram(QStringList{"--home", home.path()} + arguments, locale);
@@ -292,6 +339,58 @@ private slots:
         QCOMPARE(home.read("table.ini"), table);
         QCOMPARE(QDir(home.filePath("data")).entryList(QDir::Files), (QStringList{"TOEFL.dat"}));
         QVERIFY(!QFile::exists(sources.filePath("out.tsv")));
+        QVERIFY(IsFifo(sources.filePath("pipe")));
+    }
+
+    // Imports into one folder at the same time all keep their line in table.ini.
+    void importsAtOnceKeepEveryLine() {
+        const ProgramFolder home;
+        home.write("table.ini", "TOEFL#TOEFL.dat\r\n");
+        home.write("a.csv", "ox,牛\r\n");
+        home.write("b.csv", "ant,蚁\r\n");
+        for (int round = 1; round <= 3; ++round) {
+            QProcess first;
+            QProcess second;
+            StartProgram(first, {"--home", home.path(), "--import", home.filePath("a.csv")});
+            StartProgram(second, {"--home", home.path(), "--import", home.filePath("b.csv")});
+            QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+            QCOMPARE(first.exitCode(), 0);
+            QCOMPARE(second.exitCode(), 0);
+            const QByteArray suffix = round == 1 ? "" : "-" + QByteArray::number(round);
+            for (const QByteArray& name : {"a" + suffix, "b" + suffix}) {
+                QVERIFY2(home.read("table.ini").contains(name + "#" + name + ".dat\r\n"), name);
+            }
+        }
+        QCOMPARE(home.read("table.ini").count("\r\n"), 7);
+        QCOMPARE(Unaccounted(home.path()), QStringList());
+    }
+
+    // An import killed at any moment of its writing leaves either its library file with its
+    // line in table.ini, or neither, once the next import has cleared what it left. Each run
+    // is killed a few milliseconds after its first file appears in data/.
+    void importKilledLeavesNoOrphans() {
+        const ProgramFolder home;
+        home.write("table.ini", "TOEFL#TOEFL.dat\r\n");
+        QByteArray csv;
+        for (int i = 0; i < 300000; ++i) {
+            csv += "词" + QByteArray::number(i) + ",word\r\n";
+        }
+        home.write("big.csv", csv);
+        const QStringList import{"--home", home.path(), "--import", home.filePath("big.csv")};
+        const QDir data(home.filePath("data"));
+        const auto files = [&] { return data.entryList(QDir::Files | QDir::Hidden).size(); };
+        for (int kill = 0; kill < 10; ++kill) {
+            const qsizetype before = files();
+            QProcess program;
+            StartProgram(program, import);
+            while (program.state() != QProcess::NotRunning && files() == before) {
+            }
+            QTest::qSleep(kill);
+            ::kill(pid_t(program.processId()), SIGKILL);
+            QVERIFY(program.waitForFinished(60000));
+        }
+        QCOMPARE(RunProgram(import).exitCode, 0);
+        QCOMPARE(Unaccounted(home.path()), QStringList());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "library/Catalogue.h"
+#include "library/CatalogueLock.h"
 #include "tests/support/ProgramFolder.h"
 
 #include <QtTest>
@@ -41,6 +42,18 @@ private slots:
         LibraryCatalogue catalogue;
         catalogue.append("a#a.dat");
         QVERIFY(!WriteCatalogue(folder.filePath("no such folder"), catalogue));
+    }
+
+    // A second holder waits for the first, and gives up when it keeps the lock.
+    void lockIsHeldByOneAtATime() {
+        ProgramFolder folder;
+        std::optional<CatalogueLock> first(std::in_place, folder.path());
+        QCOMPARE(first->state(), CatalogueLockState::Held);
+        QCOMPARE(CatalogueLock(folder.path(), std::chrono::milliseconds(50)).state(),
+                 CatalogueLockState::Busy);
+        first.reset();
+        QCOMPARE(CatalogueLock(folder.path()).state(), CatalogueLockState::Held);
+        QCOMPARE(CatalogueLock(folder.filePath("none")).state(), CatalogueLockState::Unavailable);
     }
 
     void splitsNameAndFile() {

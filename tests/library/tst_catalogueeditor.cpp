@@ -168,6 +168,21 @@ private slots:
         QCOMPARE(catalogue.toList(), (Lines{"A#a.dat"}));
     }
 
+    // Lines another program added to table.ini are kept; lines removed or renamed here, and
+    // lines held already, are not taken again.
+    void takesLinesAddedElsewhere() {
+        LibraryCatalogue catalogue = ListOf({"A#a.dat", "B#b.dat", "C#c.dat"});
+        CatalogueEditor editor(catalogue);
+        QCOMPARE(editor.Remove(), CatalogueEdit::Done);
+        QCOMPARE(editor.Rename("B2", "b.dat"), CatalogueEdit::Done);
+        QCOMPARE(editor.Add("D", "d.dat"), CatalogueEdit::Done);
+        editor.TakeLinesAddedElsewhere(
+            ListOf({"A#a.dat", "B#b.dat", "X#x.dat", "C#c.dat", "D#d.dat", "Y#y.dat"}));
+        QCOMPARE(catalogue.toList(),
+                 (Lines{"B2#b.dat", "C#c.dat", "D#d.dat", "X#x.dat", "Y#y.dat"}));
+        QCOMPARE(editor.selected(), 2);
+    }
+
 private:
     // The contents of the file of this name in the test's trash.
     QByteArray TrashedFile(const QString& name) const {

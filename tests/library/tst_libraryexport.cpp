@@ -1,11 +1,15 @@
 #include "library/ImportSummary.h"
 #include "library/LibraryExport.h"
 #include "library/LibraryImport.h"
+#include "strings/StringTable.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WordLists.h"
 
 #include <QStringEncoder>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 class TestLibraryExport : public QObject {
     Q_OBJECT
@@ -80,6 +84,32 @@ private slots:
         QCOMPARE(
             ExportLibrary(folder.path(), "empty.dat", folder.filePath("no/such/dir.tsv")).error,
             ExportError::CannotWrite);
+    }
+
+    // A failed write says why after string 105, when the system tells.
+    void writeFailureSaysWhy_data() {
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("reason");
+        const QString folder = StringText(StringId::CannotWriteInFolder).arg("/out");
+        for (const int errorNumber : {EACCES, EPERM, EROFS, ENOENT, ENOTDIR}) {
+            QTest::addRow("%s", strerror(errorNumber)) << errorNumber << " " + folder;
+        }
+        for (const int errorNumber : {ENOSPC, EDQUOT}) {
+            QTest::addRow("%s", strerror(errorNumber))
+                << errorNumber << " " + StringText(StringId::DiskFull);
+        }
+        QTest::newRow("other") << EIO << QString();
+        QTest::newRow("none") << 0 << QString();
+    }
+
+    void writeFailureSaysWhy() {
+        QFETCH(int, errorNumber);
+        QFETCH(QString, reason);
+        ExportResult result;
+        result.error = ExportError::CannotWrite;
+        result.writeFailure = WriteFailureOf(errorNumber);
+        result.folder = "/out";
+        QCOMPARE(ExportSummary(result), StringText(StringId::WriteFileError) + reason);
     }
 };
 

@@ -146,6 +146,17 @@ private slots:
         QCOMPARE(rig.folder.read("table.ini"), table + "新词#Book.DAT\r\n");
     }
 
+    // A library another program added while the manager was open stays, with the edits made.
+    void okKeepsLinesAddedMeanwhile() {
+        Rig rig("TOEFL#toefl.dat\r\nGRE#gre.dat\r\n");
+        rig.names()->setCurrentRow(1);
+        rig.click("remove");
+        rig.folder.write("table.ini", "TOEFL#toefl.dat\r\nGRE#gre.dat\r\nNew#new.dat\r\n");
+        rig.click("ok");
+        QCOMPARE(rig.folder.read("table.ini"), "TOEFL#toefl.dat\r\nNew#new.dat\r\n");
+        QCOMPARE(rig.catalogue.toList(), (Lines{"TOEFL#toefl.dat", "New#new.dat"}));
+    }
+
     void escapeWritesNothingButKeepsTheEdits() {
         const QByteArray table = "TOEFL#toefl.dat\r\nGRE#gre.dat\r\n";
         Rig rig(table);
