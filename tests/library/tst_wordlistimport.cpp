@@ -304,6 +304,14 @@ private slots:
                           "<entries><entry><translation id=\"0\">\n<text>bj\xF6rn</text>"
                           "</translation></entry></entries></kvtml>")
             << ImportError::Malformed << 3;
+        // Nested far deeper than any stack allows a recursive reader, and in every element.
+        const QByteArray open = "<kvtml version=\"2.0\">\n<entries><entry><translation>\n<text>";
+        QTest::newRow("deep text")
+            << open + QByteArray("<a>").repeated(60000) << ImportError::Malformed << 3;
+        QTest::newRow("deep lessons")
+            << open + "a</text></translation></entry></entries>\n<lessons>" +
+                   QByteArray("<b>\n").repeated(300)
+            << ImportError::Malformed << 258;
         QTest::newRow("binary") << QByteArray("PK\x03\x04\0\0word,meaning", 18)
                                 << ImportError::NotWordList << 0;
         QTest::newRow("all inactive")
