@@ -17,8 +17,9 @@ enum class SkipReason {
     EmptyWord,     // the entry has a meaning or phonetic but no word
     Inactive,      // the list marks the entry as inactive
     UnclosedQuote, // a quote in the record is never closed, so where it ends is not known
+    Undecodable,   // the line is neither UTF-8 nor GB18030
 };
-inline constexpr int kSkipReasonCount = 3;
+inline constexpr int kSkipReasonCount = 4;
 
 // How many entries were left out, by reason.
 struct SkippedEntries {
@@ -54,7 +55,7 @@ public:
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
              QStringView wordLanguage = {});
-    void Skip(SkipReason reason) { ++skipped_[reason]; }
+    void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
 
     const QByteArray& text() const { return text_; }

@@ -255,9 +255,9 @@ bool IsKvtml(const QByteArray& start) {
     // The root element comes first, after the declarations: the start is enough. It is looked
     // at as text, so that a file with a fault further on still counts as KVTML and the reader
     // can tell where the fault is.
-    const std::optional<QByteArray> text =
+    const std::optional<WordListText> text =
         WordListAsUtf8(start.first(std::min(start.size(), kKvtmlStart)));
-    return text && text->trimmed().startsWith('<') && text->contains("<kvtml");
+    return text && text->utf8.trimmed().startsWith('<') && text->utf8.contains("<kvtml");
 }
 
 KvtmlContents ReadKvtml(QIODevice& device, ImportedLines& lines) {

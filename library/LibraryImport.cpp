@@ -67,8 +67,9 @@ ConvertedWordList ConvertKvtml(QIODevice& source, PhoneticSource phonetics) {
 
 ConvertedWordList ConvertText(QByteArray bytes, PhoneticSource phonetics) {
     ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
-    if (const std::optional<QByteArray> text = WordListAsUtf8(std::move(bytes))) {
-        ReadTextWordList(*text, converted.lines);
+    if (const std::optional<WordListText> text = WordListAsUtf8(std::move(bytes))) {
+        ReadTextWordList(text->utf8, converted.lines);
+        converted.lines.Skip(SkipReason::Undecodable, text->undecodableLines);
     } else {
         converted.error = ImportError::NotWordList;
     }

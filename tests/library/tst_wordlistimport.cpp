@@ -268,6 +268,29 @@ private slots:
         QCOMPARE(converted.lines.skipped().unclosedQuoteLine, line);
     }
 
+    void decidesTheEncodingOfEachLine_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QByteArray>("library");
+        QTest::addColumn<int>("undecodable");
+
+        // A lone 0xE9 before the line feed is no GB18030 character either.
+        QTest::newRow("stray byte") << QByteArray("apple,苹果\npear,梨\ncafe,caf\xe9\n")
+                                    << QByteArray("apple#苹果\r\npear#梨\r\n") << 1;
+        QTest::newRow("gb18030 line among utf-8")
+            << QByteArray("apple,苹果\n") + Gb18030("pear,梨\n") + "\xff,x\nplum,李"
+            << QByteArray("apple#苹果\r\npear#梨\r\nplum#李\r\n") << 1;
+    }
+
+    // Without a byte-order mark, each line is UTF-8 when it can be, else GB18030, else skipped.
+    void decidesTheEncodingOfEachLine() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QByteArray, library);
+        QFETCH(int, undecodable);
+        const ConvertedWordList converted = ConvertWordList(contents);
+        QCOMPARE(converted.lines.text(), library);
+        QCOMPARE(converted.lines.skipped()[SkipReason::Undecodable], undecodable);
+    }
+
     // Each line of the summary after the first says what was not done and why.
     void summarySaysWhatWasLeftOut() {
         ImportResult result;
@@ -278,12 +301,14 @@ private slots:
         result.withheldPhonetics = {2, {"pl", "de"}, 1};
         result.skipped[SkipReason::UnclosedQuote] = 1;
         result.skipped.unclosedQuoteLine = 9;
+        result.skipped[SkipReason::Undecodable] = 3;
         QCOMPARE(
             ImportSummary(result),
             QStringList({StringText(StringId::ImportDone)
                              .arg("Mixed", "Mixed.dat", QString::number(5), QString::number(1)),
                          StringText(StringId::ImportPhoneticsOtherLanguage).arg(2).arg("pl, de"),
                          StringText(StringId::ImportPhoneticsNotEnglishText).arg(1),
+                         StringText(StringId::ImportSkippedUndecodableLines).arg(3),
                          StringText(StringId::ImportSkippedUnclosedQuote).arg(9)})
                 .join(u'\n'));
     }
