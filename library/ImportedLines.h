@@ -41,8 +41,10 @@ struct WithheldPhonetics {
 // one "word#meaning#phonetic" line per entry, or "word#meaning" when it has no phonetic, UTF-8,
 // each ended by a carriage return and a line feed.
 //
-// Fields are taken without the white space around them. A '#' inside a field, which would
-// split the line elsewhere, becomes "＃" (U+FF03), and a line break a space. A phonetic given
+// Fields are taken without the white space around them, any of Unicode's (U+00A0, U+2028,
+// U+3000...), nor the byte-order marks (U+FEFF) that joined files leave in and around them. A
+// '#' inside a field, which would split the line elsewhere, becomes "＃" (U+FF03), and a line
+// break a space. A phonetic given
 // between slashes or square brackets ("/ˈæpəl/") loses them: the display frames it itself.
 // Where an entry has no phonetic, the phonetic source is asked for one, if the word is English:
 // in the language the list gives it, when it gives one, and English text (IsEnglishText).

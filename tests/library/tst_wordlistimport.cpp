@@ -291,6 +291,38 @@ private slots:
         QCOMPARE(converted.lines.skipped()[SkipReason::Undecodable], undecodable);
     }
 
+    void trimsUnicodeSpaceAndByteOrderMarks_data() {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("meaning");
+        QTest::addColumn<QByteArray>("phonetic");
+        QTest::addColumn<QByteArray>("line");
+
+        QTest::newRow("next line, line separator")
+            << QByteArray("\xC2\x85"
+                          "apple\xE2\x80\xA8")
+            << QByteArray("苹果") << QByteArray() << QByteArray("apple#苹果\r\n");
+        QTest::newRow("no-break and ideographic spaces")
+            << QByteArray("\xC2\xA0pear ") << QByteArray("\xE3\x80\x80梨\xE2\x80\x89")
+            << QByteArray("/\xE2\x80\xAFper/") << QByteArray("pear#梨#per\r\n");
+        QTest::newRow("marks inside and at the edges")
+            << QByteArray("\xEF\xBB\xBFpl\xEF\xBB\xBFum") << QByteArray("李 \xEF\xBB\xBF")
+            << QByteArray() << QByteArray("plum#李\r\n");
+        QTest::newRow("a word of marks only") << QByteArray("\xEF\xBB\xBF \xEF\xBB\xBF")
+                                              << QByteArray("空") << QByteArray() << QByteArray();
+    }
+
+    // A word left empty is skipped, as a word that was never there.
+    void trimsUnicodeSpaceAndByteOrderMarks() {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, meaning);
+        QFETCH(QByteArray, phonetic);
+        QFETCH(QByteArray, line);
+        ImportedLines lines;
+        lines.Add(word, meaning, phonetic);
+        QCOMPARE(lines.text(), line);
+        QCOMPARE(lines.skipped()[SkipReason::EmptyWord], line.isEmpty() ? 1 : 0);
+    }
+
     // Each line of the summary after the first says what was not done and why.
     void summarySaysWhatWasLeftOut() {
         ImportResult result;
