@@ -5,18 +5,13 @@
 #include <QByteArrayView>
 #include <QString>
 
-// What the fuzz targets check beyond the sanitizers: a broken invariant ends the run as a
-// finding, with the invariant's description.
-
+// A broken invariant ends the run as a finding, named on stderr.
 void Check(bool holds, const char* invariant);
 
-// A program folder with its data/ folder, the same for the whole run.
+// A program folder with a data/ folder, for the whole run; and a file of it written whole.
 const QString& FuzzProgramFolder();
-
-// Replaces the file's contents with the bytes.
 void WriteFile(const QString& path, QByteArrayView bytes);
 
-// The lines of an import are valid UTF-8 "word#meaning" or "word#meaning#phonetic" lines with
-// a word, each ended by CR LF and holding no other line break, one an entry; and the library
-// reader, reading them from a library file, finds the same lines as its entries.
+// An import's lines are UTF-8 "word#meaning[#phonetic]" lines with a word, ended by CR LF, one
+// an entry, which the library reader reads back from a library file as its entries.
 void CheckImportedLines(const ImportedLines& lines);
