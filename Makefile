@@ -2,13 +2,16 @@
 # make test   installs what is missing, builds everything with the sanitizers and warnings as
 #             errors, and runs every test (the formatting check among them)
 # make bench  builds the benchmarks with optimisation and runs them
+# make fuzz   builds the fuzz targets with clang and libFuzzer and runs each for FUZZ_SECONDS
 
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
 BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean format
+.PHONY: deps configure build run test bench fuzz fuzz-build clean format
 
 deps:
 	bash scripts/install-deps.sh --if-missing
@@ -24,11 +27,22 @@ build: configure
 run: build
 	$(BUILD_DIR)/bin/lexado
 
-# A build of its own, with AddressSanitizer, UndefinedBehaviorSanitizer and -Werror.
+# A build of its own, with AddressSanitizer, UndefinedBehaviorSanitizer and -Werror; then each
+# fuzz target for 10 seconds on its corpus, so that what was once found stays found.
 test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DLEXADO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz FUZZ_SECONDS=10
+
+# The fuzz targets of fuzz/ and the libraries they read bytes with, built by clang for
+# libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DLEXADO_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXADO_TESTS=OFF -DLEXADO_BENCH=ON
@@ -40,4 +54,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)

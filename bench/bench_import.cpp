@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -73,5 +74,84 @@ void BM_ImportCsvFillingPhonetics(benchmark::State& state) {
     Import(state, CsvOfEnglishWords(static_cast<int>(state.range(0))), IpaTranscription);
 }
 BENCHMARK(BM_ImportCsvFillingPhonetics)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A KVTML file of at least `bytes` bytes in KWordQuiz's shape, English and Chinese, written a
+// block at a time so that making it takes no memory to speak of.
+qint64 WriteKvtml(const QString& path, qint64 bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return 0;
+    }
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n"
+               "<information><title>Big</title></information>\n<identifiers>"
+               "<identifier id=\"0\"><locale>en</locale></identifier>"
+               "<identifier id=\"1\"><locale>zh_CN</locale></identifier></identifiers>\n"
+               "<entries>\n");
+    QByteArray block;
+    for (int entry = 0; file.size() < bytes; ++entry) {
+        const QByteArray number = QByteArray::number(entry);
+        block += "<entry id=\"" + number + "\"><translation id=\"0\"><text>word" + number +
+                 "</text><pronunciation>ˈwɜːd</pronunciation></translation>"
+                 "<translation id=\"1\"><text>词义 meaning " +
+                 number + "</text></translation></entry>\n";
+        if (block.size() > (1 << 20)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block + "</entries>\n</kvtml>\n");
+    return file.size();
+}
+
+// A line of /proc/self/status in bytes ("VmRSS", "VmHWM"), or 0.
+qint64 ProcessMemory(QByteArrayView name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(name) && line.size() > name.size() && line[name.size()] == ':') {
+            return line.mid(name.size() + 1).trimmed().split(' ').front().toLongLong() * 1024;
+        }
+    }
+    return 0;
+}
+
+// How much more memory than before it the import of a large KVTML file takes at its peak,
+// beside the file's and the library's sizes: the high-water mark of resident memory is reset
+// just before (by writing 5 to /proc/self/clear_refs) and read just after.
+void BM_ImportKvtmlPeakMemory(benchmark::State& state) {
+    constexpr double kMegabyte = 1 << 20;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("data");
+    const QString source = dir.filePath("list.kvtml");
+    const qint64 fileSize = WriteKvtml(source, state.range(0) << 20);
+    qint64 peak = 0;
+    qint64 librarySize = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+        if (clearRefs.open(QIODevice::WriteOnly)) {
+            clearRefs.write("5");
+        }
+        clearRefs.close();
+        const qint64 before = ProcessMemory("VmRSS");
+        state.ResumeTiming();
+        LibraryCatalogue catalogue;
+        CatalogueEditor editor(catalogue);
+        const ImportResult result = ImportWordList(dir.path(), editor, {source, "big", {}});
+        state.PauseTiming();
+        peak = ProcessMemory("VmHWM") - before;
+        const QString library = dir.filePath("data/" + QString::fromUtf8(result.fileName));
+        librarySize = QFileInfo(library).size();
+        QFile::remove(library);
+        state.ResumeTiming();
+    }
+    state.counters["file_MB"] = static_cast<double>(fileSize) / kMegabyte;
+    state.counters["library_MB"] = static_cast<double>(librarySize) / kMegabyte;
+    state.counters["peak_MB"] = static_cast<double>(peak) / kMegabyte;
+    state.counters["peak_per_file"] = static_cast<double>(peak) / static_cast<double>(fileSize);
+}
+BENCHMARK(BM_ImportKvtmlPeakMemory)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

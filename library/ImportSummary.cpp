@@ -76,6 +76,9 @@ QString ImportSummary(const ImportResult& result) {
     if (const int inactive = result.skipped[SkipReason::Inactive]; inactive > 0) {
         lines.append(StringText(StringId::ImportSkippedInactive).arg(inactive));
     }
+    if (const int undecodable = result.skipped[SkipReason::Undecodable]; undecodable > 0) {
+        lines.append(StringText(StringId::ImportSkippedUndecodableLines).arg(undecodable));
+    }
     if (result.skipped[SkipReason::UnclosedQuote] > 0) {
         lines.append(
             StringText(StringId::ImportSkippedUnclosedQuote).arg(result.skipped.unclosedQuoteLine));

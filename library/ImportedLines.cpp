@@ -2,25 +2,71 @@
 
 #include "library/EnglishText.h"
 
+#include <QChar>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
 
 namespace {
 
+constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF"; // U+FEFF
+
+// The length of the character at the start of the UTF-8 text when it is white space (as
+// QChar::isSpace has it: U+0085, U+00A0, U+2028, U+3000...) or U+FEFF; else 0.
+qsizetype BlankLength(QByteArrayView text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    if (lead < 0x80) {
+        return QChar::isSpace(lead) ? 1 : 0;
+    }
+    const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || text.size() < length) {
+        return 0;
+    }
+    char32_t c = lead & (0x3F >> (length - 1));
+    for (qsizetype k = 1; k < length; ++k) {
+        c = (c << 6) | (static_cast<unsigned char>(text[k]) & 0x3F);
+    }
+    return c == 0xFEFF || QChar::isSpace(c) ? length : 0;
+}
+
+// Where the last character of the UTF-8 text starts.
+qsizetype LastCharacterStart(QByteArrayView text) {
+    qsizetype start = text.size() - 1;
+    while (start > 0 && text.size() - start < 4 && (text[start] & 0xC0) == 0x80) {
+        --start;
+    }
+    return start;
+}
+
+// The field without the white space and byte-order marks at its edges.
+QByteArrayView Trimmed(QByteArrayView field) {
+    for (qsizetype blank = 0; !field.isEmpty() && (blank = BlankLength(field)) > 0;) {
+        field = field.sliced(blank);
+    }
+    while (!field.isEmpty()) {
+        const qsizetype last = LastCharacterStart(field);
+        if (BlankLength(field.sliced(last)) != field.size() - last) {
+            break;
+        }
+        field = field.first(last);
+    }
+    return field;
+}
+
 QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
     if (phonetic.size() >= 2 && ((phonetic.front() == '/' && phonetic.back() == '/') ||
                                  (phonetic.front() == '[' && phonetic.back() == ']'))) {
-        return phonetic.sliced(1, phonetic.size() - 2).trimmed();
+        return Trimmed(phonetic.sliced(1, phonetic.size() - 2));
     }
     return phonetic;
 }
 
-// The bytes that may need rewriting in a field: '#', line breaks, and the lead bytes of the
-// Unicode line breaks U+0085, U+2028 and U+2029.
+// The bytes that may need rewriting in a field: '#', line breaks, the lead bytes of the
+// Unicode line breaks U+0085, U+2028 and U+2029, and that of U+FEFF.
 constexpr std::array<bool, 256> kSpecial = [] {
     std::array<bool, 256> special{};
-    for (const unsigned char c : {'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2'}) {
+    for (const unsigned char c : {'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2', '\xEF'}) {
         special[c] = true;
     }
     return special;
@@ -54,27 +100,37 @@ char* Copy(QByteArrayView bytes, char* out) {
     return out + bytes.size();
 }
 
-// Copies the field to `out`, '#' and line breaks rewritten, and returns where it ends.
+// What the text at the start of the field becomes: how many bytes, replaced by what; a length
+// of 0 when it stays as it is.
+struct Rewrite {
+    qsizetype length;
+    QByteArrayView replacement;
+};
+Rewrite RewriteAt(QByteArrayView text) {
+    if (text.front() == '#') {
+        return {1, kFullWidthHash};
+    }
+    if (text.startsWith(kByteOrderMark)) {
+        return {kByteOrderMark.size(), {}}; // a mark left by joining files, not a character
+    }
+    return {LineBreakLength(text), " "};
+}
+
+// Copies the field to `out`, '#', line breaks and byte-order marks rewritten, and returns
+// where it ends.
 char* CopyField(QByteArrayView field, char* out) {
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < field.size();) {
-        if (!kSpecial[static_cast<unsigned char>(field[i])]) {
-            ++i;
+        const Rewrite rewrite = kSpecial[static_cast<unsigned char>(field[i])]
+                                    ? RewriteAt(field.sliced(i))
+                                    : Rewrite{0, {}};
+        if (rewrite.length == 0) {
+            ++i; // kept, or another character that starts with the same byte
             continue;
         }
-        qsizetype length = 1;
-        QByteArrayView replacement = kFullWidthHash;
-        if (field[i] != '#') {
-            length = LineBreakLength(field.sliced(i));
-            replacement = " ";
-            if (length == 0) {
-                ++i; // another character that starts with the same byte
-                continue;
-            }
-        }
         out = Copy(field.sliced(runStart, i - runStart), out);
-        out = Copy(replacement, out);
-        i += length;
+        out = Copy(rewrite.replacement, out);
+        i += rewrite.length;
         runStart = i;
     }
     return Copy(field.sliced(runStart), out);
@@ -108,9 +164,9 @@ QByteArray ImportedLines::FilledPhonetic(QByteArrayView word, QStringView wordLa
 
 void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
                         QStringView wordLanguage) {
-    word = word.trimmed();
-    meaning = meaning.trimmed();
-    phonetic = WithoutBrackets(phonetic.trimmed());
+    word = Trimmed(word);
+    meaning = Trimmed(meaning);
+    phonetic = WithoutBrackets(Trimmed(phonetic));
     if (word.isEmpty()) {
         if (!meaning.isEmpty() || !phonetic.isEmpty()) {
             Skip(SkipReason::EmptyWord);

@@ -17,8 +17,9 @@ enum class SkipReason {
     EmptyWord,     // the entry has a meaning or phonetic but no word
     Inactive,      // the list marks the entry as inactive
     UnclosedQuote, // a quote in the record is never closed, so where it ends is not known
+    Undecodable,   // the line is neither UTF-8 nor GB18030
 };
-inline constexpr int kSkipReasonCount = 3;
+inline constexpr int kSkipReasonCount = 4;
 
 // How many entries were left out, by reason.
 struct SkippedEntries {
@@ -40,8 +41,10 @@ struct WithheldPhonetics {
 // one "word#meaning#phonetic" line per entry, or "word#meaning" when it has no phonetic, UTF-8,
 // each ended by a carriage return and a line feed.
 //
-// Fields are taken without the white space around them. A '#' inside a field, which would
-// split the line elsewhere, becomes "＃" (U+FF03), and a line break a space. A phonetic given
+// Fields are taken without the white space around them, any of Unicode's (U+00A0, U+2028,
+// U+3000...), nor the byte-order marks (U+FEFF) that joined files leave in and around them. A
+// '#' inside a field, which would split the line elsewhere, becomes "＃" (U+FF03), and a line
+// break a space. A phonetic given
 // between slashes or square brackets ("/ˈæpəl/") loses them: the display frames it itself.
 // Where an entry has no phonetic, the phonetic source is asked for one, if the word is English:
 // in the language the list gives it, when it gives one, and English text (IsEnglishText).
@@ -54,7 +57,7 @@ public:
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
              QStringView wordLanguage = {});
-    void Skip(SkipReason reason) { ++skipped_[reason]; }
+    void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
 
     const QByteArray& text() const { return text_; }

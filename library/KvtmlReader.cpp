@@ -1,11 +1,11 @@
 #include "library/KvtmlReader.h"
 
+#include "library/BoundedXmlReader.h"
 #include "library/EnglishText.h"
 #include "library/WordListEncoding.h"
 
 #include <QHash>
 #include <QList>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <optional>
@@ -30,97 +30,63 @@ bool IsTrue(const QString& text) {
 
 // The first comment, pronunciation and text of a <translation>; what else it holds (grades,
 // examples, conjugations) is passed over.
-Translation ReadTranslation(QXmlStreamReader& xml) {
+Translation ReadTranslation(BoundedXmlReader& reader) {
     Translation translation;
-    translation.identifier = xml.attributes().value(QLatin1String("id")).toString();
-    while (xml.readNextStartElement()) {
-        const auto name = xml.name();
+    translation.identifier = reader.xml().attributes().value(QLatin1String("id")).toString();
+    while (reader.NextChildElement()) {
+        const auto name = reader.xml().name();
         QString* field = name == u"text"            ? &translation.text
                          : name == u"comment"       ? &translation.comment
                          : name == u"pronunciation" ? &translation.pronunciation
                                                     : nullptr;
         if (field != nullptr && field->isEmpty()) {
-            *field = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            *field = reader.ElementText();
         } else {
-            xml.skipCurrentElement();
+            reader.SkipElement();
         }
     }
     return translation;
 }
 
-Entry ReadEntry(QXmlStreamReader& xml) {
+Entry ReadEntry(BoundedXmlReader& reader) {
     Entry entry;
-    while (xml.readNextStartElement()) {
-        const auto name = xml.name();
+    while (reader.NextChildElement()) {
+        const auto name = reader.xml().name();
         if (name == u"translation") {
-            entry.translations.append(ReadTranslation(xml));
+            entry.translations.append(ReadTranslation(reader));
         } else if (name == u"inactive" || name == u"deactivated") {
-            entry.inactive = entry.inactive || IsTrue(xml.readElementText());
+            entry.inactive = entry.inactive || IsTrue(reader.ElementText());
         } else {
-            xml.skipCurrentElement();
+            reader.SkipElement();
         }
     }
     return entry;
 }
 
 // The identifier's id and its locale.
-std::pair<QString, QString> ReadIdentifier(QXmlStreamReader& xml) {
-    const QString id = xml.attributes().value(QLatin1String("id")).toString();
+std::pair<QString, QString> ReadIdentifier(BoundedXmlReader& reader) {
+    const QString id = reader.xml().attributes().value(QLatin1String("id")).toString();
     QString locale;
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"locale") {
-            locale = xml.readElementText().trimmed();
+    while (reader.NextChildElement()) {
+        if (reader.xml().name() == u"locale") {
+            locale = reader.ElementText().trimmed();
         } else {
-            xml.skipCurrentElement();
+            reader.SkipElement();
         }
     }
     return {id, locale};
 }
 
-QString ReadTitle(QXmlStreamReader& xml) {
+QString ReadTitle(BoundedXmlReader& reader) {
     QString title;
-    while (xml.readNextStartElement()) {
-        if (xml.name() == u"title" && title.isEmpty()) {
-            title = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    while (reader.NextChildElement()) {
+        if (reader.xml().name() == u"title" && title.isEmpty()) {
+            title = reader.ElementText().trimmed();
         } else {
-            xml.skipCurrentElement();
+            reader.SkipElement();
         }
     }
     return title;
-}
-
-struct Document {
-    QString title;
-    QHash<QString, QString> locales; // by identifier id
-    QList<Entry> entries;
-};
-
-void ReadDocument(QXmlStreamReader& xml, Document& document) {
-    while (xml.readNextStartElement()) {
-        const auto name = xml.name();
-        if (name == u"information") {
-            document.title = ReadTitle(xml);
-        } else if (name == u"identifiers") {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == u"identifier") {
-                    const auto [id, locale] = ReadIdentifier(xml);
-                    document.locales.insert(id, locale);
-                } else {
-                    xml.skipCurrentElement();
-                }
-            }
-        } else if (name == u"entries") {
-            while (xml.readNextStartElement()) {
-                if (xml.name() == u"entry") {
-                    document.entries.append(ReadEntry(xml));
-                } else {
-                    xml.skipCurrentElement();
-                }
-            }
-        } else {
-            xml.skipCurrentElement(); // lessons, word types and the like
-        }
-    }
 }
 
 qsizetype WordIndex(const Entry& entry, const QHash<QString, QString>& locales) {
@@ -160,6 +126,75 @@ void AddEntry(const Entry& entry, const QHash<QString, QString>& locales, Import
               translation.pronunciation.toUtf8(), locales.value(translation.identifier));
 }
 
+// The file's title and languages, and its entries turned into lines as they are read. An
+// entry that comes before the languages are declared waits for them.
+class Document {
+public:
+    explicit Document(ImportedLines& lines) : lines_(lines) {}
+
+    void Read(BoundedXmlReader& reader);
+    const QString& title() const { return title_; }
+
+private:
+    void ReadIdentifiers(BoundedXmlReader& reader);
+    void ReadEntries(BoundedXmlReader& reader);
+    void AddWaitingEntries();
+
+    ImportedLines& lines_;
+    QString title_;
+    QHash<QString, QString> locales_; // by identifier id
+    bool localesRead_ = false;
+    QList<Entry> waiting_;
+};
+
+void Document::Read(BoundedXmlReader& reader) {
+    while (reader.NextChildElement()) {
+        const auto name = reader.xml().name();
+        if (name == u"information") {
+            title_ = ReadTitle(reader);
+        } else if (name == u"identifiers") {
+            ReadIdentifiers(reader);
+        } else if (name == u"entries") {
+            ReadEntries(reader);
+        } else {
+            reader.SkipElement(); // lessons, word types and the like
+        }
+    }
+    AddWaitingEntries();
+}
+
+void Document::ReadIdentifiers(BoundedXmlReader& reader) {
+    while (reader.NextChildElement()) {
+        if (reader.xml().name() == u"identifier") {
+            const auto [id, locale] = ReadIdentifier(reader);
+            locales_.insert(id, locale);
+        } else {
+            reader.SkipElement();
+        }
+    }
+    localesRead_ = true;
+    AddWaitingEntries();
+}
+
+void Document::ReadEntries(BoundedXmlReader& reader) {
+    while (reader.NextChildElement()) {
+        if (reader.xml().name() != u"entry") {
+            reader.SkipElement();
+        } else if (Entry entry = ReadEntry(reader); localesRead_) {
+            AddEntry(entry, locales_, lines_);
+        } else {
+            waiting_.append(std::move(entry));
+        }
+    }
+}
+
+void Document::AddWaitingEntries() {
+    for (const Entry& entry : waiting_) {
+        AddEntry(entry, locales_, lines_);
+    }
+    waiting_.clear();
+}
+
 // The line of the first byte that is not UTF-8, or 0 when there is none.
 qint64 FirstLineNotUtf8(QByteArrayView bytes) {
     qint64 line = 1;
@@ -174,59 +209,83 @@ qint64 FirstLineNotUtf8(QByteArrayView bytes) {
     return 0;
 }
 
+// The same for the rest of a device, read a block of whole lines at a time.
+qint64 FirstLineNotUtf8(QIODevice& device) {
+    constexpr qint64 kBlock = 1 << 20;
+    QByteArray pending;
+    for (qint64 linesBefore = 0;;) {
+        const QByteArray block = device.read(kBlock);
+        pending += block;
+        const qsizetype whole = block.isEmpty() ? pending.size() : pending.lastIndexOf('\n') + 1;
+        const QByteArrayView lines = QByteArrayView(pending).first(whole);
+        if (const qint64 line = FirstLineNotUtf8(lines); line > 0) {
+            return linesBefore + line;
+        }
+        if (block.isEmpty()) {
+            return 0;
+        }
+        linesBefore += lines.count('\n');
+        pending.remove(0, whole);
+    }
+}
+
+// The encoding the XML declaration at the start of the file names, or an empty text.
+QString DeclaredEncoding(const QByteArray& start) {
+    QXmlStreamReader xml(start);
+    return xml.readNext() == QXmlStreamReader::StartDocument ? xml.documentEncoding().toString()
+                                                             : QString();
+}
+
 // Where a file in UTF-8, as declared or by default, holds bytes that are not, or 0. The
-// reader would take them as U+FFFD and pass silently over words it cannot read.
-qint64 EncodingErrorLine(QStringView declaredEncoding, const QByteArray& bytes) {
+// reader would take them as U+FFFD and pass silently over words it cannot read. Reads the
+// device to its end.
+qint64 EncodingErrorLine(QIODevice& device) {
+    const QByteArray start = device.peek(kKvtmlStart);
+    const QString declaredEncoding = DeclaredEncoding(start);
     const bool utf8 =
         declaredEncoding.isEmpty() || declaredEncoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
-    const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(bytes);
+    const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(start);
     const bool otherMark = mark && mark->encoding != QStringConverter::Utf8;
-    return utf8 && !otherMark ? FirstLineNotUtf8(bytes) : 0;
+    return utf8 && !otherMark ? FirstLineNotUtf8(device) : 0;
 }
 
 } // namespace
 
-bool IsKvtml(const QByteArray& bytes) {
+bool IsKvtml(const QByteArray& start) {
     // The root element comes first, after the declarations: the start is enough. It is looked
     // at as text, so that a file with a fault further on still counts as KVTML and the reader
     // can tell where the fault is.
-    constexpr qsizetype kStart = 4096;
-    const std::optional<QByteArray> start =
-        WordListAsUtf8(bytes.first(std::min(bytes.size(), kStart)));
-    return start && start->trimmed().startsWith('<') && start->contains("<kvtml");
+    const std::optional<WordListText> text =
+        WordListAsUtf8(start.first(std::min(start.size(), kKvtmlStart)));
+    return text && text->utf8.trimmed().startsWith('<') && text->utf8.contains("<kvtml");
 }
 
-KvtmlContents ReadKvtml(const QByteArray& bytes, ImportedLines& lines) {
-    QXmlStreamReader xml(bytes);
+KvtmlContents ReadKvtml(QIODevice& device, ImportedLines& lines) {
     KvtmlContents contents;
-    // The declaration's encoding is known only while the reader is on it.
-    const QString declaredEncoding = xml.readNext() == QXmlStreamReader::StartDocument
-                                         ? xml.documentEncoding().toString()
-                                         : QString();
-    if (const qint64 line = EncodingErrorLine(declaredEncoding, bytes); line > 0) {
+    const qint64 begin = device.pos();
+    if (const qint64 line = EncodingErrorLine(device); line > 0) {
         contents.error = ImportError::Malformed;
         contents.errorLine = line;
         return contents;
     }
-    if (!xml.readNextStartElement() || xml.name() != u"kvtml") {
+    device.seek(begin);
+    BoundedXmlReader reader(&device, kMaxKvtmlDepth);
+    if (!reader.NextChildElement() || reader.xml().name() != u"kvtml") {
         contents.error = ImportError::NotWordList;
         return contents;
     }
     // Version 1 files have no version or an older one, and another structure.
-    if (!xml.attributes().value(QLatin1String("version")).startsWith(u'2')) {
+    if (!reader.xml().attributes().value(QLatin1String("version")).startsWith(u'2')) {
         contents.error = ImportError::OldKvtml;
         return contents;
     }
-    Document document;
-    ReadDocument(xml, document);
-    if (xml.hasError()) {
+    Document document(lines);
+    document.Read(reader);
+    if (reader.xml().hasError()) {
         contents.error = ImportError::Malformed;
-        contents.errorLine = xml.lineNumber();
+        contents.errorLine = reader.xml().lineNumber();
         return contents;
     }
-    contents.title = document.title;
-    for (const Entry& entry : document.entries) {
-        AddEntry(entry, document.locales, lines);
-    }
+    contents.title = document.title();
     return contents;
 }

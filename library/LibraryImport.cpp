@@ -4,11 +4,13 @@
 #include "library/DataFolder.h"
 #include "library/ImportNames.h"
 #include "library/KvtmlReader.h"
+#include "library/RegularFile.h"
 #include "library/StagedLibraryFile.h"
 #include "library/TextFile.h"
 #include "library/TextWordList.h"
 #include "library/WordListEncoding.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,24 +51,56 @@ QByteArray LibraryName(const ImportRequest& request, const QString& title) {
     return QByteArrayLiteral("import");
 }
 
-} // namespace
-
-ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
-    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
-    if (IsKvtml(bytes)) {
-        const KvtmlContents kvtml = ReadKvtml(bytes, converted.lines);
-        converted.error = kvtml.error;
-        converted.errorLine = kvtml.errorLine;
-        converted.title = kvtml.title;
-    } else if (const std::optional<QByteArray> text = WordListAsUtf8(std::move(bytes))) {
-        ReadTextWordList(*text, converted.lines);
-    } else {
-        converted.error = ImportError::NotWordList;
-    }
+// A list read without an error but without an entry has nothing to import either.
+ConvertedWordList WithEntriesChecked(ConvertedWordList converted) {
     if (converted.error == ImportError::None && converted.lines.entries() == 0) {
         converted.error = ImportError::NoEntries;
     }
     return converted;
+}
+
+ConvertedWordList ConvertKvtml(QIODevice& source, PhoneticSource phonetics) {
+    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
+    const KvtmlContents kvtml = ReadKvtml(source, converted.lines);
+    converted.error = kvtml.error;
+    converted.errorLine = kvtml.errorLine;
+    converted.title = kvtml.title;
+    return WithEntriesChecked(std::move(converted));
+}
+
+ConvertedWordList ConvertText(QByteArray bytes, PhoneticSource phonetics) {
+    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
+    if (const std::optional<WordListText> text = WordListAsUtf8(std::move(bytes))) {
+        ReadTextWordList(text->utf8, converted.lines);
+        converted.lines.Skip(SkipReason::Undecodable, text->undecodableLines);
+    } else {
+        converted.error = ImportError::NotWordList;
+    }
+    return WithEntriesChecked(std::move(converted));
+}
+
+} // namespace
+
+ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
+    if (!IsKvtml(bytes)) {
+        return ConvertText(std::move(bytes), std::move(phonetics));
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ConvertKvtml(buffer, std::move(phonetics));
+}
+
+ConvertedWordList ConvertWordList(QIODevice& source, PhoneticSource phonetics) {
+    if (IsKvtml(source.peek(kKvtmlStart))) {
+        return ConvertKvtml(source, std::move(phonetics));
+    }
+    std::optional<QByteArray> bytes = ReadRest(source);
+    if (!bytes) {
+        ConvertedWordList unread;
+        unread.error = ImportError::CannotRead;
+        return unread;
+    }
+    return ConvertText(std::move(*bytes), std::move(phonetics));
 }
 
 namespace {
@@ -87,12 +121,12 @@ void Stage(StagedImport& staged, const QString& programFolder, const ImportReque
         staged.result = Failure(refusal);
         return;
     }
-    std::optional<QByteArray> bytes = ReadWholeFile(request.sourcePath);
-    if (!bytes) {
+    QFile source;
+    if (!OpenRegularFile(source, request.sourcePath)) {
         staged.result = Failure(ImportError::CannotRead);
         return;
     }
-    const ConvertedWordList converted = ConvertWordList(std::move(*bytes), request.phonetics);
+    const ConvertedWordList converted = ConvertWordList(source, request.phonetics);
     if (converted.error != ImportError::None) {
         staged.result = Failure(converted.error, converted.errorLine);
         return;

@@ -5,6 +5,7 @@
 #include "library/ImportedLines.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 // Turning another program's word list into a library: a KVTML file (KWordQuiz, Parley and the
@@ -27,6 +28,8 @@ struct ConvertedWordList {
     ImportedLines lines;
 };
 ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics = {});
+// The same for the rest of an open device that can seek, a KVTML file read from it as it goes.
+ConvertedWordList ConvertWordList(QIODevice& source, PhoneticSource phonetics = {});
 
 // Imports the word list as a new library: writes data/<file>.dat, never over an existing file
 // (see FreeLibraryNames), and adds "name#file" to the catalogue through the editor, as the

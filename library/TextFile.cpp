@@ -6,22 +6,28 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
     QFile file;
     if (!OpenRegularFile(file, path)) {
         return std::nullopt;
     }
-    // One buffer of the file's size, read at once: a library of a million lines is read
-    // without the buffer growing on the way.
-    QByteArray bytes(file.size(), Qt::Uninitialized);
+    return ReadRest(file);
+}
+
+std::optional<QByteArray> ReadRest(QIODevice& device) {
+    // One buffer of the size left, read at once: a library of a million lines is read without
+    // the buffer growing on the way.
+    QByteArray bytes(std::max<qint64>(device.size() - device.pos(), 0), Qt::Uninitialized);
     AdviseLargeBuffer(bytes.data(), bytes.size());
-    const qint64 read = file.read(bytes.data(), bytes.size());
+    const qint64 read = device.read(bytes.data(), bytes.size());
     if (read < 0) {
         return std::nullopt;
     }
     bytes.truncate(read);
-    if (!file.atEnd()) {
-        bytes += file.readAll(); // the file grew meanwhile, or reports no size
+    if (!device.atEnd()) {
+        bytes += device.readAll(); // the file grew meanwhile, or reports no size
     }
     return bytes;
 }

@@ -18,6 +18,37 @@ const std::array<ByteOrderMark, 5> kMarks{{
     {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE},
 }};
 
+// The line as UTF-8 when it is valid GB18030; nothing otherwise. A decoder once in error stays
+// so, hence one for each line.
+std::optional<QString> Gb18030Line(QByteArrayView line) {
+    QStringDecoder gb18030("GB18030", QStringDecoder::Flag::Stateless);
+    QString text = gb18030.decode(line);
+    if (gb18030.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+WordListText TextByLines(QByteArrayView bytes) {
+    WordListText text;
+    text.utf8.reserve(bytes.size() + bytes.size() / 2);
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype lineFeed = bytes.indexOf('\n', start);
+        const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        if (line.isValidUtf8()) {
+            text.utf8 += line;
+        } else if (const std::optional<QString> decoded = Gb18030Line(line)) {
+            text.utf8 += decoded->toUtf8();
+        } else {
+            text.utf8 += lineFeed < 0 ? "" : "\n";
+            ++text.undecodableLines;
+        }
+        start = end;
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<ByteOrderMark> ByteOrderMarkOf(QByteArrayView bytes) {
@@ -29,20 +60,20 @@ std::optional<ByteOrderMark> ByteOrderMarkOf(QByteArrayView bytes) {
     return std::nullopt;
 }
 
-std::optional<QByteArray> WordListAsUtf8(QByteArray bytes) {
+std::optional<WordListText> WordListAsUtf8(QByteArray bytes) {
     if (const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(bytes)) {
         const QByteArrayView text = QByteArrayView(bytes).sliced(mark->bytes.size());
         if (mark->encoding == QStringConverter::Utf8 && text.isValidUtf8()) {
-            return text.toByteArray();
+            return WordListText{text.toByteArray()};
         }
         QStringDecoder decoder(mark->encoding, QStringDecoder::Flag::Stateless);
-        return QString(decoder.decode(text)).toUtf8();
+        return WordListText{QString(decoder.decode(text)).toUtf8()};
     }
     if (bytes.contains('\0')) {
         return std::nullopt;
     }
-    if (EncodingOf(bytes) == LineEncoding::Utf8) {
-        return bytes;
+    if (IsUtf8(bytes)) {
+        return WordListText{std::move(bytes)};
     }
-    return Decode(bytes, LineEncoding::Gb18030).toUtf8();
+    return TextByLines(bytes);
 }

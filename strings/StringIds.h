@@ -149,6 +149,7 @@ enum class StringId : int {
     ImportPhoneticsOtherLanguage = 466,
     ImportPhoneticsNotEnglishText = 467,
     ImportSkippedUnclosedQuote = 468,
+    ImportSkippedUndecodableLines = 469, // neither UTF-8 nor GB18030
     // The program folder cannot be made, at start-up or for a word-list command.
     CannotCreateFolder = 471,
     // Two programs changing the library list at once: the second gives up after a while.

@@ -268,6 +268,8 @@ constexpr std::array kStrings{
     StringEntry{StringId::ImportPhoneticsNotEnglishText, QT_TRID_NOOP("IDS_467")},
     //% "跳过了第 %1 行开始的记录：其中的引号没有结束。"
     StringEntry{StringId::ImportSkippedUnclosedQuote, QT_TRID_NOOP("IDS_468")},
+    //% "跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。"
+    StringEntry{StringId::ImportSkippedUndecodableLines, QT_TRID_NOOP("IDS_469")},
     //% "无法创建文件夹 %1"
     StringEntry{StringId::CannotCreateFolder, QT_TRID_NOOP("IDS_471")},
     //% "词库列表正被另一个程序修改，请稍后再试。"

@@ -707,5 +707,10 @@ Korean, German, French, Spanish, Russian</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>Skipped the record starting at line %1: one of its quotes is never closed.</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>Skipped %1 lines whose encoding could not be recognised (neither UTF-8 nor GB18030).</translation>
+    </message>
 </context>
 </TS>

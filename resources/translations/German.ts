@@ -708,5 +708,10 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>Der Datensatz ab Zeile %1 wurde übersprungen: Eines seiner Anführungszeichen wird nie geschlossen.</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>%1 Zeilen mit unbekannter Kodierung wurden übersprungen (weder UTF-8 noch GB18030).</translation>
+    </message>
 </context>
 </TS>

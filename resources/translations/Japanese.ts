@@ -707,5 +707,10 @@ Korean、German、French、Spanish、Russian のいずれか）</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>%1 行目から始まるレコードをスキップしました：その中の引用符が閉じられていません。</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>文字コードを判別できない %1 行をスキップしました（UTF-8 でも GB18030 でもありません）。</translation>
+    </message>
 </context>
 </TS>

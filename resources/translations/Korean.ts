@@ -707,5 +707,10 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>%1번째 줄에서 시작하는 레코드를 건너뛰었습니다. 그 안의 따옴표가 닫히지 않았습니다.</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>인코딩을 알 수 없는 %1줄을 건너뛰었습니다(UTF-8도 GB18030도 아님).</translation>
+    </message>
 </context>
 </TS>

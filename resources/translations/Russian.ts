@@ -708,5 +708,10 @@ Korean, German, French, Spanish, Russian</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>Пропущена запись, начинающаяся в строке %1: одна из её кавычек так и не закрыта.</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>Пропущено строк с нераспознанной кодировкой (ни UTF-8, ни GB18030): %1.</translation>
+    </message>
 </context>
 </TS>

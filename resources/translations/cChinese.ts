@@ -707,5 +707,10 @@ Korean、German、French、Spanish、Russian 之一</translation>
         <source>跳过了第 %1 行开始的记录：其中的引号没有结束。</source>
         <translation>略過了第 %1 行開始的記錄：其中的引號沒有結束。</translation>
     </message>
+    <message id="IDS_469">
+        <location filename="../../strings/StringTable.cpp" line="272"/>
+        <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
+        <translation>跳過了 %1 行無法識別編碼的文字（既不是 UTF-8 也不是 GB18030）。</translation>
+    </message>
 </context>
 </TS>

@@ -268,6 +268,61 @@ private slots:
         QCOMPARE(converted.lines.skipped().unclosedQuoteLine, line);
     }
 
+    void decidesTheEncodingOfEachLine_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QByteArray>("library");
+        QTest::addColumn<int>("undecodable");
+
+        // A lone 0xE9 before the line feed is no GB18030 character either.
+        QTest::newRow("stray byte") << QByteArray("apple,苹果\npear,梨\ncafe,caf\xe9\n")
+                                    << QByteArray("apple#苹果\r\npear#梨\r\n") << 1;
+        QTest::newRow("gb18030 line among utf-8")
+            << QByteArray("apple,苹果\n") + Gb18030("pear,梨\n") + "\xff,x\nplum,李"
+            << QByteArray("apple#苹果\r\npear#梨\r\nplum#李\r\n") << 1;
+    }
+
+    // Without a byte-order mark, each line is UTF-8 when it can be, else GB18030, else skipped.
+    void decidesTheEncodingOfEachLine() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QByteArray, library);
+        QFETCH(int, undecodable);
+        const ConvertedWordList converted = ConvertWordList(contents);
+        QCOMPARE(converted.lines.text(), library);
+        QCOMPARE(converted.lines.skipped()[SkipReason::Undecodable], undecodable);
+    }
+
+    void trimsUnicodeSpaceAndByteOrderMarks_data() {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("meaning");
+        QTest::addColumn<QByteArray>("phonetic");
+        QTest::addColumn<QByteArray>("line");
+
+        QTest::newRow("next line, line separator")
+            << QByteArray("\xC2\x85"
+                          "apple\xE2\x80\xA8")
+            << QByteArray("苹果") << QByteArray() << QByteArray("apple#苹果\r\n");
+        QTest::newRow("no-break and ideographic spaces")
+            << QByteArray("\xC2\xA0pear ") << QByteArray("\xE3\x80\x80梨\xE2\x80\x89")
+            << QByteArray("/\xE2\x80\xAFper/") << QByteArray("pear#梨#per\r\n");
+        QTest::newRow("marks inside and at the edges")
+            << QByteArray("\xEF\xBB\xBFpl\xEF\xBB\xBFum") << QByteArray("李 \xEF\xBB\xBF")
+            << QByteArray() << QByteArray("plum#李\r\n");
+        QTest::newRow("a word of marks only") << QByteArray("\xEF\xBB\xBF \xEF\xBB\xBF")
+                                              << QByteArray("空") << QByteArray() << QByteArray();
+    }
+
+    // A word left empty is skipped, as a word that was never there.
+    void trimsUnicodeSpaceAndByteOrderMarks() {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, meaning);
+        QFETCH(QByteArray, phonetic);
+        QFETCH(QByteArray, line);
+        ImportedLines lines;
+        lines.Add(word, meaning, phonetic);
+        QCOMPARE(lines.text(), line);
+        QCOMPARE(lines.skipped()[SkipReason::EmptyWord], line.isEmpty() ? 1 : 0);
+    }
+
     // Each line of the summary after the first says what was not done and why.
     void summarySaysWhatWasLeftOut() {
         ImportResult result;
@@ -278,12 +333,14 @@ private slots:
         result.withheldPhonetics = {2, {"pl", "de"}, 1};
         result.skipped[SkipReason::UnclosedQuote] = 1;
         result.skipped.unclosedQuoteLine = 9;
+        result.skipped[SkipReason::Undecodable] = 3;
         QCOMPARE(
             ImportSummary(result),
             QStringList({StringText(StringId::ImportDone)
                              .arg("Mixed", "Mixed.dat", QString::number(5), QString::number(1)),
                          StringText(StringId::ImportPhoneticsOtherLanguage).arg(2).arg("pl, de"),
                          StringText(StringId::ImportPhoneticsNotEnglishText).arg(1),
+                         StringText(StringId::ImportSkippedUndecodableLines).arg(3),
                          StringText(StringId::ImportSkippedUnclosedQuote).arg(9)})
                 .join(u'\n'));
     }
@@ -304,6 +361,14 @@ private slots:
                           "<entries><entry><translation id=\"0\">\n<text>bj\xF6rn</text>"
                           "</translation></entry></entries></kvtml>")
             << ImportError::Malformed << 3;
+        // Nested far deeper than any stack allows a recursive reader, and in every element.
+        const QByteArray open = "<kvtml version=\"2.0\">\n<entries><entry><translation>\n<text>";
+        QTest::newRow("deep text")
+            << open + QByteArray("<a>").repeated(60000) << ImportError::Malformed << 3;
+        QTest::newRow("deep lessons")
+            << open + "a</text></translation></entry></entries>\n<lessons>" +
+                   QByteArray("<b>\n").repeated(300)
+            << ImportError::Malformed << 258;
         QTest::newRow("binary") << QByteArray("PK\x03\x04\0\0word,meaning", 18)
                                 << ImportError::NotWordList << 0;
         QTest::newRow("all inactive")
