@@ -18,7 +18,14 @@ struct Option {
     QStringList values;           // the names of the values it takes, for the usage text
     std::optional<StringId> help; // its line in the usage text; nothing for one not listed
     Apply apply;                  // nothing for Qt's own options, which Qt reads itself
+    std::optional<RemoteCommand> remote = {}; // the command it sends to the running copy
 };
+
+// A command for the running copy; the option is its name after two dashes. A second one
+// refuses the command line, since one program sends one command.
+Option RemoteOption(RemoteCommand command, StringId help) {
+    return {QStringLiteral("--") + RemoteCommandName(command), {}, help, nullptr, command};
+}
 
 // Every option the program accepts, one a line.
 const QList<Option>& Options() {
@@ -64,6 +71,16 @@ const QList<Option>& Options() {
          {},
          StringId::UsageVersion,
          [](CommandLine& c, const QStringList&) { c.version = true; }},
+        RemoteOption(RemoteCommand::Pause, StringId::UsagePause),
+        RemoteOption(RemoteCommand::Resume, StringId::UsageResume),
+        RemoteOption(RemoteCommand::TogglePause, StringId::UsageTogglePause),
+        RemoteOption(RemoteCommand::Next, StringId::UsageNext),
+        RemoteOption(RemoteCommand::Known, StringId::UsageKnown),
+        RemoteOption(RemoteCommand::Again, StringId::UsageAgain),
+        RemoteOption(RemoteCommand::Show, StringId::UsageShow),
+        RemoteOption(RemoteCommand::Hide, StringId::UsageHide),
+        RemoteOption(RemoteCommand::Quit, StringId::UsageQuit),
+        RemoteOption(RemoteCommand::Current, StringId::UsageCurrent),
         {"-platform", {"NAME"}, {}, nullptr},
         {"-display", {"NAME"}, {}, nullptr},
         {"-style", {"NAME"}, {}, nullptr},
@@ -139,7 +156,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                     : QStringLiteral("option '%1' needs a value: %2").arg(name, Synopsis(*option));
             return commandLine;
         }
-        if (option->apply) {
+        if (option->remote) {
+            if (commandLine.remote) {
+                commandLine.error = QStringLiteral("only one command can be sent at a time");
+                return commandLine;
+            }
+            commandLine.remote = option->remote;
+        } else if (option->apply) {
             option->apply(commandLine, values);
         }
     }
@@ -147,13 +170,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         commandLine.error = QStringLiteral("option '--name' goes with --import FILE");
     } else if (commandLine.importFile && commandLine.exportName) {
         commandLine.error = QStringLiteral("options '--import' and '--export' cannot be combined");
+    } else if (commandLine.remote && (commandLine.importFile || commandLine.exportName)) {
+        commandLine.error = QStringLiteral("option '--%1' cannot be combined with '--import' or "
+                                           "'--export'")
+                                .arg(RemoteCommandName(*commandLine.remote));
     }
     return commandLine;
 }
 
 bool AnsweredInTerminal(const CommandLine& commandLine) {
     return !commandLine.error.isEmpty() || commandLine.help || commandLine.version ||
-           commandLine.importFile || commandLine.exportName;
+           commandLine.importFile || commandLine.exportName || commandLine.remote;
 }
 
 std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,

@@ -1,7 +1,9 @@
 #include "app/TerminalCommand.h"
 
 #include "app/ProgramFolder.h"
+#include "app/SingleCopy.h"
 #include "app/WordListCommands.h"
+#include "companion/RemoteClient.h"
 #include "strings/LanguageChoice.h"
 #include "strings/LanguageSwitch.h"
 
@@ -24,6 +26,11 @@ std::optional<int> RunTerminalCommand(const CommandLine& commandLine, int& argc,
     QTextStream errors(stderr);
     if (const std::optional<int> exitCode = AnswerCommandLine(commandLine, out, errors)) {
         return exitCode;
+    }
+    if (commandLine.remote) {
+        const RemoteReply reply = SendRemoteCommand(UserRuntimeFolder(), *commandLine.remote);
+        (reply.exitCode == 0 ? out : errors) << QString::fromUtf8(reply.text);
+        return reply.exitCode;
     }
     return RunWordListCommand(commandLine, resources, out, errors);
 }

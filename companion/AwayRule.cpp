@@ -7,6 +7,9 @@ std::optional<AwayCause> AwayCauseOf(const DesktopState& desktop, const Companio
     if (HidesWindow(desktop, options)) {
         return AwayCause::FullScreen;
     }
+    if (desktop.hiddenByUser) {
+        return AwayCause::Hidden;
+    }
     if (options.idleSeconds > 0 && desktop.idleSeconds &&
         *desktop.idleSeconds >= options.idleSeconds) {
         return AwayCause::Idle;

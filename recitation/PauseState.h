@@ -7,6 +7,7 @@ enum class AwayCause {
     Idle,       // no key or mouse touched for the set time
     Locked,     // the screen is locked
     FullScreen, // another program's window is full-screen on the window's screen
+    Hidden,     // the user put the window away (the tray icon, lexado --hide)
 };
 
 // Why the recitation stands still: the user's own pause, and the automatic one of a cause the

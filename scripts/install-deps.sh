@@ -15,7 +15,7 @@ packages=(
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
   kdeedu-kvtml-data
-  libxcb1-dev libxcb-screensaver0-dev libxcb-ewmh-dev dbus dbus-x11 openbox trayer wmctrl
+  libxcb1-dev libxcb-screensaver0-dev dbus openbox trayer wmctrl
   libqt6sql6-sqlite
 )
 

@@ -171,6 +171,38 @@ enum class StringId : int {
     UsageNoSplash = 486,
     UsageHelp = 487,
     UsageVersion = 488,
+    // The usage lines of the commands sent to the running copy.
+    UsagePause = 490,
+    UsageResume = 491,
+    UsageTogglePause = 492,
+    UsageNext = 493,
+    UsageKnown = 494,
+    UsageAgain = 495,
+    UsageShow = 496,
+    UsageHide = 497,
+    UsageQuit = 498,
+    UsageCurrent = 499,
+    // Why the recitation paused by itself, in the tooltip and the tray.
+    PauseAway = 500,
+    PauseLocked = 501,
+    PauseFullScreen = 502,
+    PauseHidden = 503,
+    // The rows of the tray icon's menu that the window's menu does not have.
+    TrayShowWindow = 504,
+    TrayHideWindow = 505,
+    RateKnown = 506,
+    RateAgain = 507,
+    // The settings sheet's desktop page.
+    SettingsDesktopTab = 510,
+    DesktopPauseGroup = 511,
+    DesktopIdleSeconds = 512,
+    DesktopWhenLocked = 513,
+    DesktopWhenFullScreen = 514,
+    DesktopTrayIcon = 515,
+    DesktopShortcutsGroup = 516,
+    DesktopShortcutPause = 517,
+    DesktopShortcutShow = 518,
+    DesktopShortcutsHeld = 519,
 };
 Q_ENUM_NS(StringId)
 

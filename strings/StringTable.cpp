@@ -302,6 +302,62 @@ constexpr std::array kStrings{
     StringEntry{StringId::UsageHelp, QT_TRID_NOOP("IDS_487")},
     //% "显示版本"
     StringEntry{StringId::UsageVersion, QT_TRID_NOOP("IDS_488")},
+    //% "让正在运行的 Lexado 暂停"
+    StringEntry{StringId::UsagePause, QT_TRID_NOOP("IDS_490")},
+    //% "让正在运行的 Lexado 继续"
+    StringEntry{StringId::UsageResume, QT_TRID_NOOP("IDS_491")},
+    //% "暂停或继续正在运行的 Lexado"
+    StringEntry{StringId::UsageTogglePause, QT_TRID_NOOP("IDS_492")},
+    //% "立即显示下一个单词"
+    StringEntry{StringId::UsageNext, QT_TRID_NOOP("IDS_493")},
+    //% "把当前单词记为“我认识”"
+    StringEntry{StringId::UsageKnown, QT_TRID_NOOP("IDS_494")},
+    //% "把当前单词记为“不认识”"
+    StringEntry{StringId::UsageAgain, QT_TRID_NOOP("IDS_495")},
+    //% "显示 Lexado 的窗口"
+    StringEntry{StringId::UsageShow, QT_TRID_NOOP("IDS_496")},
+    //% "隐藏 Lexado 的窗口（背诵随之暂停）"
+    StringEntry{StringId::UsageHide, QT_TRID_NOOP("IDS_497")},
+    //% "保存设置并退出正在运行的 Lexado"
+    StringEntry{StringId::UsageQuit, QT_TRID_NOOP("IDS_498")},
+    //% "输出当前单词：单词、音标、词义，以制表符分隔"
+    StringEntry{StringId::UsageCurrent, QT_TRID_NOOP("IDS_499")},
+    //% "离开"
+    StringEntry{StringId::PauseAway, QT_TRID_NOOP("IDS_500")},
+    //% "屏幕已锁定"
+    StringEntry{StringId::PauseLocked, QT_TRID_NOOP("IDS_501")},
+    //% "全屏程序"
+    StringEntry{StringId::PauseFullScreen, QT_TRID_NOOP("IDS_502")},
+    //% "窗口已隐藏"
+    StringEntry{StringId::PauseHidden, QT_TRID_NOOP("IDS_503")},
+    //% "显示窗口"
+    StringEntry{StringId::TrayShowWindow, QT_TRID_NOOP("IDS_504")},
+    //% "隐藏窗口"
+    StringEntry{StringId::TrayHideWindow, QT_TRID_NOOP("IDS_505")},
+    //% "我认识"
+    StringEntry{StringId::RateKnown, QT_TRID_NOOP("IDS_506")},
+    //% "不认识"
+    StringEntry{StringId::RateAgain, QT_TRID_NOOP("IDS_507")},
+    //% "桌面"
+    StringEntry{StringId::SettingsDesktopTab, QT_TRID_NOOP("IDS_510")},
+    //% "自动暂停"
+    StringEntry{StringId::DesktopPauseGroup, QT_TRID_NOOP("IDS_511")},
+    //% "无键盘鼠标操作多少秒后暂停（0 为从不）"
+    StringEntry{StringId::DesktopIdleSeconds, QT_TRID_NOOP("IDS_512")},
+    //% "屏幕锁定时暂停"
+    StringEntry{StringId::DesktopWhenLocked, QT_TRID_NOOP("IDS_513")},
+    //% "有全屏程序时暂停并隐藏窗口"
+    StringEntry{StringId::DesktopWhenFullScreen, QT_TRID_NOOP("IDS_514")},
+    //% "在系统托盘中显示图标"
+    StringEntry{StringId::DesktopTrayIcon, QT_TRID_NOOP("IDS_515")},
+    //% "全局快捷键（在任何程序中都有效）"
+    StringEntry{StringId::DesktopShortcutsGroup, QT_TRID_NOOP("IDS_516")},
+    //% "暂停/继续"
+    StringEntry{StringId::DesktopShortcutPause, QT_TRID_NOOP("IDS_517")},
+    //% "显示/隐藏窗口"
+    StringEntry{StringId::DesktopShortcutShow, QT_TRID_NOOP("IDS_518")},
+    //% "以下快捷键已被其他程序占用：%1"
+    StringEntry{StringId::DesktopShortcutsHeld, QT_TRID_NOOP("IDS_519")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

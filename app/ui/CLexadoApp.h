@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/SingleCopy.h"
+#include "companion/ui/CCompanion.h"
 #include "controls/CSplashPicture.h"
 #include "recitation/ui/CLexadoDlg.h"
 #include "strings/LanguageSwitch.h"
@@ -43,4 +44,5 @@ private:
     LanguageSwitch languages_;
     std::unique_ptr<SingleCopy> singleCopy_;
     std::unique_ptr<CLexadoDlg> window_;
+    CCompanion* companion_ = nullptr; // the window owns it
 };

@@ -13,6 +13,7 @@
 #include "recitation/SettingsRecord.h"
 #include "recitation/WindowPlacement.h"
 #include "recitation/ui/WindowDialogue.h"
+#include "settings/ui/SheetContext.h"
 
 #include <QFont>
 #include <QPoint>
@@ -20,8 +21,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class LanguageSwitch;
 class SpeechEngine;
@@ -50,6 +53,9 @@ public:
     // Opens the help in the interface language in use.
     void ShowHelp();
 
+    // The desktop page of the settings sheet, as the desktop companion offers it.
+    void OfferDesktopPage(std::function<SheetDesktop()> page) { desktopPage_ = std::move(page); }
+
     const SettingsRecord& settings() const { return engine_.settings(); }
     const RecitationState& state() const { return engine_.state(); }
     const CurrentLibrary& library() const { return engine_.library(); }
@@ -57,6 +63,8 @@ public:
     const DisplayLine& displayLine() const { return displayLine_; }
     const EntryLayout& entryLayout() const { return layout_; }
     const RecitationEngine& engine() const { return engine_; }
+    // For the desktop companion, which pauses, resumes and steps the recitation.
+    RecitationEngine& engine() { return engine_; }
     const QFont& wordFont() const { return wordFont_; }
     const QFont& phoneticFont() const { return phoneticFont_; }
 
@@ -122,6 +130,7 @@ private:
     QString resourceFolder_;
     LanguageSwitch& languages_;
     HelpWindows help_;
+    std::function<SheetDesktop()> desktopPage_; // none without a companion
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;

@@ -27,7 +27,8 @@ void CLexadoDlg::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
         DragTo(event->globalPosition().toPoint());
     }
-    setToolTip(TooltipText(engine_.settings(), engine_.entryCount()));
+    setToolTip(
+        TooltipText(engine_.settings(), engine_.entryCount(), engine_.pause().automaticCause()));
 }
 
 void CLexadoDlg::mouseReleaseEvent(QMouseEvent* event) {

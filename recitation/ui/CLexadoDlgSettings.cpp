@@ -37,6 +37,9 @@ void CLexadoDlg::ChangeSettings() {
     context.voiceInUse = voices.IndexOf(ModeIdOf(engine_.settings().speechModeId)).value_or(-1);
     context.testVoice = [&voices](int index) { voices.SpeakTestPhrase(index); };
     context.help = [this] { ShowHelp(); };
+    if (desktopPage_) {
+        context.desktop = desktopPage_();
+    }
     std::optional<SettingsApplied> applied = RunSettingsSheet(this, engine_.settings(), context);
     if (!applied) {
         return;

@@ -712,5 +712,145 @@ Korean, German, French, Spanish, Russian</translation>
         <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
         <translation>Skipped %1 lines whose encoding could not be recognised (neither UTF-8 nor GB18030).</translation>
     </message>
+    <message id="IDS_490">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 暂停</source>
+        <translation>pause the running Lexado</translation>
+    </message>
+    <message id="IDS_491">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 继续</source>
+        <translation>let the running Lexado go on</translation>
+    </message>
+    <message id="IDS_492">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停或继续正在运行的 Lexado</source>
+        <translation>pause or resume the running Lexado</translation>
+    </message>
+    <message id="IDS_493">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>立即显示下一个单词</source>
+        <translation>show the next word at once</translation>
+    </message>
+    <message id="IDS_494">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“我认识”</source>
+        <translation>rate the word on show "I know it"</translation>
+    </message>
+    <message id="IDS_495">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“不认识”</source>
+        <translation>rate the word on show "I don't know it"</translation>
+    </message>
+    <message id="IDS_496">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示 Lexado 的窗口</source>
+        <translation>show Lexado's window</translation>
+    </message>
+    <message id="IDS_497">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏 Lexado 的窗口（背诵随之暂停）</source>
+        <translation>hide Lexado's window (the recitation pauses)</translation>
+    </message>
+    <message id="IDS_498">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>保存设置并退出正在运行的 Lexado</source>
+        <translation>save the settings and quit the running Lexado</translation>
+    </message>
+    <message id="IDS_499">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出当前单词：单词、音标、词义，以制表符分隔</source>
+        <translation>print the word on show: word, phonetic and meaning, tab-separated</translation>
+    </message>
+    <message id="IDS_500">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>离开</source>
+        <translation>Away</translation>
+    </message>
+    <message id="IDS_501">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕已锁定</source>
+        <translation>Screen locked</translation>
+    </message>
+    <message id="IDS_502">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全屏程序</source>
+        <translation>Full-screen program</translation>
+    </message>
+    <message id="IDS_503">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>窗口已隐藏</source>
+        <translation>Window hidden</translation>
+    </message>
+    <message id="IDS_504">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示窗口</source>
+        <translation>Show window</translation>
+    </message>
+    <message id="IDS_505">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏窗口</source>
+        <translation>Hide window</translation>
+    </message>
+    <message id="IDS_506">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识</source>
+        <translation>I know it</translation>
+    </message>
+    <message id="IDS_507">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>I don't know it</translation>
+    </message>
+    <message id="IDS_510">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>桌面</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="IDS_511">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>自动暂停</source>
+        <translation>Pause by itself</translation>
+    </message>
+    <message id="IDS_512">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无键盘鼠标操作多少秒后暂停（0 为从不）</source>
+        <translation>Pause after this many seconds without keyboard or mouse (0: never)</translation>
+    </message>
+    <message id="IDS_513">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕锁定时暂停</source>
+        <translation>Pause while the screen is locked</translation>
+    </message>
+    <message id="IDS_514">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>有全屏程序时暂停并隐藏窗口</source>
+        <translation>Pause and hide the window while a program is full-screen</translation>
+    </message>
+    <message id="IDS_515">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>在系统托盘中显示图标</source>
+        <translation>Show an icon in the system tray</translation>
+    </message>
+    <message id="IDS_516">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全局快捷键（在任何程序中都有效）</source>
+        <translation>Global shortcuts (from any program)</translation>
+    </message>
+    <message id="IDS_517">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停/继续</source>
+        <translation>Pause/resume</translation>
+    </message>
+    <message id="IDS_518">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示/隐藏窗口</source>
+        <translation>Show/hide the window</translation>
+    </message>
+    <message id="IDS_519">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>以下快捷键已被其他程序占用：%1</source>
+        <translation>Held by another program: %1</translation>
+    </message>
 </context>
 </TS>

@@ -713,5 +713,145 @@ Korean, German, French, Spanish, Russian</translation>
         <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
         <translation>%1 lignes dont l’encodage n’a pas pu être reconnu ont été ignorées (ni UTF-8 ni GB18030).</translation>
     </message>
+    <message id="IDS_490">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 暂停</source>
+        <translation>mettre en pause le Lexado en cours</translation>
+    </message>
+    <message id="IDS_491">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 继续</source>
+        <translation>reprendre le Lexado en cours</translation>
+    </message>
+    <message id="IDS_492">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停或继续正在运行的 Lexado</source>
+        <translation>mettre en pause ou reprendre le Lexado en cours</translation>
+    </message>
+    <message id="IDS_493">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>立即显示下一个单词</source>
+        <translation>afficher tout de suite le mot suivant</translation>
+    </message>
+    <message id="IDS_494">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“我认识”</source>
+        <translation>noter le mot affiché « je le connais »</translation>
+    </message>
+    <message id="IDS_495">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“不认识”</source>
+        <translation>noter le mot affiché « je ne le connais pas »</translation>
+    </message>
+    <message id="IDS_496">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示 Lexado 的窗口</source>
+        <translation>afficher la fenêtre de Lexado</translation>
+    </message>
+    <message id="IDS_497">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏 Lexado 的窗口（背诵随之暂停）</source>
+        <translation>masquer la fenêtre de Lexado (la récitation s'arrête)</translation>
+    </message>
+    <message id="IDS_498">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>保存设置并退出正在运行的 Lexado</source>
+        <translation>enregistrer les réglages et quitter le Lexado en cours</translation>
+    </message>
+    <message id="IDS_499">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出当前单词：单词、音标、词义，以制表符分隔</source>
+        <translation>écrire le mot affiché : mot, phonétique et sens, séparés par des tabulations</translation>
+    </message>
+    <message id="IDS_500">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>离开</source>
+        <translation>Absent</translation>
+    </message>
+    <message id="IDS_501">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕已锁定</source>
+        <translation>Écran verrouillé</translation>
+    </message>
+    <message id="IDS_502">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全屏程序</source>
+        <translation>Programme en plein écran</translation>
+    </message>
+    <message id="IDS_503">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>窗口已隐藏</source>
+        <translation>Fenêtre masquée</translation>
+    </message>
+    <message id="IDS_504">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示窗口</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+    <message id="IDS_505">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏窗口</source>
+        <translation>Masquer la fenêtre</translation>
+    </message>
+    <message id="IDS_506">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识</source>
+        <translation>Je le connais</translation>
+    </message>
+    <message id="IDS_507">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>Je ne le connais pas</translation>
+    </message>
+    <message id="IDS_510">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>桌面</source>
+        <translation>Bureau</translation>
+    </message>
+    <message id="IDS_511">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>自动暂停</source>
+        <translation>Pause automatique</translation>
+    </message>
+    <message id="IDS_512">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无键盘鼠标操作多少秒后暂停（0 为从不）</source>
+        <translation>Pause après tant de secondes sans clavier ni souris (0 : jamais)</translation>
+    </message>
+    <message id="IDS_513">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕锁定时暂停</source>
+        <translation>Pause quand l'écran est verrouillé</translation>
+    </message>
+    <message id="IDS_514">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>有全屏程序时暂停并隐藏窗口</source>
+        <translation>Pause et fenêtre masquée pendant un programme en plein écran</translation>
+    </message>
+    <message id="IDS_515">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>在系统托盘中显示图标</source>
+        <translation>Afficher une icône dans la zone de notification</translation>
+    </message>
+    <message id="IDS_516">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全局快捷键（在任何程序中都有效）</source>
+        <translation>Raccourcis globaux (depuis tout programme)</translation>
+    </message>
+    <message id="IDS_517">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停/继续</source>
+        <translation>Pause/reprise</translation>
+    </message>
+    <message id="IDS_518">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示/隐藏窗口</source>
+        <translation>Afficher/masquer la fenêtre</translation>
+    </message>
+    <message id="IDS_519">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>以下快捷键已被其他程序占用：%1</source>
+        <translation>Déjà pris par un autre programme : %1</translation>
+    </message>
 </context>
 </TS>

@@ -713,5 +713,145 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
         <translation>%1 Zeilen mit unbekannter Kodierung wurden übersprungen (weder UTF-8 noch GB18030).</translation>
     </message>
+    <message id="IDS_490">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 暂停</source>
+        <translation>das laufende Lexado anhalten</translation>
+    </message>
+    <message id="IDS_491">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 继续</source>
+        <translation>das laufende Lexado fortsetzen</translation>
+    </message>
+    <message id="IDS_492">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停或继续正在运行的 Lexado</source>
+        <translation>das laufende Lexado anhalten oder fortsetzen</translation>
+    </message>
+    <message id="IDS_493">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>立即显示下一个单词</source>
+        <translation>sofort das nächste Wort zeigen</translation>
+    </message>
+    <message id="IDS_494">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“我认识”</source>
+        <translation>das gezeigte Wort als „kenne ich“ bewerten</translation>
+    </message>
+    <message id="IDS_495">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“不认识”</source>
+        <translation>das gezeigte Wort als „kenne ich nicht“ bewerten</translation>
+    </message>
+    <message id="IDS_496">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示 Lexado 的窗口</source>
+        <translation>das Fenster von Lexado zeigen</translation>
+    </message>
+    <message id="IDS_497">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏 Lexado 的窗口（背诵随之暂停）</source>
+        <translation>das Fenster von Lexado verbergen (die Wiedergabe hält an)</translation>
+    </message>
+    <message id="IDS_498">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>保存设置并退出正在运行的 Lexado</source>
+        <translation>die Einstellungen sichern und das laufende Lexado beenden</translation>
+    </message>
+    <message id="IDS_499">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出当前单词：单词、音标、词义，以制表符分隔</source>
+        <translation>das gezeigte Wort ausgeben: Wort, Lautschrift und Bedeutung, durch Tabulatoren getrennt</translation>
+    </message>
+    <message id="IDS_500">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>离开</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message id="IDS_501">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕已锁定</source>
+        <translation>Bildschirm gesperrt</translation>
+    </message>
+    <message id="IDS_502">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全屏程序</source>
+        <translation>Vollbildprogramm</translation>
+    </message>
+    <message id="IDS_503">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>窗口已隐藏</source>
+        <translation>Fenster verborgen</translation>
+    </message>
+    <message id="IDS_504">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示窗口</source>
+        <translation>Fenster zeigen</translation>
+    </message>
+    <message id="IDS_505">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏窗口</source>
+        <translation>Fenster verbergen</translation>
+    </message>
+    <message id="IDS_506">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识</source>
+        <translation>Kenne ich</translation>
+    </message>
+    <message id="IDS_507">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>Kenne ich nicht</translation>
+    </message>
+    <message id="IDS_510">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>桌面</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="IDS_511">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>自动暂停</source>
+        <translation>Von selbst anhalten</translation>
+    </message>
+    <message id="IDS_512">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无键盘鼠标操作多少秒后暂停（0 为从不）</source>
+        <translation>Anhalten nach so vielen Sekunden ohne Tastatur oder Maus (0: nie)</translation>
+    </message>
+    <message id="IDS_513">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕锁定时暂停</source>
+        <translation>Anhalten, solange der Bildschirm gesperrt ist</translation>
+    </message>
+    <message id="IDS_514">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>有全屏程序时暂停并隐藏窗口</source>
+        <translation>Anhalten und das Fenster verbergen, solange ein Programm im Vollbild läuft</translation>
+    </message>
+    <message id="IDS_515">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>在系统托盘中显示图标</source>
+        <translation>Ein Symbol im Systembereich zeigen</translation>
+    </message>
+    <message id="IDS_516">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全局快捷键（在任何程序中都有效）</source>
+        <translation>Globale Tastenkürzel (aus jedem Programm)</translation>
+    </message>
+    <message id="IDS_517">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停/继续</source>
+        <translation>Anhalten/Fortsetzen</translation>
+    </message>
+    <message id="IDS_518">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示/隐藏窗口</source>
+        <translation>Fenster zeigen/verbergen</translation>
+    </message>
+    <message id="IDS_519">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>以下快捷键已被其他程序占用：%1</source>
+        <translation>Von einem anderen Programm belegt: %1</translation>
+    </message>
 </context>
 </TS>

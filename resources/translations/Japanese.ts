@@ -712,5 +712,145 @@ Korean、German、French、Spanish、Russian のいずれか）</translation>
         <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
         <translation>文字コードを判別できない %1 行をスキップしました（UTF-8 でも GB18030 でもありません）。</translation>
     </message>
+    <message id="IDS_490">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 暂停</source>
+        <translation>実行中の Lexado を一時停止する</translation>
+    </message>
+    <message id="IDS_491">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 继续</source>
+        <translation>実行中の Lexado を再開する</translation>
+    </message>
+    <message id="IDS_492">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停或继续正在运行的 Lexado</source>
+        <translation>実行中の Lexado を一時停止または再開する</translation>
+    </message>
+    <message id="IDS_493">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>立即显示下一个单词</source>
+        <translation>すぐに次の単語を表示する</translation>
+    </message>
+    <message id="IDS_494">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“我认识”</source>
+        <translation>表示中の単語を「知っている」と評価する</translation>
+    </message>
+    <message id="IDS_495">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“不认识”</source>
+        <translation>表示中の単語を「知らない」と評価する</translation>
+    </message>
+    <message id="IDS_496">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示 Lexado 的窗口</source>
+        <translation>Lexado のウィンドウを表示する</translation>
+    </message>
+    <message id="IDS_497">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏 Lexado 的窗口（背诵随之暂停）</source>
+        <translation>Lexado のウィンドウを隠す（暗記も一時停止）</translation>
+    </message>
+    <message id="IDS_498">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>保存设置并退出正在运行的 Lexado</source>
+        <translation>設定を保存して実行中の Lexado を終了する</translation>
+    </message>
+    <message id="IDS_499">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出当前单词：单词、音标、词义，以制表符分隔</source>
+        <translation>表示中の単語を出力する：単語、発音記号、意味をタブ区切りで</translation>
+    </message>
+    <message id="IDS_500">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>离开</source>
+        <translation>離席中</translation>
+    </message>
+    <message id="IDS_501">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕已锁定</source>
+        <translation>画面ロック中</translation>
+    </message>
+    <message id="IDS_502">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全屏程序</source>
+        <translation>全画面プログラム</translation>
+    </message>
+    <message id="IDS_503">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>窗口已隐藏</source>
+        <translation>ウィンドウ非表示</translation>
+    </message>
+    <message id="IDS_504">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示窗口</source>
+        <translation>ウィンドウを表示</translation>
+    </message>
+    <message id="IDS_505">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏窗口</source>
+        <translation>ウィンドウを隠す</translation>
+    </message>
+    <message id="IDS_506">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识</source>
+        <translation>知っている</translation>
+    </message>
+    <message id="IDS_507">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>知らない</translation>
+    </message>
+    <message id="IDS_510">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>桌面</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message id="IDS_511">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>自动暂停</source>
+        <translation>自動一時停止</translation>
+    </message>
+    <message id="IDS_512">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无键盘鼠标操作多少秒后暂停（0 为从不）</source>
+        <translation>キーボードとマウスの操作がないときに一時停止するまでの秒数（0 は無効）</translation>
+    </message>
+    <message id="IDS_513">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕锁定时暂停</source>
+        <translation>画面ロック中は一時停止</translation>
+    </message>
+    <message id="IDS_514">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>有全屏程序时暂停并隐藏窗口</source>
+        <translation>全画面プログラムの表示中は一時停止してウィンドウを隠す</translation>
+    </message>
+    <message id="IDS_515">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>在系统托盘中显示图标</source>
+        <translation>システムトレイにアイコンを表示</translation>
+    </message>
+    <message id="IDS_516">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全局快捷键（在任何程序中都有效）</source>
+        <translation>グローバルショートカット（どのプログラムからでも）</translation>
+    </message>
+    <message id="IDS_517">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停/继续</source>
+        <translation>一時停止/再開</translation>
+    </message>
+    <message id="IDS_518">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示/隐藏窗口</source>
+        <translation>ウィンドウの表示/非表示</translation>
+    </message>
+    <message id="IDS_519">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>以下快捷键已被其他程序占用：%1</source>
+        <translation>他のプログラムが使用中: %1</translation>
+    </message>
 </context>
 </TS>

@@ -712,5 +712,145 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>跳过了 %1 行无法识别编码的文字（既不是 UTF-8 也不是 GB18030）。</source>
         <translation>인코딩을 알 수 없는 %1줄을 건너뛰었습니다(UTF-8도 GB18030도 아님).</translation>
     </message>
+    <message id="IDS_490">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 暂停</source>
+        <translation>실행 중인 Lexado를 일시 정지</translation>
+    </message>
+    <message id="IDS_491">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>让正在运行的 Lexado 继续</source>
+        <translation>실행 중인 Lexado를 다시 시작</translation>
+    </message>
+    <message id="IDS_492">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停或继续正在运行的 Lexado</source>
+        <translation>실행 중인 Lexado를 일시 정지하거나 다시 시작</translation>
+    </message>
+    <message id="IDS_493">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>立即显示下一个单词</source>
+        <translation>다음 단어를 바로 표시</translation>
+    </message>
+    <message id="IDS_494">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“我认识”</source>
+        <translation>표시 중인 단어를 "알아요"로 평가</translation>
+    </message>
+    <message id="IDS_495">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>把当前单词记为“不认识”</source>
+        <translation>표시 중인 단어를 "몰라요"로 평가</translation>
+    </message>
+    <message id="IDS_496">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示 Lexado 的窗口</source>
+        <translation>Lexado 창 표시</translation>
+    </message>
+    <message id="IDS_497">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏 Lexado 的窗口（背诵随之暂停）</source>
+        <translation>Lexado 창 숨기기(암기도 일시 정지)</translation>
+    </message>
+    <message id="IDS_498">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>保存设置并退出正在运行的 Lexado</source>
+        <translation>설정을 저장하고 실행 중인 Lexado 종료</translation>
+    </message>
+    <message id="IDS_499">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出当前单词：单词、音标、词义，以制表符分隔</source>
+        <translation>표시 중인 단어 출력: 단어, 발음 기호, 뜻을 탭으로 구분</translation>
+    </message>
+    <message id="IDS_500">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>离开</source>
+        <translation>자리 비움</translation>
+    </message>
+    <message id="IDS_501">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕已锁定</source>
+        <translation>화면 잠김</translation>
+    </message>
+    <message id="IDS_502">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全屏程序</source>
+        <translation>전체 화면 프로그램</translation>
+    </message>
+    <message id="IDS_503">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>窗口已隐藏</source>
+        <translation>창 숨김</translation>
+    </message>
+    <message id="IDS_504">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示窗口</source>
+        <translation>창 표시</translation>
+    </message>
+    <message id="IDS_505">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>隐藏窗口</source>
+        <translation>창 숨기기</translation>
+    </message>
+    <message id="IDS_506">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识</source>
+        <translation>알아요</translation>
+    </message>
+    <message id="IDS_507">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>몰라요</translation>
+    </message>
+    <message id="IDS_510">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>桌面</source>
+        <translation>데스크톱</translation>
+    </message>
+    <message id="IDS_511">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>自动暂停</source>
+        <translation>자동 일시 정지</translation>
+    </message>
+    <message id="IDS_512">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无键盘鼠标操作多少秒后暂停（0 为从不）</source>
+        <translation>키보드와 마우스 입력이 없으면 몇 초 후 일시 정지(0: 안 함)</translation>
+    </message>
+    <message id="IDS_513">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>屏幕锁定时暂停</source>
+        <translation>화면이 잠기면 일시 정지</translation>
+    </message>
+    <message id="IDS_514">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>有全屏程序时暂停并隐藏窗口</source>
+        <translation>전체 화면 프로그램이 있으면 일시 정지하고 창 숨기기</translation>
+    </message>
+    <message id="IDS_515">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>在系统托盘中显示图标</source>
+        <translation>시스템 트레이에 아이콘 표시</translation>
+    </message>
+    <message id="IDS_516">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>全局快捷键（在任何程序中都有效）</source>
+        <translation>전역 단축키(어느 프로그램에서나)</translation>
+    </message>
+    <message id="IDS_517">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂停/继续</source>
+        <translation>일시 정지/다시 시작</translation>
+    </message>
+    <message id="IDS_518">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>显示/隐藏窗口</source>
+        <translation>창 표시/숨기기</translation>
+    </message>
+    <message id="IDS_519">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>以下快捷键已被其他程序占用：%1</source>
+        <translation>다른 프로그램이 사용 중: %1</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "controls/DialogPlacement.h"
 #include "controls/PictureIds.h"
+#include "settings/ui/CDesktopPage.h"
 #include "settings/ui/CMyPropertyPage1.h"
 #include "settings/ui/CMyPropertyPage2.h"
 #include "settings/ui/CMyPropertyPage3.h"
@@ -65,6 +66,11 @@ CMyPropertySheet::CMyPropertySheet(const SettingsRecord& record, const SheetCont
     tabs_->addTab(page1_, TabIcon(0), StringText(StringId::SettingsDisplayTab));
     tabs_->addTab(page2_, TabIcon(1), StringText(StringId::SettingsBrowseTab));
     tabs_->addTab(page3_, TabIcon(2), StringText(StringId::SettingsOtherTab));
+    if (context.desktop) {
+        desktopPage_ =
+            new CDesktopPage(context.desktop->options, context.desktop->heldElsewhere, tabs_);
+        tabs_->addTab(desktopPage_, StringText(StringId::SettingsDesktopTab));
+    }
     connect(tabs_, &QTabWidget::currentChanged, this, &CMyPropertySheet::LeaveBrowsePage);
 
     auto* buttons = new QDialogButtonBox(
@@ -88,6 +94,13 @@ CMyPropertySheet::CMyPropertySheet(const SettingsRecord& record, const SheetCont
 
 SheetValues CMyPropertySheet::values() const {
     return {page1_->values(), page2_->values(), page3_->values()};
+}
+
+std::optional<CompanionOptions> CMyPropertySheet::desktopValues() const {
+    if (!desktopPage_) {
+        return std::nullopt;
+    }
+    return desktopPage_->values();
 }
 
 // The browse page keeps the front while one of its fields holds no number.

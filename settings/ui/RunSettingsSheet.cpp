@@ -8,6 +8,9 @@ std::optional<SettingsApplied> RunSettingsSheet(QWidget* mainWindow, const Setti
     if (sheet.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    if (const std::optional<CompanionOptions> desktop = sheet.desktopValues()) {
+        context.desktop->confirmed(*desktop);
+    }
     SheetVoiceIds voices{{}, context.voiceInUse};
     for (const SheetVoice& voice : context.voices) {
         voices.ids.append(voice.id);

@@ -1,17 +1,28 @@
 #pragma once
 
+#include "companion/CompanionOptions.h"
 #include "recitation/SettingsRecord.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // A voice the settings sheet offers: the name it shows and the id the record stores.
 struct SheetVoice {
     QString name;
     Guid id;
+};
+
+// The desktop page's part: the companion's options, the shortcuts another program holds, and
+// what takes the page's values when the sheet is confirmed.
+struct SheetDesktop {
+    CompanionOptions options;
+    QStringList heldElsewhere;
+    std::function<void(const CompanionOptions&)> confirmed;
 };
 
 // What the settings sheet needs from the main window besides its settings record.
@@ -26,4 +37,6 @@ struct SheetContext {
     std::function<void(int index)> testVoice;
     // Shows the help; the Help button calls it.
     std::function<void()> help;
+    // The fourth page, for a program with a desktop companion.
+    std::optional<SheetDesktop> desktop;
 };

@@ -184,7 +184,18 @@ private slots:
                    "                      Korean, German, French, Spanish, Russian\n"
                    "  --no-splash         start without the splash picture\n"
                    "  --help              show this help\n"
-                   "  --version           show the version\n");
+                   "  --version           show the version\n"
+                   "  --pause             pause the running Lexado\n"
+                   "  --resume            let the running Lexado go on\n"
+                   "  --toggle-pause      pause or resume the running Lexado\n"
+                   "  --next              show the next word at once\n"
+                   "  --known             rate the word on show \"I know it\"\n"
+                   "  --again             rate the word on show \"I don't know it\"\n"
+                   "  --show              show Lexado's window\n"
+                   "  --hide              hide Lexado's window (the recitation pauses)\n"
+                   "  --quit              save the settings and quit the running Lexado\n"
+                   "  --current           print the word on show: word, phonetic and meaning, "
+                   "tab-separated\n");
         QTest::newRow("version as the About box says it")
             << QStringList{"--version"} << 0 << QString()
             << StringText(StringId::AboutVersion) + "\n";

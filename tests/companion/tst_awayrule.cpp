@@ -45,6 +45,8 @@ private slots:
             << DesktopState{500, true, true} << all << Cause{AwayCause::Locked} << true;
         QTest::newRow("full screen and idle")
             << DesktopState{500, false, true} << all << Cause{AwayCause::FullScreen} << true;
+        QTest::newRow("put away and idle")
+            << DesktopState{500, false, false, true} << all << Cause{AwayCause::Hidden} << false;
         QTest::newRow("options off")
             << DesktopState{500, true, true} << Options(600, false, false) << Cause{} << false;
     }

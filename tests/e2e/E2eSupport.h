@@ -149,6 +149,10 @@ public:
         environment.insert(QStringLiteral("SPEECHD_ADDRESS"),
                            QStringLiteral("unix_socket:") + runtimeFolder +
                                QStringLiteral("/no-speech-service"));
+        // Nor is a session bus: the program meets the desktop of the test's X server alone.
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           QStringLiteral("unix:path=") + runtimeFolder +
+                               QStringLiteral("/no-session-bus"));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         Start();
@@ -237,6 +241,7 @@ public:
     }
 
     bool IsRunning() const { return process_.state() == QProcess::Running; }
+    qint64 processId() const { return process_.processId(); }
 
     // Milliseconds since the program was started.
     qint64 RunTime() const { return clock_.elapsed(); }

@@ -4,6 +4,7 @@
 #include "recitation/TooltipText.h"
 #include "recitation/WindowPlacement.h"
 #include "recitation/WindowSnap.h"
+#include "strings/StringTable.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -203,6 +204,8 @@ private slots:
         s.groupNumber = 2;
         s.position = position;
         QCOMPARE(TooltipText(s, 100), tip);
+        QCOMPARE(TooltipText(s, 100, AwayCause::Locked),
+                 tip + u'\n' + StringText(StringId::PauseLocked));
     }
 
     // Events: "+E660" Return pressed at 660 ms, "-E700" released, "~" the settle wait over;

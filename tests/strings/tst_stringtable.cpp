@@ -295,6 +295,10 @@ private slots:
             {StringId::NameTooLong, "词库名和文件名最多19个字节(约6个汉字)"},
             {StringId::HashInLibraryName, "词库名不能含有“#”"},
             {StringId::EnterAnInteger, "请键入一个整数。"},
+            {StringId::PauseAway, "离开"},
+            {StringId::PauseLocked, "屏幕已锁定"},
+            {StringId::PauseFullScreen, "全屏程序"},
+            {StringId::SettingsDesktopTab, "桌面"},
         };
         for (const auto& [id, text] : rows) {
             QTest::addRow("%s", qPrintable(IdName(id))) << id << text;
