@@ -16,7 +16,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 PRODUCT_FOLDERS = ("strings", "app", "controls", "library", "speech", "recitation", "settings",
-                   "commands", "companion")
+                   "commands", "companion", "memory")
 
 
 def is_product_source(path):

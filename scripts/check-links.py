@@ -13,7 +13,7 @@ import sys
 
 ROOT = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
 PRODUCT_FOLDERS = ("strings", "app", "controls", "library", "speech", "recitation", "settings",
-                   "commands", "companion")
+                   "commands", "companion", "memory")
 
 
 def cmake_calls(text, name):

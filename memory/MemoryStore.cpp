@@ -1,0 +1,288 @@
+#include "memory/MemoryStore.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <functional>
+#include <initializer_list>
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+const char* const kSchema[] = {
+    "CREATE TABLE cards(id INTEGER PRIMARY KEY, library TEXT NOT NULL, word BLOB NOT NULL,"
+    " stability REAL, difficulty REAL, state INTEGER NOT NULL, created INTEGER NOT NULL,"
+    " last_review INTEGER NOT NULL, due INTEGER NOT NULL, reps INTEGER NOT NULL,"
+    " lapses INTEGER NOT NULL, UNIQUE(library, word))",
+    "CREATE INDEX cards_due ON cards(library, due)",
+    "CREATE TABLE ratings(id INTEGER PRIMARY KEY, card INTEGER NOT NULL REFERENCES cards(id),"
+    " time INTEGER NOT NULL, day TEXT NOT NULL, rating INTEGER NOT NULL,"
+    " stability REAL NOT NULL, difficulty REAL NOT NULL)",
+    "CREATE INDEX ratings_day ON ratings(day, card)",
+    "CREATE INDEX ratings_card ON ratings(card, time)",
+    "CREATE TABLE daily(library TEXT NOT NULL, day TEXT NOT NULL,"
+    " exposures INTEGER NOT NULL DEFAULT 0, again INTEGER NOT NULL DEFAULT 0,"
+    " known INTEGER NOT NULL DEFAULT 0, already_known INTEGER NOT NULL DEFAULT 0,"
+    " seconds INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(library, day))",
+};
+
+QString DayKey(QDate day) {
+    return day.toString(Qt::ISODate);
+}
+
+StoreResult ErrorResult(const QSqlError& error) {
+    // SQLite's primary codes 5 (busy) and 6 (locked): another connection holds the file.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const auto status =
+        code == 5 || code == 6 ? StoreResult::Status::Busy : StoreResult::Status::Failed;
+    return {status, error.text()};
+}
+
+StoreResult Run(QSqlQuery& query) {
+    return query.exec() ? StoreResult{} : ErrorResult(query.lastError());
+}
+
+StoreResult Run(QSqlDatabase db, const QString& sql, std::initializer_list<QVariant> values) {
+    QSqlQuery query(db);
+    if (!query.prepare(sql)) {
+        return ErrorResult(query.lastError());
+    }
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
+    return Run(query);
+}
+
+// Runs `work` in one write transaction, taken at once so that a second program waits for the
+// lock at the start rather than failing halfway.
+StoreResult InTransaction(QSqlDatabase db, const std::function<StoreResult()>& work) {
+    StoreResult result = Run(db, QStringLiteral("BEGIN IMMEDIATE"), {});
+    if (!result.ok()) {
+        return result;
+    }
+    result = work();
+    if (result.ok()) {
+        result = Run(db, QStringLiteral("COMMIT"), {});
+    }
+    if (!result.ok()) {
+        Run(db, QStringLiteral("ROLLBACK"), {});
+    }
+    return result;
+}
+
+StoreResult AddToDay(QSqlDatabase db, const QString& library, const QDateTime& now,
+                     const QString& column, int amount) {
+    return Run(db,
+               QStringLiteral("INSERT INTO daily(library, day, %1) VALUES(?, ?, ?)"
+                              " ON CONFLICT(library, day) DO UPDATE SET %1 = %1 + excluded.%1")
+                   .arg(column),
+               {library, DayKey(now.date()), amount});
+}
+
+StoreResult CreateSchema(QSqlDatabase db) {
+    return InTransaction(db, [&] {
+        for (const char* statement : kSchema) {
+            if (StoreResult result = Run(db, QString::fromLatin1(statement), {}); !result.ok()) {
+                return result;
+            }
+        }
+        return Run(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), {});
+    });
+}
+
+// Sets the connection up and reads the schema version, which is where a file that is not a
+// database shows itself.
+StoreResult Prepare(QSqlDatabase db) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.next()) {
+        return ErrorResult(query.lastError());
+    }
+    if (query.value(0).toString() != QLatin1String("wal")) {
+        return {StoreResult::Status::Failed, QStringLiteral("no write-ahead log")};
+    }
+    if (!query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+        !query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        return ErrorResult(query.lastError());
+    }
+    const int version = query.value(0).toInt();
+    if (version == 0) {
+        return CreateSchema(db);
+    }
+    if (version != kSchemaVersion) {
+        return {StoreResult::Status::Failed, QStringLiteral("unknown memory version")};
+    }
+    // A damaged cards table fails here rather than at the first rating.
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM cards")) || !query.next()) {
+        return ErrorResult(query.lastError());
+    }
+    return {};
+}
+
+QString NewConnectionName() {
+    static QAtomicInt count;
+    return QStringLiteral("lexado-memory-%1").arg(count.fetchAndAddRelaxed(1));
+}
+
+StoreResult OpenConnection(const QString& connection, const QString& path) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(MemoryStore::kLockWaitMs));
+    if (!db.open()) {
+        return ErrorResult(db.lastError());
+    }
+    return Prepare(db);
+}
+
+void CloseConnection(const QString& connection) {
+    QSqlDatabase::database(connection, false).close();
+    QSqlDatabase::removeDatabase(connection);
+}
+
+// Renames the database and its log files to a name of the day that is not taken yet.
+QString MoveAside(const QString& path, const QDateTime& now) {
+    const QString stem = path + QStringLiteral(".broken-") + DayKey(now.date());
+    QString aside = stem;
+    for (int n = 2; QFile::exists(aside); ++n) {
+        aside = stem + QStringLiteral("-%1").arg(n);
+    }
+    if (!QFile::rename(path, aside)) {
+        return {};
+    }
+    for (const char* log : {"-wal", "-shm"}) {
+        if (QFile::exists(path + QLatin1String(log))) {
+            QFile::rename(path + QLatin1String(log), aside + QLatin1String(log));
+        }
+    }
+    return aside;
+}
+
+} // namespace
+
+MemoryStore::Opened MemoryStore::Open(const QString& folder, const QDateTime& now) {
+    const QString path = QDir(folder).filePath(QLatin1String(kFileName));
+    const QString connection = NewConnectionName();
+    Opened opened;
+    opened.result = OpenConnection(connection, path);
+    if (opened.result.status == StoreResult::Status::Failed && QFile::exists(path)) {
+        // Moved while still open: closing the failed connection may delete its log files.
+        opened.movedAside = MoveAside(path, now);
+        CloseConnection(connection);
+        if (!opened.movedAside.isEmpty()) {
+            opened.result = OpenConnection(connection, path);
+        }
+    }
+    if (opened.result.ok()) {
+        opened.store.reset(new MemoryStore(connection));
+    } else {
+        CloseConnection(connection);
+    }
+    return opened;
+}
+
+MemoryStore::MemoryStore(QString connection) : connection_(std::move(connection)) {}
+
+MemoryStore::~MemoryStore() {
+    CloseConnection(connection_);
+}
+
+StoreResult MemoryStore::LoadCards(const QString& library, std::vector<Card>* cards) const {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT word, stability, difficulty, state, created, last_review, due, reps, lapses"
+        " FROM cards WHERE library = ?"));
+    query.addBindValue(library);
+    if (StoreResult result = Run(query); !result.ok()) {
+        return result;
+    }
+    cards->clear();
+    while (query.next()) {
+        Card card;
+        card.word = query.value(0).toByteArray();
+        if (!query.isNull(1)) {
+            card.memory = MemoryState{query.value(1).toDouble(), query.value(2).toDouble()};
+        }
+        card.state = static_cast<CardState>(query.value(3).toInt());
+        card.created = query.value(4).toLongLong();
+        card.lastReview = query.value(5).toLongLong();
+        card.due = query.value(6).toLongLong();
+        card.reps = query.value(7).toInt();
+        card.lapses = query.value(8).toInt();
+        cards->push_back(std::move(card));
+    }
+    return query.lastError().isValid() ? ErrorResult(query.lastError()) : StoreResult{};
+}
+
+StoreResult MemoryStore::SaveRating(const QString& library, const Card& card, Rating rating,
+                                    const QDateTime& now) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const MemoryState memory = card.memory.value_or(MemoryState{});
+    const QString column = rating == Rating::Again  ? QStringLiteral("again")
+                           : rating == Rating::Good ? QStringLiteral("known")
+                                                    : QStringLiteral("already_known");
+    return InTransaction(db, [&] {
+        StoreResult result = Run(
+            db,
+            QStringLiteral(
+                "INSERT INTO cards(library, word, stability, difficulty, state, created,"
+                " last_review, due, reps, lapses) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                " ON CONFLICT(library, word) DO UPDATE SET stability = excluded.stability,"
+                " difficulty = excluded.difficulty, state = excluded.state,"
+                " last_review = excluded.last_review, due = excluded.due, reps = excluded.reps,"
+                " lapses = excluded.lapses"),
+            {library, card.word, memory.stability, memory.difficulty, static_cast<int>(card.state),
+             card.created, card.lastReview, card.due, card.reps, card.lapses});
+        if (result.ok()) {
+            result = Run(db,
+                         QStringLiteral("INSERT INTO ratings(card, time, day, rating, stability,"
+                                        " difficulty) SELECT id, ?, ?, ?, ?, ? FROM cards"
+                                        " WHERE library = ? AND word = ?"),
+                         {now.toSecsSinceEpoch(), DayKey(now.date()), static_cast<int>(rating),
+                          memory.stability, memory.difficulty, library, card.word});
+        }
+        return result.ok() ? AddToDay(db, library, now, column, 1) : result;
+    });
+}
+
+StoreResult MemoryStore::SaveExposure(const QString& library, const QByteArray& word,
+                                      const QDateTime& now) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    return InTransaction(db, [&] {
+        const StoreResult result =
+            Run(db,
+                QStringLiteral("INSERT OR IGNORE INTO cards(library, word, state, created,"
+                               " last_review, due, reps, lapses) VALUES(?, ?, 0, ?, 0, 0, 0, 0)"),
+                {library, word, now.toSecsSinceEpoch()});
+        return result.ok() ? AddToDay(db, library, now, QStringLiteral("exposures"), 1) : result;
+    });
+}
+
+StoreResult MemoryStore::AddRecitedSeconds(const QString& library, int seconds,
+                                           const QDateTime& now) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    return InTransaction(
+        db, [&] { return AddToDay(db, library, now, QStringLiteral("seconds"), seconds); });
+}
+
+StoreResult MemoryStore::LoadDay(const QString& library, QDate day, DailyFigures* figures) const {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT exposures, again, known, already_known, seconds"
+                                 " FROM daily WHERE library = ? AND day = ?"));
+    query.addBindValue(library);
+    query.addBindValue(DayKey(day));
+    if (StoreResult result = Run(query); !result.ok()) {
+        return result;
+    }
+    *figures = {};
+    if (query.next()) {
+        *figures = {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
+                    query.value(3).toInt(), query.value(4).toInt()};
+    }
+    return {};
+}
