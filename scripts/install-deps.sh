@@ -16,6 +16,7 @@ packages=(
   kdeedu-kvtml-data
   libxcb1-dev libxcb-screensaver0-dev libxcb-ewmh-dev dbus dbus-x11 openbox trayer wmctrl
   libqt6sql6-sqlite
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 all_installed() {
