@@ -57,14 +57,11 @@ cmp -s "$work/listed" "$work/unpacked" || fail "the package's list and its files
 grep -v -e '^usr$' -e '^usr/' "$work/listed" && fail "files outside /usr"
 
 share=$root/usr/share
-icons=()
 for size in 16 22 24 32 48 64 128 256 512; do
-  icons+=("icons/hicolor/${size}x$size/apps/lexado.png")
   [ "$(identify -format '%m %wx%h' "$share/icons/hicolor/${size}x$size/apps/lexado.png")" = \
     "PNG ${size}x$size" ] || fail "the $size px icon is not a ${size}x$size PNG"
 done
-for file in "${icons[@]}" icons/hicolor/scalable/apps/lexado.svg applications/lexado.desktop \
-  "metainfo/$app_id.metainfo.xml" doc/lexado/copyright doc/lexado/changelog.gz \
+for file in icons/hicolor/scalable/apps/lexado.svg doc/lexado/copyright doc/lexado/changelog.gz \
   lexado/language/English.qm lexado/fonts/Lxdphone.ttf lexado/fonts/Lxdphone-LICENSE.txt \
   lexado/help/English/index.html lexado/sample/table.ini lexado/sample/data/TOEFL.dat; do
   [ -f "$share/$file" ] || fail "not in the package: /usr/share/$file"
