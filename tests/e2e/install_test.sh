@@ -9,6 +9,7 @@ set -euo pipefail
 build_dir=$1
 display_version=$2
 work=$(mktemp -d)
+# shellcheck source=tests/e2e/installed-program.sh
 source "$(dirname "$0")/installed-program.sh"
 cleanup() {
   end_lexado

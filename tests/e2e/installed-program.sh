@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Starting an installed copy of Lexado in the X server named by $DISPLAY, finding its window and
 # ending it with Alt+X; sourced by the install and package tests, which set $work (a folder of
 # their own) before they start it.
@@ -21,8 +22,7 @@ refused() {
 }
 
 x_tool() {
-  local attempt
-  for attempt in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5; do
     if "$@" 2>"$work/tool-errors"; then
       return 0
     fi

@@ -16,6 +16,7 @@ if ! command -v dpkg-deb >/dev/null; then
   exit 77
 fi
 work=$(mktemp -d)
+# shellcheck source=tests/e2e/installed-program.sh
 source "$(dirname "$0")/installed-program.sh"
 bus_pid=
 cleanup() {
