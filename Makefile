@@ -3,15 +3,17 @@
 #             errors, and runs every test (the formatting check among them)
 # make bench  builds the benchmarks with optimisation and runs them
 # make fuzz   builds the fuzz targets with clang and libFuzzer and runs each for FUZZ_SECONDS
+# make package builds the Debian package lexado_<version>_<arch>.deb in build-package/
 
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench fuzz fuzz-build clean format
+.PHONY: deps configure build run test bench fuzz fuzz-build package clean format
 
 deps:
 	bash scripts/install-deps.sh --if-missing
@@ -50,8 +52,13 @@ bench: deps
 	$(BENCH_DIR)/bench/lexado_bench
 	bash bench/run-window-bench.sh $(BENCH_DIR)
 
+# An optimised build without the tests, packed by CPack; dpkg-shlibdeps names the libraries.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXADO_TESTS=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS) --target package
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

@@ -17,6 +17,7 @@ packages=(
   kdeedu-kvtml-data
   libxcb1-dev libxcb-screensaver0-dev dbus openbox trayer wmctrl
   libqt6sql6-sqlite
+  dpkg-dev lintian appstream desktop-file-utils
 )
 
 all_installed() {

@@ -23,7 +23,8 @@ private slots:
         const auto* version = box.findChild<CStyledLabel*>("version");
         const auto* copyright = box.findChild<CStyledLabel*>("copyright");
         QVERIFY(version && copyright);
-        QCOMPARE(version->text(), QStringLiteral("Lexado 1.0 Beta6"));
+        // The text is the string table's; it must name the version the build was made as.
+        QCOMPARE(version->text(), QStringLiteral("Lexado " LEXADO_VERSION));
         QCOMPARE(copyright->text(), StringText(StringId::AboutCopyright));
         QCOMPARE(version->font().pixelSize(), PointSizePixels(10, version->logicalDpiY()));
         QCOMPARE(copyright->font().pixelSize(), PointSizePixels(9, copyright->logicalDpiY()));
