@@ -3,6 +3,7 @@
 #include "app/ProgramFolder.h"
 #include "app/ui/CHelpViewer.h"
 #include "companion/SessionSources.h"
+#include "companion/ui/CCompanion.h"
 #include "controls/MessageBox.h"
 #include "strings/LanguageChoice.h"
 #include "strings/StringTable.h"
@@ -43,7 +44,8 @@ std::optional<int> CLexadoApp::InitInstance() {
                                            HelpViewerWindows(resourceFolder_));
     QObject::connect(window_.get(), &CLexadoDlg::finished, qApp, &QApplication::exit);
     window_->show();
-    companion_ = new CCompanion(*window_, *programFolder, UserRuntimeFolder(), SessionSources());
+    // The window owns its companion.
+    new CCompanion(*window_, *programFolder, UserRuntimeFolder(), SessionSources());
     if (splash_) { // it stays above the main window until it closes
         splash_->raise();
     }

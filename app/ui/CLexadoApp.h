@@ -2,7 +2,6 @@
 
 #include "app/CommandLine.h"
 #include "app/SingleCopy.h"
-#include "companion/ui/CCompanion.h"
 #include "controls/CSplashPicture.h"
 #include "recitation/ui/CLexadoDlg.h"
 #include "strings/LanguageSwitch.h"
@@ -44,5 +43,4 @@ private:
     LanguageSwitch languages_;
     std::unique_ptr<SingleCopy> singleCopy_;
     std::unique_ptr<CLexadoDlg> window_;
-    CCompanion* companion_ = nullptr; // the window owns it
 };
