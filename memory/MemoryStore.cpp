@@ -21,9 +21,10 @@ const char* const kSchema[] = {
     " last_review INTEGER NOT NULL, due INTEGER NOT NULL, reps INTEGER NOT NULL,"
     " lapses INTEGER NOT NULL, UNIQUE(library, word))",
     "CREATE INDEX cards_due ON cards(library, due)",
+    // due_before: when the card was due as it was rated, 0 for a card never rated before.
     "CREATE TABLE ratings(id INTEGER PRIMARY KEY, card INTEGER NOT NULL REFERENCES cards(id),"
     " time INTEGER NOT NULL, day TEXT NOT NULL, rating INTEGER NOT NULL,"
-    " stability REAL NOT NULL, difficulty REAL NOT NULL)",
+    " stability REAL NOT NULL, difficulty REAL NOT NULL, due_before INTEGER NOT NULL)",
     "CREATE INDEX ratings_day ON ratings(day, card)",
     "CREATE INDEX ratings_card ON ratings(card, time)",
     "CREATE TABLE daily(library TEXT NOT NULL, day TEXT NOT NULL,"
@@ -226,25 +227,28 @@ StoreResult MemoryStore::SaveRating(const QString& library, const Card& card, Ra
     const QString column = rating == Rating::Again  ? QStringLiteral("again")
                            : rating == Rating::Good ? QStringLiteral("known")
                                                     : QStringLiteral("already_known");
+    // The rating is written before the card changes, so that it keeps the card's due time.
     return InTransaction(db, [&] {
-        StoreResult result = Run(
-            db,
-            QStringLiteral(
-                "INSERT INTO cards(library, word, stability, difficulty, state, created,"
-                " last_review, due, reps, lapses) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                " ON CONFLICT(library, word) DO UPDATE SET stability = excluded.stability,"
-                " difficulty = excluded.difficulty, state = excluded.state,"
-                " last_review = excluded.last_review, due = excluded.due, reps = excluded.reps,"
-                " lapses = excluded.lapses"),
-            {library, card.word, memory.stability, memory.difficulty, static_cast<int>(card.state),
-             card.created, card.lastReview, card.due, card.reps, card.lapses});
+        StoreResult result =
+            Run(db,
+                QStringLiteral("INSERT OR IGNORE INTO cards(library, word, state, created,"
+                               " last_review, due, reps, lapses) VALUES(?, ?, 0, ?, 0, 0, 0, 0)"),
+                {library, card.word, card.created});
         if (result.ok()) {
             result = Run(db,
                          QStringLiteral("INSERT INTO ratings(card, time, day, rating, stability,"
-                                        " difficulty) SELECT id, ?, ?, ?, ?, ? FROM cards"
-                                        " WHERE library = ? AND word = ?"),
+                                        " difficulty, due_before) SELECT id, ?, ?, ?, ?, ?, due"
+                                        " FROM cards WHERE library = ? AND word = ?"),
                          {now.toSecsSinceEpoch(), DayKey(now.date()), static_cast<int>(rating),
                           memory.stability, memory.difficulty, library, card.word});
+        }
+        if (result.ok()) {
+            result = Run(db,
+                         QStringLiteral("UPDATE cards SET stability = ?, difficulty = ?, state = ?,"
+                                        " last_review = ?, due = ?, reps = ?, lapses = ?"
+                                        " WHERE library = ? AND word = ?"),
+                         {memory.stability, memory.difficulty, static_cast<int>(card.state),
+                          card.lastReview, card.due, card.reps, card.lapses, library, card.word});
         }
         return result.ok() ? AddToDay(db, library, now, column, 1) : result;
     });
