@@ -49,6 +49,14 @@ const QList<Option>& Options() {
              c.exportName = v[0];
              c.exportFile = v[1];
          }},
+        {"--stats",
+         {},
+         StringId::UsageStats,
+         [](CommandLine& c, const QStringList&) { c.stats = true; }},
+        {"--library",
+         {"NAME"},
+         StringId::UsageLibrary,
+         [](CommandLine& c, const QStringList& v) { c.statsLibrary = v[0]; }},
         {"--language",
          {"NAME"},
          StringId::UsageLanguage,
@@ -170,6 +178,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         commandLine.error = QStringLiteral("option '--name' goes with --import FILE");
     } else if (commandLine.importFile && commandLine.exportName) {
         commandLine.error = QStringLiteral("options '--import' and '--export' cannot be combined");
+    } else if (commandLine.statsLibrary && !commandLine.stats) {
+        commandLine.error = QStringLiteral("option '--library' goes with --stats");
+    } else if (commandLine.stats &&
+               (commandLine.importFile || commandLine.exportName || commandLine.remote)) {
+        commandLine.error =
+            QStringLiteral("option '--stats' cannot be combined with another command");
     } else if (commandLine.remote && (commandLine.importFile || commandLine.exportName)) {
         commandLine.error = QStringLiteral("option '--%1' cannot be combined with '--import' or "
                                            "'--export'")
@@ -180,7 +194,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 bool AnsweredInTerminal(const CommandLine& commandLine) {
     return !commandLine.error.isEmpty() || commandLine.help || commandLine.version ||
-           commandLine.importFile || commandLine.exportName || commandLine.remote;
+           commandLine.importFile || commandLine.exportName || commandLine.stats ||
+           commandLine.remote;
 }
 
 std::optional<int> AnswerCommandLine(const CommandLine& commandLine, QTextStream& out,

@@ -24,6 +24,9 @@ struct CommandLine {
     // --export NAME FILE: the library to write out, and the file it is written to.
     std::optional<QString> exportName;
     QString exportFile;
+    // --stats [--library NAME]: the word memory's figures, of one library or of all.
+    bool stats = false;
+    std::optional<QString> statsLibrary;
     // --pause, --current and the like: a command for the copy already running.
     std::optional<RemoteCommand> remote;
 };
@@ -31,14 +34,15 @@ struct CommandLine {
 // Reads the arguments, the program name first. An option that takes a value takes the next
 // argument, or the text after "=" in "--home=DIR". An unknown option, a stray argument or a
 // missing or empty value refuses the whole command line, as do --name without --import and
-// --import together with --export, and more than one command for the running copy or one
+// --import together with --export, --library without --stats, --stats together with another
+// command, and more than one command for the running copy or one
 // together with --import or --export. Qt's own options that tools pass to any Qt program
 // (-platform, -display, -style, -session, -reverse) are left to Qt.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Whether the command line is answered in the terminal and ends the program there, before any
-// window: a refused one, --help, --version, --import, --export and the commands for the running
-// copy.
+// window: a refused one, --help, --version, --import, --export, --stats and the commands for the
+// running copy.
 bool AnsweredInTerminal(const CommandLine& commandLine);
 
 // The answer to a command line that ends the program before any window: the usage for --help

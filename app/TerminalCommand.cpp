@@ -2,6 +2,7 @@
 
 #include "app/ProgramFolder.h"
 #include "app/SingleCopy.h"
+#include "app/StatsCommand.h"
 #include "app/WordListCommands.h"
 #include "companion/RemoteClient.h"
 #include "strings/LanguageChoice.h"
@@ -31,6 +32,9 @@ std::optional<int> RunTerminalCommand(const CommandLine& commandLine, int& argc,
         const RemoteReply reply = SendRemoteCommand(UserRuntimeFolder(), *commandLine.remote);
         (reply.exitCode == 0 ? out : errors) << QString::fromUtf8(reply.text);
         return reply.exitCode;
+    }
+    if (const std::optional<int> exitCode = RunStatsCommand(commandLine, resources, out, errors)) {
+        return exitCode;
     }
     return RunWordListCommand(commandLine, resources, out, errors);
 }

@@ -1,5 +1,6 @@
 #include "commands/WordCommands.h"
 
+#include "commands/RecitationMemory.h"
 #include "library/Catalogue.h"
 #include "library/FindEntry.h"
 #include "library/LibraryFile.h"
@@ -26,8 +27,9 @@ FileChoice ProgressFileChoice(FileChoice::Mode mode, const QString& programFolde
 } // namespace
 
 WordCommands::WordCommands(RecitationEngine& engine, const QString& programFolder,
-                           UserDialogue& user, WindowHooks window)
-    : engine_(engine), programFolder_(programFolder), user_(user), window_(std::move(window)) {}
+                           UserDialogue& user, WindowHooks window, RecitationMemory* memory)
+    : engine_(engine), programFolder_(programFolder), user_(user), window_(std::move(window)),
+      memory_(memory) {}
 
 bool WordCommands::Run(CommandId command) {
     switch (command) {
@@ -60,6 +62,10 @@ bool WordCommands::Run(CommandId command) {
         return true;
     case CommandId::ChooseLibrary:
         ChooseLibrary();
+        return true;
+    case CommandId::RateKnown:
+    case CommandId::RateAgain:
+        Rate(command == CommandId::RateKnown);
         return true;
     default:
         return false;
@@ -108,8 +114,18 @@ void WordCommands::AddToNewWordBook() {
     } else if (learnt) {
         engine_.AppendEntry(line);
     }
+    // A word put in the book is one the learner does not know yet.
+    if (memory_ && memory_->isOpen()) {
+        Rate(false);
+    }
     if (engine_.settings().confirmActions) {
         user_.Tell(StringId::WordAddedToNewWordBook);
+    }
+}
+
+void WordCommands::Rate(bool known) {
+    if (!memory_ || !memory_->Rate(known).ok()) {
+        user_.Tell(StringId::MemoryNotSaved);
     }
 }
 

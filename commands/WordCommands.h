@@ -9,6 +9,7 @@
 #include <functional>
 
 class RecitationEngine;
+class RecitationMemory;
 
 // What only the main window can do for a command.
 struct WindowHooks {
@@ -25,8 +26,9 @@ struct WindowHooks {
 // user through `user`.
 class WordCommands {
 public:
+    // Without a memory the ratings are not saved, and the user is told so.
     WordCommands(RecitationEngine& engine, const QString& programFolder, UserDialogue& user,
-                 WindowHooks window);
+                 WindowHooks window, RecitationMemory* memory = nullptr);
 
     // Carries out one of these commands; false for a command that is not one of them.
     bool Run(CommandId command);
@@ -48,9 +50,11 @@ private:
     void LoadProgress();
     void Find();
     void ChooseLibrary();
+    void Rate(bool known);
 
     RecitationEngine& engine_;
     QString programFolder_;
     UserDialogue& user_;
     WindowHooks window_;
+    RecitationMemory* memory_;
 };

@@ -1,12 +1,6 @@
 #include "companion/CompanionOptions.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
-#include <QTemporaryFile>
-
-#include <cstdio>
+#include "library/OptionsFile.h"
 
 namespace {
 
@@ -18,21 +12,6 @@ const QString kPauseShortcut = QStringLiteral("Shortcuts/pause");
 const QString kKnownShortcut = QStringLiteral("Shortcuts/known");
 const QString kAgainShortcut = QStringLiteral("Shortcuts/again");
 const QString kShowShortcut = QStringLiteral("Shortcuts/show");
-
-bool BoolOr(const QSettings& file, const QString& key, bool fallback) {
-    const QString text = file.value(key).toString().trimmed().toLower();
-    if (text == u"true" || text == u"1") {
-        return true;
-    }
-    if (text == u"false" || text == u"0") {
-        return false;
-    }
-    return fallback;
-}
-
-QString TextOr(const QSettings& file, const QString& key, const QString& fallback) {
-    return file.contains(key) ? file.value(key).toString().trimmed() : fallback;
-}
 
 void Store(QSettings& file, const CompanionOptions& options) {
     file.setValue(kIdleSeconds, options.idleSeconds);
@@ -47,64 +26,28 @@ void Store(QSettings& file, const CompanionOptions& options) {
 
 } // namespace
 
-QString CompanionOptionsPath(const QString& programFolder) {
-    return QDir(programFolder).filePath(QStringLiteral("lexado.conf"));
-}
-
 CompanionOptions LoadCompanionOptions(const QString& programFolder) {
-    const QString path = CompanionOptionsPath(programFolder);
     const CompanionOptions defaults;
-    if (!QFileInfo(path).isFile()) {
+    const std::unique_ptr<const QSettings> read = ReadOptionsFile(programFolder);
+    if (!read) {
         return defaults;
     }
-    const QSettings file(path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
-        return defaults;
-    }
+    const QSettings& file = *read;
     CompanionOptions options;
     bool isNumber = false;
     const int idle = file.value(kIdleSeconds).toString().trimmed().toInt(&isNumber);
     options.idleSeconds =
         isNumber && idle >= 0 && idle <= kMaxIdleSeconds ? idle : defaults.idleSeconds;
-    options.pauseWhenLocked = BoolOr(file, kWhenLocked, defaults.pauseWhenLocked);
-    options.pauseWhenFullScreen = BoolOr(file, kWhenFullScreen, defaults.pauseWhenFullScreen);
-    options.trayIcon = BoolOr(file, kTrayEnabled, defaults.trayIcon);
-    options.pauseShortcut = TextOr(file, kPauseShortcut, defaults.pauseShortcut);
-    options.knownShortcut = TextOr(file, kKnownShortcut, defaults.knownShortcut);
-    options.againShortcut = TextOr(file, kAgainShortcut, defaults.againShortcut);
-    options.showShortcut = TextOr(file, kShowShortcut, defaults.showShortcut);
+    options.pauseWhenLocked = OptionFlag(file, kWhenLocked, defaults.pauseWhenLocked);
+    options.pauseWhenFullScreen = OptionFlag(file, kWhenFullScreen, defaults.pauseWhenFullScreen);
+    options.trayIcon = OptionFlag(file, kTrayEnabled, defaults.trayIcon);
+    options.pauseShortcut = OptionText(file, kPauseShortcut, defaults.pauseShortcut);
+    options.knownShortcut = OptionText(file, kKnownShortcut, defaults.knownShortcut);
+    options.againShortcut = OptionText(file, kAgainShortcut, defaults.againShortcut);
+    options.showShortcut = OptionText(file, kShowShortcut, defaults.showShortcut);
     return options;
 }
 
-// QSettings writes its file in place, so the options are written into a copy beside it that
-// then takes its name in one step. A file that cannot be parsed is not copied: its keys cannot
-// be kept.
 bool SaveCompanionOptions(const QString& programFolder, const CompanionOptions& options) {
-    const QString path = CompanionOptionsPath(programFolder);
-    QTemporaryFile copy(path + QStringLiteral(".XXXXXX"));
-    if (!copy.open()) {
-        return false;
-    }
-    QFile old(path);
-    if (QFileInfo(path).isFile() &&
-        QSettings(path, QSettings::IniFormat).status() == QSettings::NoError) {
-        if (!old.open(QIODevice::ReadOnly) || copy.write(old.readAll()) != old.size()) {
-            return false;
-        }
-    }
-    copy.close();
-    {
-        QSettings file(copy.fileName(), QSettings::IniFormat);
-        Store(file, options);
-        file.sync();
-        if (file.status() != QSettings::NoError) {
-            return false;
-        }
-    }
-    if (std::rename(QFile::encodeName(copy.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        return false;
-    }
-    copy.setAutoRemove(false);
-    return true;
+    return UpdateOptionsFile(programFolder, [&](QSettings& file) { Store(file, options); });
 }

@@ -21,8 +21,6 @@ struct CompanionOptions {
 // The longest idle time that can be set: a day.
 inline constexpr int kMaxIdleSeconds = 24 * 60 * 60;
 
-QString CompanionOptionsPath(const QString& programFolder);
-
 // The options of lexado.conf; the defaults for what it does not say or says out of range, and
 // all the defaults when there is no file or it cannot be read or parsed.
 CompanionOptions LoadCompanionOptions(const QString& programFolder);

@@ -26,6 +26,9 @@ enum class PictureId : int {
     DeleteWord = 234,       // flames
     Splash = 236,           // the start-up picture, 297 x 220 in 256 colours
     Language = 237,         // a globe
+    RateKnown = 238,        // a card with a green check mark
+    RateAgain = 239,        // a card with a red question mark
+    Statistics = 240,       // three bars
     // The settings sheet's tab pictures, 39 x 13: a red square, a green circle and a blue
     // triangle on white, 13 pixels wide each.
     SettingsTabs = 193,

@@ -54,6 +54,9 @@ public:
     // The card of the entry at index, if its word has one.
     const Card* CardAt(qsizetype index) const;
 
+    // The new words taken today.
+    int NewToday() const { return newToday_; }
+
     // The number of cards in today's set.
     qsizetype SetSize() const { return static_cast<qsizetype>(members_.size()); }
 

@@ -26,6 +26,9 @@ enum class CommandId : int {
     LanguageEnglish = 32804,
     LanguageJapanese = 32805,
     LanguageKorean = 32806,
+    // The word memory's ratings of the entry on show.
+    RateKnown = 32807,
+    RateAgain = 32808,
 };
 
 // The keyboard shortcuts, in the notation of Qt's key sequences. They are the same in every
@@ -46,5 +49,7 @@ inline constexpr std::array kCommandShortcuts{
     CommandShortcut{CommandId::PreviousGroup, "Ctrl+L"},
     CommandShortcut{CommandId::NextGroup, "Ctrl+N"},
     CommandShortcut{CommandId::Find, "Ctrl+F"},
+    CommandShortcut{CommandId::RateKnown, "Ctrl+K"},
+    CommandShortcut{CommandId::RateAgain, "Ctrl+J"},
     CommandShortcut{CommandId::Exit, "Alt+X"},
 };

@@ -65,11 +65,13 @@ void RecitationEngine::Start(const SettingsRecord& record, WordList words) {
     pause_ = {};
     state_.paused = false;
     SeedFromClock();
+    emit libraryChanged();
 }
 
 void RecitationEngine::AdoptProgress(const SettingsRecord& record, WordList words) {
     TakeRecord(record);
     library_.Adopt(std::move(words));
+    emit libraryChanged();
 }
 
 void RecitationEngine::ApplySettings(const SettingsRecord& record, bool speechReady) {
@@ -89,14 +91,17 @@ void RecitationEngine::StartLibrary(QByteArrayView fileName, QByteArrayView disp
     settings_.groupNumber = 1;
     settings_.position = 0;
     settings_.repeatCount = 0;
+    emit libraryChanged();
 }
 
 void RecitationEngine::ReloadLibrary(WordList words) {
     library_.Adopt(std::move(words));
+    emit libraryChanged();
 }
 
 void RecitationEngine::AppendEntry(QByteArrayView line) {
     library_.AppendEntry(line);
+    emit libraryChanged();
 }
 
 bool RecitationEngine::RewriteLibrary(const QString& programFolder) {
@@ -104,6 +109,10 @@ bool RecitationEngine::RewriteLibrary(const QString& programFolder) {
 }
 
 // ----------------------------------------------------------------------------- next entry
+
+void RecitationEngine::SetChooser(EntryChooser chooser) {
+    chooser_ = std::move(chooser);
+}
 
 void RecitationEngine::NextEntry() {
     if (entryCount() == 0) {
@@ -113,6 +122,13 @@ void RecitationEngine::NextEntry() {
         Take(0);
         ShowEntry();
         return;
+    }
+    if (chooser_) {
+        if (const std::optional<qsizetype> index = chooser_(); index && *index < entryCount()) {
+            Take(*index);
+            ShowEntry();
+            return;
+        }
     }
     if (!CursorFitsList()) {
         RestartCursor();
@@ -239,6 +255,22 @@ void RecitationEngine::StepWhilePaused() {
     if (state_.paused) {
         NextEntry();
     }
+}
+
+void RecitationEngine::SkipToNext() {
+    NextEntry();
+    RunTimers(true);
+}
+
+void RecitationEngine::ShowMeaningNow() {
+    if (state_.meaningShown) {
+        return;
+    }
+    state_.meaningShown = true;
+    TickStep step;
+    step.revealMeaning = true;
+    step.tick = state_.tick;
+    emit ticked(step);
 }
 
 void RecitationEngine::ShowFoundEntry(qsizetype index) {
@@ -385,6 +417,7 @@ void RecitationEngine::RemoveEntry(const EntryOnShow& entry) {
     if (state_.currentIndex > entry.index) {
         --state_.currentIndex;
     }
+    emit libraryChanged();
 }
 
 // ----------------------------------------------------------------------------- the window's

@@ -41,6 +41,10 @@ struct RunningTimers {
 // Whether a record needs the tick timer: for the progress bar or the delayed meaning.
 bool TicksNeeded(const SettingsRecord& record);
 
+// Chooses the entry to show next in place of the browsing modes; nothing leaves the choice to
+// them.
+using EntryChooser = std::function<std::optional<qsizetype>()>;
+
 // An entry of the list and its raw line.
 struct EntryOnShow {
     qsizetype index = 0;
@@ -128,6 +132,11 @@ public:
 
     // Browsing.
 
+    // Lets `chooser` pick every next entry of a list of two or more, the cursor left alone;
+    // an empty chooser gives the choice back to the browsing mode.
+    void SetChooser(EntryChooser chooser);
+    bool chooserSet() const { return static_cast<bool>(chooser_); }
+
     // Chooses the next entry by the browsing mode, advances the cursor and shows the entry.
     // The word timer's expiry. A list of one entry (a missing or empty library) shows it and
     // leaves the cursor alone. A cursor that does not address an entry of a longer list first
@@ -135,6 +144,10 @@ public:
     void NextEntry();
     // Enter or Space: while paused, the next entry, its meaning shown at once; else nothing.
     void StepWhilePaused();
+    // The next entry at once, given its whole time on screen.
+    void SkipToNext();
+    // The meaning of the entry on show is drawn now, whatever the reveal tick.
+    void ShowMeaningNow();
     // Find: entry `index` of the list becomes the entry on show and the cursor points at it
     // (the position is the index, or with grouping the group holding it and the place in that
     // group; the passes are left as they are), so that browsing goes on from there.
@@ -184,6 +197,8 @@ signals:
     void ticked(const TickStep& step);
     // The recitation paused or resumed, or the reason of its pause changed.
     void pauseChanged();
+    // The list was replaced or changed, so that its indexes may now address other entries.
+    void libraryChanged();
 
 private:
     friend class TimerHold;
@@ -207,6 +222,7 @@ private:
     RecitationState state_;
     PauseState pause_;
     std::mt19937 random_;
+    EntryChooser chooser_;
     QTimer wordTimer_;
     QTimer tickTimer_;
     int holds_ = 0;

@@ -388,6 +388,66 @@ wRRRRRRRRRRRwwwwwGGGGGwwwwwBBBBBBBBBBBw
 wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww
 """
 
+# 238: a card with a green check mark ("I know it").
+RATE_KNOWN = """
+................
+.kkkkkkkkkkkk...
+.kwwwwwwwwwwkg..
+.kwwwwwwwwwGkg..
+.kwwwwwwwwGGkg..
+.kwwwwwwwGGGkg..
+.kwwwwwwGGGwkg..
+.kwGwwwGGGwwkg..
+.kwGGwGGGwwwkg..
+.kwwGGGGwwwwkg..
+.kwwwGGwwwwwkg..
+.kwwwwwwwwwwkg..
+.kkkkkkkkkkkkg..
+..gggggggggggg..
+................
+................
+"""
+
+# 239: a card with a red question mark ("I don't know it").
+RATE_AGAIN = """
+................
+.kkkkkkkkkkkk...
+.kwwwwwwwwwwkg..
+.kwwwRRRRwwwkg..
+.kwwRRwwRRwwkg..
+.kwwwwwwRRwwkg..
+.kwwwwwRRwwwkg..
+.kwwwwRRwwwwkg..
+.kwwwwRRwwwwkg..
+.kwwwwwwwwwwkg..
+.kwwwwRRwwwwkg..
+.kwwwwwwwwwwkg..
+.kkkkkkkkkkkkg..
+..gggggggggggg..
+................
+................
+"""
+
+# 240: three bars on a base line (the statistics).
+STATISTICS = """
+................
+................
+..........kkk...
+..........kGk...
+..........kGk...
+......kkk.kGk...
+......kBk.kGk...
+......kBk.kGk...
+..kkk.kBk.kGk...
+..kRk.kBk.kGk...
+..kRk.kBk.kGk...
+..kRk.kBk.kGk...
+..kRk.kBk.kGk...
+.kkkkkkkkkkkkkk.
+................
+................
+"""
+
 
 def rows_of(art, width=16, height=16):
     rows = art.strip("\n").split("\n")
@@ -414,6 +474,9 @@ PICTURES = {
     224: rows_of(FIND),
     234: rows_of(DELETE_WORD),
     237: rows_of(LANGUAGE),
+    238: rows_of(RATE_KNOWN),
+    239: rows_of(RATE_AGAIN),
+    240: rows_of(STATISTICS),
     193: rows_of(SETTINGS_TABS, width=39, height=13),
 }
 

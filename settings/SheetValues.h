@@ -28,6 +28,9 @@ struct BrowsePageValues {
     std::int32_t groupSize = 0;
     std::int32_t groupRepeats = 0;
     std::int32_t seconds = 0; // the time per word in whole seconds
+    // Recitation follows the word memory; the record's way of browsing is then kept as it was
+    // copied in. Offered only with a word memory.
+    bool byMemory = false;
 };
 
 // The other options: speech and the double-click action.

@@ -203,6 +203,22 @@ enum class StringId : int {
     DesktopShortcutPause = 517,
     DesktopShortcutShow = 518,
     DesktopShortcutsHeld = 519,
+    // The word memory: the browse mode, the card's state in the tooltip, the day's counts, its
+    // messages and usage lines.
+    ReviewByMemory = 520,
+    CardStateNew = 521,
+    CardStateLearning = 522,
+    CardStateKnownInDays = 523,
+    CardStateKnownDue = 524,
+    ReviewDayCounts = 525,
+    MemoryMovedAside = 526,
+    MemoryNotSaved = 527,
+    MemoryNotOpened = 528,
+    UsageStats = 529,
+    UsageLibrary = 530,
+    // The word memory's rows of the context menu.
+    MenuRateKnown = 531,
+    MenuRateAgain = 532,
 };
 Q_ENUM_NS(StringId)
 

@@ -358,6 +358,32 @@ constexpr std::array kStrings{
     StringEntry{StringId::DesktopShortcutShow, QT_TRID_NOOP("IDS_518")},
     //% "以下快捷键已被其他程序占用：%1"
     StringEntry{StringId::DesktopShortcutsHeld, QT_TRID_NOOP("IDS_519")},
+    //% "按记忆复习"
+    StringEntry{StringId::ReviewByMemory, QT_TRID_NOOP("IDS_520")},
+    //% "新词"
+    StringEntry{StringId::CardStateNew, QT_TRID_NOOP("IDS_521")},
+    //% "学习中"
+    StringEntry{StringId::CardStateLearning, QT_TRID_NOOP("IDS_522")},
+    //% "已掌握 · 下次 %1 天后"
+    StringEntry{StringId::CardStateKnownInDays, QT_TRID_NOOP("IDS_523")},
+    //% "已掌握 · 今天复习"
+    StringEntry{StringId::CardStateKnownDue, QT_TRID_NOOP("IDS_524")},
+    //% "今天：新词 %1 个，评分 %2 次，待复习 %3 个"
+    StringEntry{StringId::ReviewDayCounts, QT_TRID_NOOP("IDS_525")},
+    //% "单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。"
+    StringEntry{StringId::MemoryMovedAside, QT_TRID_NOOP("IDS_526")},
+    //% "评分没有保存：单词记忆正被其他程序使用或无法写入。"
+    StringEntry{StringId::MemoryNotSaved, QT_TRID_NOOP("IDS_527")},
+    //% "无法打开单词记忆（%1），这次运行不记录评分。"
+    StringEntry{StringId::MemoryNotOpened, QT_TRID_NOOP("IDS_528")},
+    //% "输出每个词库的记忆统计，以制表符分隔"
+    StringEntry{StringId::UsageStats, QT_TRID_NOOP("IDS_529")},
+    //% "--stats 只统计词库 NAME"
+    StringEntry{StringId::UsageLibrary, QT_TRID_NOOP("IDS_530")},
+    //% "我认识(&K)        Ctrl+K"
+    StringEntry{StringId::MenuRateKnown, QT_TRID_NOOP("IDM_144_32807")},
+    //% "不认识(&J)        Ctrl+J"
+    StringEntry{StringId::MenuRateAgain, QT_TRID_NOOP("IDM_144_32808")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

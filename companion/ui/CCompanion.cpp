@@ -78,7 +78,7 @@ RemoteReply CCompanion::Run(RemoteCommand command) {
         break;
     case RemoteCommand::Known:
     case RemoteCommand::Again:
-        return {2, "not available\n"};
+        return Rate(command == RemoteCommand::Known);
     case RemoteCommand::Show:
         PutAway(false);
         break;
@@ -92,6 +92,16 @@ RemoteReply CCompanion::Run(RemoteCommand command) {
         return {0, CurrentEntryLine(engine.state().currentLine)};
     }
     return {};
+}
+
+// The reply names the entry rated, which "I know it" takes off the screen.
+RemoteReply CCompanion::Rate(bool known) {
+    const QByteArray rated = CurrentEntryLine(window_.engine().state().currentLine);
+    const StoreResult result = window_.memory().Rate(known);
+    if (!result.ok()) {
+        return {1, "the rating was not saved: " + result.detail.toUtf8() + '\n'};
+    }
+    return {0, rated};
 }
 
 // In the order of lexado.conf's [Shortcuts]: pause, known, again, show.

@@ -32,6 +32,7 @@ public:
 
 private:
     RemoteReply Run(RemoteCommand command);
+    RemoteReply Rate(bool known);
     // The options of the settings sheet's desktop page, confirmed: written to lexado.conf when
     // they changed, and followed at once.
     void TakeOptions(const CompanionOptions& options);

@@ -66,9 +66,10 @@ void CTrayIcon::BuildMenu() {
                         emit remoteCommand(visible ? RemoteCommand::Hide : RemoteCommand::Show);
                     });
     menu_.addSeparator();
-    // The ratings wait for the word memory.
-    menu_.addAction(StringText(StringId::RateKnown))->setEnabled(false);
-    menu_.addAction(StringText(StringId::RateAgain))->setEnabled(false);
+    menu_.addAction(StringText(StringId::RateKnown), this,
+                    [this] { emit remoteCommand(RemoteCommand::Known); });
+    menu_.addAction(StringText(StringId::RateAgain), this,
+                    [this] { emit remoteCommand(RemoteCommand::Again); });
     menu_.addSeparator();
     menu_.addAction(MenuLabel(StringId::MenuSettings), this,
                     [this] { emit windowCommand(CommandId::Settings); });

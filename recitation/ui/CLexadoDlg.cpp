@@ -1,6 +1,7 @@
 #include "recitation/ui/CLexadoDlg.h"
 
 #include "controls/CAboutDlg.h"
+#include "controls/MessageBox.h"
 #include "library/LibraryFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
 #include "recitation/SettingsFile.h"
@@ -10,6 +11,8 @@
 #include "strings/StringTable.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
@@ -30,10 +33,12 @@ CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFold
                        LanguageSwitch& languages, HelpWindows help, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
       resourceFolder_(resourceFolder), languages_(languages), help_(std::move(help)),
+      memory_(engine_, programFolder, [] { return QDateTime::currentDateTime(); }),
       dialogue_(*this, programFolder, catalogue_),
-      commands_(engine_, programFolder, dialogue_,
-                {[this](SettingsRecord& record) { FitLoadedRecord(record); },
-                 [this] { StartSpeech(); }}) {
+      commands_(
+          engine_, programFolder, dialogue_,
+          {[this](SettingsRecord& record) { FitLoadedRecord(record); }, [this] { StartSpeech(); }},
+          &memory_) {
     OnInitDialog();
 }
 
@@ -44,9 +49,9 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, library, always-on-top, the voice when speech is
-// on, first entry, tip; the timers start when the window is shown. The tip shows also while
-// another program has the focus.
+// The start-up order: catalogue, settings, word memory, library, always-on-top, the voice when
+// speech is on, first entry, tip; the timers start when the window is shown. The tip shows also
+// while another program has the focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
@@ -59,6 +64,7 @@ void CLexadoDlg::OnInitDialog() {
     connect(&strokeSettle_, &QTimer::timeout, this, &CLexadoDlg::SettleKeyStroke);
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
+    const RecitationMemory::Opening opening = memory_.Open();
     engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
     ApplyAlwaysOnTop();
     if (record.speechOn) {
@@ -67,6 +73,20 @@ void CLexadoDlg::OnInitDialog() {
     engine_.NextEntry();
     setToolTip(StringText(StringId::ProgramName));
     InstallShortcuts();
+    TellMemoryOpening(opening);
+}
+
+// Once the window is up, so that the message has a window to stand over.
+void CLexadoDlg::TellMemoryOpening(const RecitationMemory::Opening& opening) {
+    QString text;
+    if (!opening.movedAside.isEmpty()) {
+        text = StringText(StringId::MemoryMovedAside).arg(QFileInfo(opening.movedAside).fileName());
+    } else if (!opening.opened) {
+        text = StringText(StringId::MemoryNotOpened).arg(opening.failure);
+    }
+    if (!text.isEmpty()) {
+        QTimer::singleShot(0, this, [this, text] { ShowMessage(this, text); });
+    }
 }
 
 // The record from Lexado.ini, or the defaults of a first start: the window where it is now and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/RecitationMemory.h"
 #include "commands/WordCommands.h"
 #include "controls/HelpWindows.h"
 #include "library/Catalogue.h"
@@ -63,8 +64,9 @@ public:
     const DisplayLine& displayLine() const { return displayLine_; }
     const EntryLayout& entryLayout() const { return layout_; }
     const RecitationEngine& engine() const { return engine_; }
-    // For the desktop companion, which pauses, resumes and steps the recitation.
+    // For the desktop companion, which pauses, resumes and steps the recitation and rates it.
     RecitationEngine& engine() { return engine_; }
+    RecitationMemory& memory() { return memory_; }
     const QFont& wordFont() const { return wordFont_; }
     const QFont& phoneticFont() const { return phoneticFont_; }
 
@@ -87,6 +89,7 @@ protected:
 private:
     // Start-up and commands (CLexadoDlg.cpp).
     void OnInitDialog();
+    void TellMemoryOpening(const RecitationMemory::Opening& opening);
     SettingsRecord LoadSettings();
     void TakeWordFont(SettingsRecord& record);
     void BuildFonts(LogFontA& description);
@@ -111,6 +114,7 @@ private:
 
     // The settings sheet (CLexadoDlgSettings.cpp).
     void ChangeSettings();
+    SheetReview ReviewPart();
 
     // The context menu (CLexadoDlgMenu.cpp).
     void ShowContextMenu(const QPoint& globalPosition);
@@ -120,6 +124,7 @@ private:
     int CheckedLanguage() const;
 
     // Mouse and keyboard (CLexadoDlgInput.cpp).
+    QString TipText() const;
     void OnDoubleClick();
     void DragTo(const QPoint& globalPosition);
     void StoreWindowRect();
@@ -134,6 +139,7 @@ private:
 
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
+    RecitationMemory memory_;
     WindowDialogue dialogue_;
     WordCommands commands_;
     // The engine slot: it holds an engine, its voice selected, exactly while the state's

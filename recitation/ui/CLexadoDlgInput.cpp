@@ -3,6 +3,7 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
+#include "memory/CardStateText.h"
 #include "recitation/TooltipText.h"
 #include "recitation/WindowSnap.h"
 
@@ -27,8 +28,17 @@ void CLexadoDlg::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
         DragTo(event->globalPosition().toPoint());
     }
-    setToolTip(
-        TooltipText(engine_.settings(), engine_.entryCount(), engine_.pause().automaticCause()));
+    setToolTip(TipText());
+}
+
+// With the word memory's mode on, the tip tells where the word on show stands in it.
+QString CLexadoDlg::TipText() const {
+    const QString tip =
+        TooltipText(engine_.settings(), engine_.entryCount(), engine_.pause().automaticCause());
+    if (!memory_.settings().enabled || !memory_.isOpen()) {
+        return tip;
+    }
+    return tip + u'\n' + CardStateText(memory_.CardOnShow(), QDateTime::currentDateTime());
 }
 
 void CLexadoDlg::mouseReleaseEvent(QMouseEvent* event) {

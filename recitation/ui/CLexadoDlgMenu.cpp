@@ -21,6 +21,7 @@ struct MenuState {
     bool alwaysOnTop;
     bool grouping;
     bool speechReady;
+    bool memoryOpen;
     int languageIndex;
 };
 
@@ -82,6 +83,8 @@ MenuDescription ContextMenu(const MenuState& state) {
         Command(C::ReadAgain, S::MenuReadAgain, P::ReadAgain, !state.speechReady),
         Command(C::AddToNewWordBook, S::MenuAddToNewWordBook, P::AddToNewWordBook),
         Command(C::DeleteWord, S::MenuDeleteWord, P::DeleteWord),
+        Command(C::RateKnown, S::MenuRateKnown, P::RateKnown, !state.memoryOpen),
+        Command(C::RateAgain, S::MenuRateAgain, P::RateAgain, !state.memoryOpen),
         Separator(),
         Command(C::ChooseLibrary, S::MenuChooseLibrary, P::ChooseLibrary),
         Command(C::Settings, S::MenuSettings, P::Settings),
@@ -109,7 +112,7 @@ void CLexadoDlg::ShowContextMenu(const QPoint& globalPosition) {
     const SettingsRecord& s = engine_.settings();
     CBmpMenu menu(kStripWidth, true, Picture(PictureId::MenuStrip), true);
     menu.Attach(ContextMenu({engine_.state().paused, s.alwaysOnTop, s.grouping,
-                             engine_.state().speechReady, CheckedLanguage()}));
+                             engine_.state().speechReady, memory_.isOpen(), CheckedLanguage()}));
     connect(
         &menu, &CBmpMenu::commandChosen, this,
         [this](int command) { RunCommand(static_cast<CommandId>(command)); }, Qt::QueuedConnection);

@@ -4,10 +4,12 @@
 
 #include "recitation/ui/CLexadoDlg.h"
 
+#include "controls/MessageBox.h"
 #include "recitation/ModeId.h"
 #include "settings/ui/RunSettingsSheet.h"
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceList.h"
+#include "strings/StringTable.h"
 
 namespace {
 
@@ -21,6 +23,26 @@ QList<SheetVoice> SheetVoices(const VoiceList& voices) {
 }
 
 } // namespace
+
+// The choice is taken before the record, so that the first entry after the sheet is already
+// chosen by the mode confirmed.
+SheetReview CLexadoDlg::ReviewPart() {
+    const DayCounts today = memory_.TodayCounts();
+    SheetReview review;
+    review.byMemory = memory_.settings().enabled;
+    review.today = StringText(StringId::ReviewDayCounts)
+                       .arg(today.newWords)
+                       .arg(today.ratings)
+                       .arg(today.inSet);
+    review.confirmed = [this](bool byMemory) {
+        ReviewSettings settings = memory_.settings();
+        settings.enabled = byMemory;
+        if (!memory_.TakeSettings(settings)) {
+            ShowMessage(this, StringText(StringId::WriteFileError));
+        }
+    };
+    return review;
+}
 
 // Both timers stand still while the sheet is open and start afresh after it, with the time per
 // word and the ticks the new record needs. Turning speech off keeps the voice, so that read
@@ -39,6 +61,9 @@ void CLexadoDlg::ChangeSettings() {
     context.help = [this] { ShowHelp(); };
     if (desktopPage_) {
         context.desktop = desktopPage_();
+    }
+    if (memory_.isOpen()) {
+        context.review = ReviewPart();
     }
     std::optional<SettingsApplied> applied = RunSettingsSheet(this, engine_.settings(), context);
     if (!applied) {

@@ -852,5 +852,70 @@ Korean, German, French, Spanish, Russian</translation>
         <source>以下快捷键已被其他程序占用：%1</source>
         <translation>Held by another program: %1</translation>
     </message>
+    <message id="IDS_520">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>按记忆复习</source>
+        <translation>By memory</translation>
+    </message>
+    <message id="IDS_521">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词</source>
+        <translation>New word</translation>
+    </message>
+    <message id="IDS_522">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中</source>
+        <translation>Learning</translation>
+    </message>
+    <message id="IDS_523">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 下次 %1 天后</source>
+        <translation>Known · next in %1 days</translation>
+    </message>
+    <message id="IDS_524">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 今天复习</source>
+        <translation>Known · due today</translation>
+    </message>
+    <message id="IDS_525">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>今天：新词 %1 个，评分 %2 次，待复习 %3 个</source>
+        <translation>Today: %1 new words, %2 ratings, %3 due</translation>
+    </message>
+    <message id="IDS_526">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。</source>
+        <translation>The word memory could not be read. It was renamed %1 and a new one was started; your libraries and settings are untouched.</translation>
+    </message>
+    <message id="IDS_527">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>评分没有保存：单词记忆正被其他程序使用或无法写入。</source>
+        <translation>The rating was not saved: the word memory is in use by another program or cannot be written.</translation>
+    </message>
+    <message id="IDS_528">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开单词记忆（%1），这次运行不记录评分。</source>
+        <translation>The word memory cannot be opened (%1); ratings are not kept in this run.</translation>
+    </message>
+    <message id="IDS_529">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出每个词库的记忆统计，以制表符分隔</source>
+        <translation>print the memory's figures of each library, tab-separated</translation>
+    </message>
+    <message id="IDS_530">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>--stats 只统计词库 NAME</source>
+        <translation>with --stats: only the library NAME</translation>
+    </message>
+    <message id="IDM_144_32807">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识(&amp;K)        Ctrl+K</source>
+        <translation>I &amp;Know It                Ctrl+K</translation>
+    </message>
+    <message id="IDM_144_32808">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识(&amp;J)        Ctrl+J</source>
+        <translation>I Don't Know &amp;It          Ctrl+J</translation>
+    </message>
 </context>
 </TS>

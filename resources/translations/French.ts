@@ -853,5 +853,70 @@ Korean, German, French, Spanish, Russian</translation>
         <source>以下快捷键已被其他程序占用：%1</source>
         <translation>Déjà pris par un autre programme : %1</translation>
     </message>
+    <message id="IDS_520">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>按记忆复习</source>
+        <translation>Selon la mémoire</translation>
+    </message>
+    <message id="IDS_521">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词</source>
+        <translation>Nouveau mot</translation>
+    </message>
+    <message id="IDS_522">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中</source>
+        <translation>En cours d'apprentissage</translation>
+    </message>
+    <message id="IDS_523">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 下次 %1 天后</source>
+        <translation>Acquis · de nouveau dans %1 jours</translation>
+    </message>
+    <message id="IDS_524">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 今天复习</source>
+        <translation>Acquis · à revoir aujourd'hui</translation>
+    </message>
+    <message id="IDS_525">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>今天：新词 %1 个，评分 %2 次，待复习 %3 个</source>
+        <translation>Aujourd'hui : %1 nouveaux mots, %2 évaluations, %3 à revoir</translation>
+    </message>
+    <message id="IDS_526">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。</source>
+        <translation>La mémoire des mots était illisible. Elle a été renommée %1 et une nouvelle a été créée ; vos bibliothèques et réglages sont intacts.</translation>
+    </message>
+    <message id="IDS_527">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>评分没有保存：单词记忆正被其他程序使用或无法写入。</source>
+        <translation>L'évaluation n'a pas été enregistrée : la mémoire des mots est utilisée par un autre programme ou ne peut pas être écrite.</translation>
+    </message>
+    <message id="IDS_528">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开单词记忆（%1），这次运行不记录评分。</source>
+        <translation>Impossible d'ouvrir la mémoire des mots (%1) ; les évaluations ne sont pas conservées pendant cette session.</translation>
+    </message>
+    <message id="IDS_529">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出每个词库的记忆统计，以制表符分隔</source>
+        <translation>afficher les chiffres de la mémoire par bibliothèque, séparés par des tabulations</translation>
+    </message>
+    <message id="IDS_530">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>--stats 只统计词库 NAME</source>
+        <translation>avec --stats : seulement la bibliothèque NAME</translation>
+    </message>
+    <message id="IDM_144_32807">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识(&amp;K)        Ctrl+K</source>
+        <translation>Je co&amp;nnais               Ctrl+K</translation>
+    </message>
+    <message id="IDM_144_32808">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识(&amp;J)        Ctrl+J</source>
+        <translation>Je ne conna&amp;is pas        Ctrl+J</translation>
+    </message>
 </context>
 </TS>

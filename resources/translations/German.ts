@@ -853,5 +853,70 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>以下快捷键已被其他程序占用：%1</source>
         <translation>Von einem anderen Programm belegt: %1</translation>
     </message>
+    <message id="IDS_520">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>按记忆复习</source>
+        <translation>Nach Gedächtnis</translation>
+    </message>
+    <message id="IDS_521">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词</source>
+        <translation>Neues Wort</translation>
+    </message>
+    <message id="IDS_522">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中</source>
+        <translation>Wird gelernt</translation>
+    </message>
+    <message id="IDS_523">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 下次 %1 天后</source>
+        <translation>Gelernt · wieder in %1 Tagen</translation>
+    </message>
+    <message id="IDS_524">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 今天复习</source>
+        <translation>Gelernt · heute fällig</translation>
+    </message>
+    <message id="IDS_525">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>今天：新词 %1 个，评分 %2 次，待复习 %3 个</source>
+        <translation>Heute: %1 neue Wörter, %2 Bewertungen, %3 fällig</translation>
+    </message>
+    <message id="IDS_526">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。</source>
+        <translation>Das Wortgedächtnis war nicht lesbar. Es wurde in %1 umbenannt und neu angelegt; Wortlisten und Einstellungen sind unverändert.</translation>
+    </message>
+    <message id="IDS_527">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>评分没有保存：单词记忆正被其他程序使用或无法写入。</source>
+        <translation>Die Bewertung wurde nicht gespeichert: Das Wortgedächtnis wird von einem anderen Programm benutzt oder ist nicht beschreibbar.</translation>
+    </message>
+    <message id="IDS_528">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开单词记忆（%1），这次运行不记录评分。</source>
+        <translation>Das Wortgedächtnis lässt sich nicht öffnen (%1); in dieser Sitzung werden keine Bewertungen gespeichert.</translation>
+    </message>
+    <message id="IDS_529">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出每个词库的记忆统计，以制表符分隔</source>
+        <translation>die Zahlen des Gedächtnisses je Wortliste ausgeben, durch Tabulatoren getrennt</translation>
+    </message>
+    <message id="IDS_530">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>--stats 只统计词库 NAME</source>
+        <translation>mit --stats: nur die Wortliste NAME</translation>
+    </message>
+    <message id="IDM_144_32807">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识(&amp;K)        Ctrl+K</source>
+        <translation>Bek&amp;annt                  Ctrl+K</translation>
+    </message>
+    <message id="IDM_144_32808">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识(&amp;J)        Ctrl+J</source>
+        <translation>&amp;Unbekannt                Ctrl+J</translation>
+    </message>
 </context>
 </TS>

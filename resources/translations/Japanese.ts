@@ -852,5 +852,70 @@ Korean、German、French、Spanish、Russian のいずれか）</translation>
         <source>以下快捷键已被其他程序占用：%1</source>
         <translation>他のプログラムが使用中: %1</translation>
     </message>
+    <message id="IDS_520">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>按记忆复习</source>
+        <translation>記憶に合わせて復習</translation>
+    </message>
+    <message id="IDS_521">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词</source>
+        <translation>新しい単語</translation>
+    </message>
+    <message id="IDS_522">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中</source>
+        <translation>学習中</translation>
+    </message>
+    <message id="IDS_523">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 下次 %1 天后</source>
+        <translation>習得済み · 次は %1 日後</translation>
+    </message>
+    <message id="IDS_524">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 今天复习</source>
+        <translation>習得済み · 今日復習</translation>
+    </message>
+    <message id="IDS_525">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>今天：新词 %1 个，评分 %2 次，待复习 %3 个</source>
+        <translation>今日：新しい単語 %1、評価 %2 回、復習待ち %3</translation>
+    </message>
+    <message id="IDS_526">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。</source>
+        <translation>単語の記憶ファイルを読めませんでした。%1 に名前を変え、新しく作りました。単語帳と設定はそのままです。</translation>
+    </message>
+    <message id="IDS_527">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>评分没有保存：单词记忆正被其他程序使用或无法写入。</source>
+        <translation>評価は保存されませんでした。単語の記憶が他のプログラムで使用中か、書き込めません。</translation>
+    </message>
+    <message id="IDS_528">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开单词记忆（%1），这次运行不记录评分。</source>
+        <translation>単語の記憶を開けません（%1）。今回は評価を記録しません。</translation>
+    </message>
+    <message id="IDS_529">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出每个词库的记忆统计，以制表符分隔</source>
+        <translation>単語帳ごとの記憶の集計をタブ区切りで出力</translation>
+    </message>
+    <message id="IDS_530">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>--stats 只统计词库 NAME</source>
+        <translation>--stats で単語帳 NAME だけを集計</translation>
+    </message>
+    <message id="IDM_144_32807">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识(&amp;K)        Ctrl+K</source>
+        <translation>知っている(&amp;K)　　Ctrl+K</translation>
+    </message>
+    <message id="IDM_144_32808">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识(&amp;J)        Ctrl+J</source>
+        <translation>知らない(&amp;J)　　Ctrl+J</translation>
+    </message>
 </context>
 </TS>

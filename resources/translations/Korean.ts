@@ -852,5 +852,70 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>以下快捷键已被其他程序占用：%1</source>
         <translation>다른 프로그램이 사용 중: %1</translation>
     </message>
+    <message id="IDS_520">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>按记忆复习</source>
+        <translation>기억에 따라 복습</translation>
+    </message>
+    <message id="IDS_521">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词</source>
+        <translation>새 단어</translation>
+    </message>
+    <message id="IDS_522">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中</source>
+        <translation>학습 중</translation>
+    </message>
+    <message id="IDS_523">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 下次 %1 天后</source>
+        <translation>익힘 · %1일 후 다시</translation>
+    </message>
+    <message id="IDS_524">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握 · 今天复习</source>
+        <translation>익힘 · 오늘 복습</translation>
+    </message>
+    <message id="IDS_525">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>今天：新词 %1 个，评分 %2 次，待复习 %3 个</source>
+        <translation>오늘: 새 단어 %1개, 평가 %2회, 복습 대기 %3개</translation>
+    </message>
+    <message id="IDS_526">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词记忆文件无法读取，已改名为 %1，并新建了一个。词库和设置没有改动。</source>
+        <translation>단어 기억 파일을 읽을 수 없어 %1(으)로 이름을 바꾸고 새로 만들었습니다. 단어장과 설정은 그대로입니다.</translation>
+    </message>
+    <message id="IDS_527">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>评分没有保存：单词记忆正被其他程序使用或无法写入。</source>
+        <translation>평가를 저장하지 못했습니다. 단어 기억을 다른 프로그램이 사용 중이거나 쓸 수 없습니다.</translation>
+    </message>
+    <message id="IDS_528">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开单词记忆（%1），这次运行不记录评分。</source>
+        <translation>단어 기억을 열 수 없습니다(%1). 이번 실행에서는 평가를 기록하지 않습니다.</translation>
+    </message>
+    <message id="IDS_529">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>输出每个词库的记忆统计，以制表符分隔</source>
+        <translation>단어장별 기억 통계를 탭으로 구분해 출력</translation>
+    </message>
+    <message id="IDS_530">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>--stats 只统计词库 NAME</source>
+        <translation>--stats에서 단어장 NAME만 집계</translation>
+    </message>
+    <message id="IDM_144_32807">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>我认识(&amp;K)        Ctrl+K</source>
+        <translation>알아요(&amp;K)        Ctrl+K</translation>
+    </message>
+    <message id="IDM_144_32808">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识(&amp;J)        Ctrl+J</source>
+        <translation>몰라요(&amp;J)        Ctrl+J</translation>
+    </message>
 </context>
 </TS>

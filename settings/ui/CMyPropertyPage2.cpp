@@ -16,7 +16,8 @@
 #include <QVBoxLayout>
 
 CMyPropertyPage2::CMyPropertyPage2(const BrowsePageValues& values, const QString& libraryName,
-                                   qsizetype entryCount, QWidget* parent)
+                                   qsizetype entryCount, QWidget* parent,
+                                   std::optional<QString> memoryToday)
     : QWidget(parent), copiedIn_(values),
       inOrder_(WithId(new QRadioButton(StringText(StringId::RadioInOrder), this),
                       SheetControl::InOrder)),
@@ -32,6 +33,13 @@ CMyPropertyPage2::CMyPropertyPage2(const BrowsePageValues& values, const QString
     order->addButton(inOrder_);
     order->addButton(atRandom_);
     (values.orderedBrowse ? inOrder_ : atRandom_)->setChecked(true);
+    if (memoryToday) {
+        byMemory_ = WithId(new QRadioButton(StringText(StringId::ReviewByMemory), this),
+                           SheetControl::ByMemory);
+        order->addButton(byMemory_);
+        byMemory_->setChecked(values.byMemory);
+        connect(byMemory_, &QRadioButton::toggled, this, &CMyPropertyPage2::ApplyEnablingRule);
+    }
     grouping_->setChecked(values.grouping);
     connect(inOrder_, &QRadioButton::toggled, this, &CMyPropertyPage2::ApplyEnablingRule);
     connect(grouping_, &QCheckBox::toggled, this, &CMyPropertyPage2::ApplyEnablingRule);
@@ -40,6 +48,9 @@ CMyPropertyPage2::CMyPropertyPage2(const BrowsePageValues& values, const QString
     auto* browseRow = new QHBoxLayout(browse);
     browseRow->addWidget(inOrder_);
     browseRow->addWidget(atRandom_);
+    if (byMemory_) {
+        browseRow->addWidget(byMemory_);
+    }
     browseRow->addWidget(grouping_);
 
     auto* groups = new QGroupBox(StringText(StringId::GroupSettingsGroup), this);
@@ -81,6 +92,9 @@ CMyPropertyPage2::CMyPropertyPage2(const BrowsePageValues& values, const QString
     layout->addWidget(groups);
     layout->addLayout(secondsRow);
     layout->addLayout(libraryRow);
+    if (memoryToday) {
+        layout->addWidget(WithId(new QLabel(*memoryToday, this), SheetControl::MemoryToday));
+    }
     layout->addStretch();
     ApplyEnablingRule();
 }
@@ -96,9 +110,11 @@ QLabel* CMyPropertyPage2::Label(StringId text, int id) {
 }
 
 // Without grouping no group field is usable; with it, the passes per group only count when
-// browsing in order. The seconds are always usable.
+// browsing in order. The word memory's mode has no groups. The seconds are always usable.
 void CMyPropertyPage2::ApplyEnablingRule() {
-    const bool grouping = grouping_->isChecked();
+    const bool byMemory = byMemory_ && byMemory_->isChecked();
+    grouping_->setEnabled(!byMemory);
+    const bool grouping = grouping_->isChecked() && !byMemory;
     for (QWidget* control : std::as_const(groupControls_)) {
         control->setEnabled(grouping);
     }
@@ -133,8 +149,10 @@ void CMyPropertyPage2::AskForNumber() {
 
 BrowsePageValues CMyPropertyPage2::values() const {
     BrowsePageValues values;
-    values.orderedBrowse = inOrder_->isChecked();
-    values.grouping = grouping_->isChecked();
+    values.byMemory = byMemory_ && byMemory_->isChecked();
+    // The memory's mode leaves the record's way of browsing for when it is turned off.
+    values.orderedBrowse = values.byMemory ? copiedIn_.orderedBrowse : inOrder_->isChecked();
+    values.grouping = values.byMemory ? copiedIn_.grouping : grouping_->isChecked();
     values.groupNumber = groupNumber_->number().value_or(copiedIn_.groupNumber);
     values.groupSize = groupSize_->number().value_or(copiedIn_.groupSize);
     values.groupRepeats = groupRepeats_->number().value_or(copiedIn_.groupRepeats);

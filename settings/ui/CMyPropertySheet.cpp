@@ -58,8 +58,12 @@ CMyPropertySheet::CMyPropertySheet(const SettingsRecord& record, const SheetCont
     SheetValues values = CopyIn(record);
     values.other.speechEngineIndex = context.voiceInUse;
     page1_ = new CMyPropertyPage1(values.display, tabs_);
-    page2_ = new CMyPropertyPage2(values.browse, DecodeLine(NameField(record.libraryName)),
-                                  context.entryCount, tabs_);
+    if (context.review) {
+        values.browse.byMemory = context.review->byMemory;
+    }
+    page2_ = new CMyPropertyPage2(
+        values.browse, DecodeLine(NameField(record.libraryName)), context.entryCount, tabs_,
+        context.review ? std::optional(context.review->today) : std::nullopt);
     page3_ = new CMyPropertyPage3(values.other, VoiceNames(context.voices), context.speechAvailable,
                                   context.testVoice, tabs_);
     tabs_->setIconSize(QSize(kTabPictureSize, kTabPictureSize));

@@ -11,9 +11,13 @@ std::optional<SettingsApplied> RunSettingsSheet(QWidget* mainWindow, const Setti
     if (const std::optional<CompanionOptions> desktop = sheet.desktopValues()) {
         context.desktop->confirmed(*desktop);
     }
+    const SheetValues values = sheet.values();
+    if (context.review) {
+        context.review->confirmed(values.browse.byMemory);
+    }
     SheetVoiceIds voices{{}, context.voiceInUse};
     for (const SheetVoice& voice : context.voices) {
         voices.ids.append(voice.id);
     }
-    return ApplySettings(record, sheet.values(), context.entryCount, voices);
+    return ApplySettings(record, values, context.entryCount, voices);
 }

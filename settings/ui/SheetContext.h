@@ -25,6 +25,14 @@ struct SheetDesktop {
     std::function<void(const CompanionOptions&)> confirmed;
 };
 
+// The word memory's part of the browse page: whether recitation follows it, today's counts,
+// and what takes the choice when the sheet is confirmed.
+struct SheetReview {
+    bool byMemory = false;
+    QString today;
+    std::function<void(bool byMemory)> confirmed;
+};
+
 // What the settings sheet needs from the main window besides its settings record.
 struct SheetContext {
     qsizetype entryCount = 1; // entries in the presented list
@@ -37,6 +45,8 @@ struct SheetContext {
     std::function<void(int index)> testVoice;
     // Shows the help; the Help button calls it.
     std::function<void()> help;
+    // The browse page's third mode, for a program with a word memory.
+    std::optional<SheetReview> review;
     // The fourth page, for a program with a desktop companion.
     std::optional<SheetDesktop> desktop;
 };

@@ -31,6 +31,9 @@ inline constexpr int GroupSizeBefore = 1048;
 inline constexpr int GroupSizeAfter = 1049;
 inline constexpr int GroupRepeatsAfter = 1050;
 inline constexpr int GroupRepeatsBefore = 1051;
+// The word memory's controls, which the page has beyond its dialog.
+inline constexpr int ByMemory = 1100;
+inline constexpr int MemoryToday = 1101;
 // The other options, dialog 151.
 inline constexpr int Speech = 1018;
 inline constexpr int Voices = 1032;

@@ -43,6 +43,9 @@ QString Outcome(const CommandLine& c) {
     if (c.exportName) {
         outcome += QStringLiteral(" export=%1>%2").arg(*c.exportName, c.exportFile);
     }
+    if (c.stats) {
+        outcome += QStringLiteral(" stats=") + c.statsLibrary.value_or(QStringLiteral("all"));
+    }
     return outcome;
 }
 
@@ -147,6 +150,11 @@ private slots:
         row("name alone", {"--name", "N"}, "option '--name' goes with --import FILE");
         row("import and export", {"--import", "w.csv", "--export", "T", "t.tsv"},
             "options '--import' and '--export' cannot be combined");
+        row("stats", {"--stats", "--library", "TOEFL"},
+            "home=- help=0 version=0 noSplash=0 stats=TOEFL");
+        row("library alone", {"--library", "TOEFL"}, "option '--library' goes with --stats");
+        row("stats and a command", {"--stats", "--current"},
+            "option '--stats' cannot be combined with another command");
     }
 
     void readsOptionsAndRefusesTheRest() {
@@ -179,6 +187,9 @@ private slots:
                    "new library\n"
                    "  --name NAME         the name of the library --import makes\n"
                    "  --export NAME FILE  write the library NAME to FILE as tab-separated text\n"
+                   "  --stats             print the memory's figures of each library, "
+                   "tab-separated\n"
+                   "  --library NAME      with --stats: only the library NAME\n"
                    "  --language NAME     start in language NAME, one of pChinese, cChinese, "
                    "English, Japanese,\n"
                    "                      Korean, German, French, Spanish, Russian\n"

@@ -291,6 +291,9 @@ private slots:
             PictureId::Find,
             PictureId::DeleteWord,
             PictureId::Language,
+            PictureId::RateKnown,
+            PictureId::RateAgain,
+            PictureId::Statistics,
         };
         for (const PictureId id : items) {
             const QImage picture = Picture(id);

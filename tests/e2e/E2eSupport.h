@@ -282,6 +282,27 @@ private:
     QString window_;
 };
 
+// What a run of the program in a terminal gave.
+struct Sent {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray errors;
+};
+
+// The program run in a terminal with these arguments, beside a copy running on that runtime
+// folder: the commands for the running copy and the other terminal commands.
+inline Sent RunInTerminal(const QString& runtimeFolder, const QStringList& arguments) {
+    QProcess sender;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    sender.setProcessEnvironment(environment);
+    sender.start(QStringLiteral(LEXADO_BINARY), arguments);
+    if (!sender.waitForFinished(kWaitMs)) {
+        return {};
+    }
+    return {sender.exitCode(), sender.readAllStandardOutput(), sender.readAllStandardError()};
+}
+
 // The folders of one test function, removed after it: a program folder for --home and a
 // runtime folder of its own (mode 0700, as a runtime folder must be), so the single-copy lock
 // of one test never meets another's.

@@ -14,11 +14,11 @@
 namespace {
 
 constexpr int kPauseRow = 0;
-constexpr int kPreviousGroupRow = 11;
-constexpr int kNextGroupRow = 12;
-constexpr int kAlwaysOnTopRow = 14;
-constexpr int kLanguageRow = 15;
-constexpr int kAboutRow = 18;
+constexpr int kPreviousGroupRow = 13;
+constexpr int kNextGroupRow = 14;
+constexpr int kAlwaysOnTopRow = 16;
+constexpr int kLanguageRow = 17;
+constexpr int kAboutRow = 20;
 
 // The rows of menu 144: command (0 for a separator or the sub-menu) and the id of its text
 // (none for a separator).
@@ -28,6 +28,8 @@ const QList<std::pair<int, std::optional<StringId>>>& Menu144() {
         {32795, StringId::MenuReadAgain},
         {32781, StringId::MenuAddToNewWordBook},
         {32793, StringId::MenuDeleteWord},
+        {32807, StringId::MenuRateKnown},
+        {32808, StringId::MenuRateAgain},
         {0, std::nullopt},
         {32771, StringId::MenuChooseLibrary},
         {32792, StringId::MenuSettings},
@@ -71,7 +73,7 @@ private slots:
         for (int row = 0; row < rows.size(); ++row) {
             const MenuItem& item = rows.at(row);
             const auto& [command, text] = Menu144().at(row);
-            QCOMPARE(item.type == MenuItem::Type::Separator, row == 4 || row == 16);
+            QCOMPARE(item.type == MenuItem::Type::Separator, row == 6 || row == 18);
             QCOMPARE(item.type == MenuItem::Type::SubMenu, row == kLanguageRow);
             QCOMPARE(item.text, text ? StringText(*text) : QString());
             QCOMPARE(item.command, command);
@@ -84,20 +86,22 @@ private slots:
             {1, PictureId::ReadAgain},
             {2, PictureId::AddToNewWordBook},
             {3, PictureId::DeleteWord},
-            {5, PictureId::ChooseLibrary},
-            {6, PictureId::Settings},
-            {7, PictureId::LibraryManager},
-            {8, PictureId::ClearNewWordBook},
-            {9, PictureId::SaveProgress},
-            {10, PictureId::LoadProgress},
-            {11, PictureId::PreviousGroup},
-            {12, PictureId::NextGroup},
-            {13, PictureId::Find},
-            {14, PictureId::StateOn},
-            {15, PictureId::Language},
-            {17, PictureId::Help},
-            {18, PictureId::About},
-            {19, PictureId::Exit},
+            {4, PictureId::RateKnown},
+            {5, PictureId::RateAgain},
+            {7, PictureId::ChooseLibrary},
+            {8, PictureId::Settings},
+            {9, PictureId::LibraryManager},
+            {10, PictureId::ClearNewWordBook},
+            {11, PictureId::SaveProgress},
+            {12, PictureId::LoadProgress},
+            {13, PictureId::PreviousGroup},
+            {14, PictureId::NextGroup},
+            {15, PictureId::Find},
+            {16, PictureId::StateOn},
+            {17, PictureId::Language},
+            {19, PictureId::Help},
+            {20, PictureId::About},
+            {21, PictureId::Exit},
         };
         for (const auto& [row, picture] : pictures) {
             QVERIFY2(rows.at(row).uncheckedPicture == Picture(picture),

@@ -65,6 +65,26 @@ private slots:
     void initTestCase() { AnswersInAdvance::Enable(true); }
     void init() { AnswersInAdvance::Clear(); }
 
+    // A memory.sqlite that is no database is moved aside at start, with one message once the
+    // window is up, and a new memory takes Ctrl+K; neither the library nor Lexado.ini is
+    // written.
+    void brokenMemoryIsMovedAsideAtStart() {
+        WindowRig rig(QuietSettings(), {"apple#苹果", "pear#梨"});
+        QVERIFY(rig.folder.write("memory.sqlite", QByteArray(4096, 'x')));
+        const QByteArray library = rig.folder.read("data/words.dat");
+        const QByteArray record = rig.folder.read("Lexado.ini");
+        QVERIFY(rig.show());
+        const QString aside = "memory.sqlite.broken-" + QDate::currentDate().toString(Qt::ISODate);
+        QTRY_COMPARE(AnswersInAdvance::Messages(),
+                     QStringList{StringText(StringId::MemoryMovedAside).arg(aside)});
+        QVERIFY(rig.folder.exists(aside));
+        QTest::keyClick(rig.window.get(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(rig.window->state().currentLine, QByteArray("pear#梨"));
+        QCOMPARE(AnswersInAdvance::Messages().size(), 1);
+        QCOMPARE(rig.folder.read("data/words.dat"), library);
+        QCOMPARE(rig.folder.read("Lexado.ini"), record);
+    }
+
     // The shortcuts and the double-click run the commands; their questions, messages, file
     // dialog and find dialog are the window's.
     void keysAndMouseReachTheCommands() {
