@@ -28,7 +28,7 @@ enum class PictureId : int {
     Language = 237,         // a globe
     RateKnown = 238,        // a card with a green check mark
     RateAgain = 239,        // a card with a red question mark
-    Statistics = 240,       // three bars
+    Statistics = 240,       // a bar chart
     // The settings sheet's tab pictures, 39 x 13: a red square, a green circle and a blue
     // triangle on white, 13 pixels wide each.
     SettingsTabs = 193,

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <sqlite3.h>
 
 #include <functional>
 #include <initializer_list>
@@ -21,16 +24,24 @@ const char* const kSchema[] = {
     " last_review INTEGER NOT NULL, due INTEGER NOT NULL, reps INTEGER NOT NULL,"
     " lapses INTEGER NOT NULL, UNIQUE(library, word))",
     "CREATE INDEX cards_due ON cards(library, due)",
+    // The counts by state and the forecast of due cards, of one library and of all.
+    "CREATE INDEX cards_state ON cards(library, state, due)",
+    "CREATE INDEX cards_state_all ON cards(state, due)",
     // due_before: when the card was due as it was rated, 0 for a card never rated before.
     "CREATE TABLE ratings(id INTEGER PRIMARY KEY, card INTEGER NOT NULL REFERENCES cards(id),"
     " time INTEGER NOT NULL, day TEXT NOT NULL, rating INTEGER NOT NULL,"
     " stability REAL NOT NULL, difficulty REAL NOT NULL, due_before INTEGER NOT NULL)",
     "CREATE INDEX ratings_day ON ratings(day, card)",
     "CREATE INDEX ratings_card ON ratings(card, time)",
+    // The ratings of cards that were due, for the retention reached; it holds every column
+    // that query reads.
+    "CREATE INDEX ratings_due ON ratings(day, card, rating, due_before, time)"
+    " WHERE due_before > 0 AND time >= due_before",
     "CREATE TABLE daily(library TEXT NOT NULL, day TEXT NOT NULL,"
     " exposures INTEGER NOT NULL DEFAULT 0, again INTEGER NOT NULL DEFAULT 0,"
     " known INTEGER NOT NULL DEFAULT 0, already_known INTEGER NOT NULL DEFAULT 0,"
     " seconds INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(library, day))",
+    "CREATE INDEX daily_day ON daily(day)",
 };
 
 QString DayKey(QDate day) {
@@ -125,19 +136,61 @@ StoreResult Prepare(QSqlDatabase db) {
     return {};
 }
 
+// The SQLite connection under a Qt one; null when the driver is not SQLite's.
+sqlite3* SqliteHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        return nullptr;
+    }
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+StoreResult SqliteResult(sqlite3* db, int code) {
+    const int primary = code & 0xff;
+    const auto status = primary == SQLITE_BUSY || primary == SQLITE_LOCKED
+                            ? StoreResult::Status::Busy
+                            : StoreResult::Status::Failed;
+    return {status, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("no SQLite")};
+}
+
 QString NewConnectionName() {
     static QAtomicInt count;
     return QStringLiteral("lexado-memory-%1").arg(count.fetchAndAddRelaxed(1));
 }
 
-StoreResult OpenConnection(const QString& connection, const QString& path) {
+QSqlDatabase AddConnection(const QString& connection, const QString& path, bool readOnly) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(MemoryStore::kLockWaitMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                             .arg(MemoryStore::kLockWaitMs)
+                             .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    return db;
+}
+
+StoreResult OpenConnection(const QString& connection, const QString& path) {
+    QSqlDatabase db = AddConnection(connection, path, false);
     if (!db.open()) {
         return ErrorResult(db.lastError());
     }
     return Prepare(db);
+}
+
+StoreResult OpenReadConnection(const QString& connection, const QString& path) {
+    if (!QFile::exists(path)) {
+        return {StoreResult::Status::Failed, QStringLiteral("no memory")};
+    }
+    QSqlDatabase db = AddConnection(connection, path, true);
+    if (!db.open()) {
+        return ErrorResult(db.lastError());
+    }
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        return ErrorResult(query.lastError());
+    }
+    if (query.value(0).toInt() != kSchemaVersion) {
+        return {StoreResult::Status::Failed, QStringLiteral("unknown memory version")};
+    }
+    return {};
 }
 
 void CloseConnection(const QString& connection) {
@@ -186,38 +239,58 @@ MemoryStore::Opened MemoryStore::Open(const QString& folder, const QDateTime& no
     return opened;
 }
 
+MemoryStore::Opened MemoryStore::OpenReader(const QString& folder) {
+    const QString connection = NewConnectionName();
+    Opened opened;
+    opened.result = OpenReadConnection(connection, QDir(folder).filePath(QLatin1String(kFileName)));
+    if (opened.result.ok()) {
+        opened.store.reset(new MemoryStore(connection));
+    } else {
+        CloseConnection(connection);
+    }
+    return opened;
+}
+
 MemoryStore::MemoryStore(QString connection) : connection_(std::move(connection)) {}
 
 MemoryStore::~MemoryStore() {
     CloseConnection(connection_);
 }
 
+// Reading every card of a library is what the program waits for at start, so the rows are read
+// through the SQLite library under the Qt driver, without a QVariant for each value.
 StoreResult MemoryStore::LoadCards(const QString& library, std::vector<Card>* cards) const {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT word, stability, difficulty, state, created, last_review, due, reps, lapses"
-        " FROM cards WHERE library = ?"));
-    query.addBindValue(library);
-    if (StoreResult result = Run(query); !result.ok()) {
-        return result;
+    sqlite3* db = SqliteHandle(QSqlDatabase::database(connection_, false));
+    sqlite3_stmt* statement = nullptr;
+    if (!db ||
+        sqlite3_prepare_v2(db,
+                           "SELECT word, stability, difficulty, state, created, last_review, due,"
+                           " reps, lapses FROM cards WHERE library = ?",
+                           -1, &statement, nullptr) != SQLITE_OK) {
+        return SqliteResult(db, SQLITE_ERROR);
     }
+    const QByteArray name = library.toUtf8();
+    sqlite3_bind_text(statement, 1, name.constData(), static_cast<int>(name.size()), SQLITE_STATIC);
     cards->clear();
-    while (query.next()) {
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         Card card;
-        card.word = query.value(0).toByteArray();
-        if (!query.isNull(1)) {
-            card.memory = MemoryState{query.value(1).toDouble(), query.value(2).toDouble()};
+        card.word = QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, 0)),
+                               sqlite3_column_bytes(statement, 0));
+        if (sqlite3_column_type(statement, 1) != SQLITE_NULL) {
+            card.memory = MemoryState{sqlite3_column_double(statement, 1),
+                                      sqlite3_column_double(statement, 2)};
         }
-        card.state = static_cast<CardState>(query.value(3).toInt());
-        card.created = query.value(4).toLongLong();
-        card.lastReview = query.value(5).toLongLong();
-        card.due = query.value(6).toLongLong();
-        card.reps = query.value(7).toInt();
-        card.lapses = query.value(8).toInt();
+        card.state = static_cast<CardState>(sqlite3_column_int(statement, 3));
+        card.created = sqlite3_column_int64(statement, 4);
+        card.lastReview = sqlite3_column_int64(statement, 5);
+        card.due = sqlite3_column_int64(statement, 6);
+        card.reps = sqlite3_column_int(statement, 7);
+        card.lapses = sqlite3_column_int(statement, 8);
         cards->push_back(std::move(card));
     }
-    return query.lastError().isValid() ? ErrorResult(query.lastError()) : StoreResult{};
+    sqlite3_finalize(statement);
+    return step == SQLITE_DONE ? StoreResult{} : SqliteResult(db, step);
 }
 
 StoreResult MemoryStore::SaveRating(const QString& library, const Card& card, Rating rating,
@@ -289,4 +362,22 @@ StoreResult MemoryStore::LoadDay(const QString& library, QDate day, DailyFigures
                     query.value(3).toInt(), query.value(4).toInt()};
     }
     return {};
+}
+
+StoreResult MemoryStore::Read(const QString& sql, const QVariantList& values,
+                              const std::function<bool(const QSqlQuery&)>& row) const {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        return ErrorResult(query.lastError());
+    }
+    for (const QVariant& value : values) {
+        query.addBindValue(value);
+    }
+    if (StoreResult result = Run(query); !result.ok()) {
+        return result;
+    }
+    while (query.next() && row(query)) {
+    }
+    return query.lastError().isValid() ? ErrorResult(query.lastError()) : StoreResult{};
 }

@@ -4,9 +4,13 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+class QSqlQuery;
 
 // How a call on the memory went: Busy when another program held the database for longer
 // than the lock wait, Failed for any other database error; detail is the database's message.
@@ -49,6 +53,10 @@ public:
     // renamed memory.sqlite.broken-<date of now> (with its log files) and a new one started;
     // a database that another program holds is never moved.
     static Opened Open(const QString& folder, const QDateTime& now);
+    // Opens folder/memory.sqlite for reading only, as a second connection beside the program's
+    // own, so that figures can be read on another thread while ratings are written. Fails for
+    // a missing file or another schema; nothing is created, changed or moved.
+    static Opened OpenReader(const QString& folder);
 
     ~MemoryStore();
     MemoryStore(const MemoryStore&) = delete;
@@ -65,6 +73,11 @@ public:
     StoreResult AddRecitedSeconds(const QString& library, int seconds, const QDateTime& now);
 
     StoreResult LoadDay(const QString& library, QDate day, DailyFigures* figures) const;
+
+    // Runs a query that reads, with `values` bound in order, and hands each row to `row` until
+    // it returns false.
+    StoreResult Read(const QString& sql, const QVariantList& values,
+                     const std::function<bool(const QSqlQuery&)>& row) const;
 
 private:
     explicit MemoryStore(QString connection);

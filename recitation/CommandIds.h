@@ -29,6 +29,8 @@ enum class CommandId : int {
     // The word memory's ratings of the entry on show.
     RateKnown = 32807,
     RateAgain = 32808,
+    // The statistics window.
+    Statistics = 32809,
 };
 
 // The keyboard shortcuts, in the notation of Qt's key sequences. They are the same in every
@@ -51,5 +53,6 @@ inline constexpr std::array kCommandShortcuts{
     CommandShortcut{CommandId::Find, "Ctrl+F"},
     CommandShortcut{CommandId::RateKnown, "Ctrl+K"},
     CommandShortcut{CommandId::RateAgain, "Ctrl+J"},
+    CommandShortcut{CommandId::Statistics, "Ctrl+I"},
     CommandShortcut{CommandId::Exit, "Alt+X"},
 };

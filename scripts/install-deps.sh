@@ -16,7 +16,8 @@ packages=(
   python3-fonttools
   kdeedu-kvtml-data
   libxcb1-dev libxcb-screensaver0-dev dbus openbox trayer wmctrl
-  libqt6sql6-sqlite
+  libqt6sql6-sqlite libsqlite3-dev
+  qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   dpkg-dev lintian appstream desktop-file-utils
 )
 

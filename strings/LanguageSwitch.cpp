@@ -80,3 +80,7 @@ bool LanguageSwitch::SwitchLanguage(int index) {
 bool LanguageSwitch::LoadStartupLanguage(const QString& name) {
     return LoadLanguage(name) || LoadLanguage(QStringLiteral("English"));
 }
+
+QLocale LanguageSwitch::LocaleInUse() const {
+    return QLocale(QtLanguageCode(languageInUse_));
+}

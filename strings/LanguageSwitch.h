@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -32,6 +33,8 @@ public:
 
     // The name of the language file in use; empty before one was loaded.
     QString LanguageInUse() const { return languageInUse_; }
+    // The locale of the language in use, for dates and numbers written in it.
+    QLocale LocaleInUse() const;
 
     // Where Qt keeps its own translations on this system.
     static QString QtTranslationsFolder();

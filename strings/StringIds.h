@@ -219,6 +219,37 @@ enum class StringId : int {
     // The word memory's rows of the context menu.
     MenuRateKnown = 531,
     MenuRateAgain = 532,
+    // The statistics window and the menu row that opens it.
+    StatsMenu = 540,
+    // The statistics window.
+    StatsCaption = 541,
+    StatsAllLibraries = 542,
+    StatsLibraryLabel = 543,
+    // The charts' titles and series; %1 is a number of days.
+    StatsRatingsTitle = 544,
+    StatsKnown = 545,
+    StatsAgain = 546,
+    StatsExposures = 547,
+    StatsCardsTitle = 548,
+    StatsNewCards = 549,
+    StatsLearningCards = 550,
+    StatsKnownCards = 551,
+    StatsDueTitle = 552,
+    StatsDue = 553,
+    StatsMinutesTitle = 554,
+    StatsMinutes = 555,
+    // The days in a row with at least one rating.
+    StatsStreak = 556,
+    StatsRetentionTitle = 557,
+    StatsRetentionReached = 558,
+    StatsRetentionTarget = 559,
+    // No word was rated when it was due in those days.
+    StatsNoDueRatings = 560,
+    StatsExportCsv = 561,
+    StatsCsvFilter = 562,
+    StatsLoading = 563,
+    // %1 is the database's message.
+    StatsReadFailed = 564,
 };
 Q_ENUM_NS(StringId)
 

@@ -384,6 +384,56 @@ constexpr std::array kStrings{
     StringEntry{StringId::MenuRateKnown, QT_TRID_NOOP("IDM_144_32807")},
     //% "不认识(&J)        Ctrl+J"
     StringEntry{StringId::MenuRateAgain, QT_TRID_NOOP("IDM_144_32808")},
+    //% "学习统计(&I)　　　Ctrl+I"
+    StringEntry{StringId::StatsMenu, QT_TRID_NOOP("IDM_144_32809")},
+    //% "学习统计"
+    StringEntry{StringId::StatsCaption, QT_TRID_NOOP("IDS_541")},
+    //% "所有词库"
+    StringEntry{StringId::StatsAllLibraries, QT_TRID_NOOP("IDS_542")},
+    //% "词库："
+    StringEntry{StringId::StatsLibraryLabel, QT_TRID_NOOP("IDS_543")},
+    //% "最近 %1 天的评分"
+    StringEntry{StringId::StatsRatingsTitle, QT_TRID_NOOP("IDS_544")},
+    //% "认识"
+    StringEntry{StringId::StatsKnown, QT_TRID_NOOP("IDS_545")},
+    //% "不认识"
+    StringEntry{StringId::StatsAgain, QT_TRID_NOOP("IDS_546")},
+    //% "出现次数"
+    StringEntry{StringId::StatsExposures, QT_TRID_NOOP("IDS_547")},
+    //% "单词状态"
+    StringEntry{StringId::StatsCardsTitle, QT_TRID_NOOP("IDS_548")},
+    //% "新词：%1"
+    StringEntry{StringId::StatsNewCards, QT_TRID_NOOP("IDS_549")},
+    //% "学习中：%1"
+    StringEntry{StringId::StatsLearningCards, QT_TRID_NOOP("IDS_550")},
+    //% "已掌握：%1"
+    StringEntry{StringId::StatsKnownCards, QT_TRID_NOOP("IDS_551")},
+    //% "未来 %1 天到期的单词"
+    StringEntry{StringId::StatsDueTitle, QT_TRID_NOOP("IDS_552")},
+    //% "到期"
+    StringEntry{StringId::StatsDue, QT_TRID_NOOP("IDS_553")},
+    //% "最近 %1 天的背诵分钟数"
+    StringEntry{StringId::StatsMinutesTitle, QT_TRID_NOOP("IDS_554")},
+    //% "分钟"
+    StringEntry{StringId::StatsMinutes, QT_TRID_NOOP("IDS_555")},
+    //% "连续学习 %1 天"
+    StringEntry{StringId::StatsStreak, QT_TRID_NOOP("IDS_556")},
+    //% "最近 %1 天的记忆保持率"
+    StringEntry{StringId::StatsRetentionTitle, QT_TRID_NOOP("IDS_557")},
+    //% "实际"
+    StringEntry{StringId::StatsRetentionReached, QT_TRID_NOOP("IDS_558")},
+    //% "目标"
+    StringEntry{StringId::StatsRetentionTarget, QT_TRID_NOOP("IDS_559")},
+    //% "暂无"
+    StringEntry{StringId::StatsNoDueRatings, QT_TRID_NOOP("IDS_560")},
+    //% "导出 CSV..."
+    StringEntry{StringId::StatsExportCsv, QT_TRID_NOOP("IDS_561")},
+    //% "CSV 文件 (*.csv)"
+    StringEntry{StringId::StatsCsvFilter, QT_TRID_NOOP("IDS_562")},
+    //% "正在读取..."
+    StringEntry{StringId::StatsLoading, QT_TRID_NOOP("IDS_563")},
+    //% "无法读取学习记录：%1"
+    StringEntry{StringId::StatsReadFailed, QT_TRID_NOOP("IDS_564")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -70,6 +70,8 @@ void CTrayIcon::BuildMenu() {
                     [this] { emit remoteCommand(RemoteCommand::Known); });
     menu_.addAction(StringText(StringId::RateAgain), this,
                     [this] { emit remoteCommand(RemoteCommand::Again); });
+    menu_.addAction(StringText(StringId::StatsCaption), this,
+                    [this] { emit windowCommand(CommandId::Statistics); });
     menu_.addSeparator();
     menu_.addAction(MenuLabel(StringId::MenuSettings), this,
                     [this] { emit windowCommand(CommandId::Settings); });

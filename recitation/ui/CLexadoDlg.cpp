@@ -4,11 +4,14 @@
 #include "controls/MessageBox.h"
 #include "library/LibraryFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "memory/ui/CStatsWindow.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
 #include "speech/IpaTranscription.h"
 #include "speech/SpeechEngine.h"
+#include "strings/LanguageSwitch.h"
 #include "strings/StringTable.h"
+#include "strings/TextCodec.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -158,6 +161,9 @@ void CLexadoDlg::RunCommand(CommandId command) {
     case CommandId::Help:
         ShowHelp();
         break;
+    case CommandId::Statistics:
+        ShowStatistics();
+        break;
     case CommandId::About: // the timers run on behind it
         CAboutDlg(this).exec();
         break;
@@ -193,6 +199,26 @@ void CLexadoDlg::ManageLibraries() {
     const TimerHold hold = engine_.HoldTimers();
     CLibraryManagerDlg dialog(programFolder_, catalogue_, &IpaTranscription, this);
     dialog.exec();
+}
+
+// One statistics window at a time, of the library on show, beside the recitation.
+void CLexadoDlg::ShowStatistics() {
+    if (!memory_.isOpen()) {
+        return;
+    }
+    if (!statistics_) {
+        std::vector<StatsLibrary> libraries;
+        for (qsizetype i = 0; i < catalogue_.size(); ++i) {
+            const CatalogueEntry entry = SplitCatalogueEntry(catalogue_.at(i));
+            libraries.push_back({DecodeLine(entry.file), DecodeLine(entry.name)});
+        }
+        statistics_ = new CStatsWindow(
+            programFolder_, libraries, DecodeLine(NameField(engine_.settings().libraryFile)),
+            memory_.settings().schedule.retention, languages_.LocaleInUse(), this);
+    }
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
 }
 
 // A record that cannot be saved ends the program with code 1.

@@ -18,6 +18,7 @@
 
 #include <QFont>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -27,6 +28,7 @@
 #include <optional>
 #include <utility>
 
+class CStatsWindow;
 class LanguageSwitch;
 class SpeechEngine;
 
@@ -97,6 +99,7 @@ private:
     void ApplyAlwaysOnTop();
     void ToggleAlwaysOnTop();
     void ManageLibraries();
+    void ShowStatistics();
     void Exit();
 
     // Display (CLexadoDlgDisplay.cpp).
@@ -145,6 +148,7 @@ private:
     // The engine slot: it holds an engine, its voice selected, exactly while the state's
     // speechReady is set.
     std::unique_ptr<SpeechEngine> speechEngine_;
+    QPointer<CStatsWindow> statistics_; // while one is open
 
     QFont wordFont_;
     QFont phoneticFont_;

@@ -85,6 +85,7 @@ MenuDescription ContextMenu(const MenuState& state) {
         Command(C::DeleteWord, S::MenuDeleteWord, P::DeleteWord),
         Command(C::RateKnown, S::MenuRateKnown, P::RateKnown, !state.memoryOpen),
         Command(C::RateAgain, S::MenuRateAgain, P::RateAgain, !state.memoryOpen),
+        Command(C::Statistics, S::StatsMenu, P::Statistics, !state.memoryOpen),
         Separator(),
         Command(C::ChooseLibrary, S::MenuChooseLibrary, P::ChooseLibrary),
         Command(C::Settings, S::MenuSettings, P::Settings),

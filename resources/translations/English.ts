@@ -915,7 +915,132 @@ Korean, German, French, Spanish, Russian</translation>
     <message id="IDM_144_32808">
         <location filename="../../strings/StringTable.cpp" line="1"/>
         <source>不认识(&amp;J)        Ctrl+J</source>
-        <translation>I Don't Know &amp;It          Ctrl+J</translation>
+        <translation>I Don't Kno&amp;w It          Ctrl+J</translation>
+    </message>
+    <message id="IDM_144_32809">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</source>
+        <translation>Stat&amp;istics              Ctrl+I</translation>
+    </message>
+    <message id="IDS_541">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message id="IDS_542">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>所有词库</source>
+        <translation>All libraries</translation>
+    </message>
+    <message id="IDS_543">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>词库：</source>
+        <translation>Library:</translation>
+    </message>
+    <message id="IDS_544">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的评分</source>
+        <translation>Ratings in the last %1 days</translation>
+    </message>
+    <message id="IDS_545">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>认识</source>
+        <translation>Known</translation>
+    </message>
+    <message id="IDS_546">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>Not known</translation>
+    </message>
+    <message id="IDS_547">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>出现次数</source>
+        <translation>Shown</translation>
+    </message>
+    <message id="IDS_548">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词状态</source>
+        <translation>Words by state</translation>
+    </message>
+    <message id="IDS_549">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词：%1</source>
+        <translation>New: %1</translation>
+    </message>
+    <message id="IDS_550">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中：%1</source>
+        <translation>Learning: %1</translation>
+    </message>
+    <message id="IDS_551">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握：%1</source>
+        <translation>Known: %1</translation>
+    </message>
+    <message id="IDS_552">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>未来 %1 天到期的单词</source>
+        <translation>Words due in the next %1 days</translation>
+    </message>
+    <message id="IDS_553">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>到期</source>
+        <translation>Due</translation>
+    </message>
+    <message id="IDS_554">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的背诵分钟数</source>
+        <translation>Minutes recited in the last %1 days</translation>
+    </message>
+    <message id="IDS_555">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>分钟</source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="IDS_556">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>连续学习 %1 天</source>
+        <translation>Streak: %1 days</translation>
+    </message>
+    <message id="IDS_557">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的记忆保持率</source>
+        <translation>Retention in the last %1 days</translation>
+    </message>
+    <message id="IDS_558">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>实际</source>
+        <translation>Reached</translation>
+    </message>
+    <message id="IDS_559">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>目标</source>
+        <translation>Target</translation>
+    </message>
+    <message id="IDS_560">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂无</source>
+        <translation>none yet</translation>
+    </message>
+    <message id="IDS_561">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>导出 CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message id="IDS_562">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message id="IDS_563">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>正在读取...</source>
+        <translation>Reading...</translation>
+    </message>
+    <message id="IDS_564">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法读取学习记录：%1</source>
+        <translation>The learning record cannot be read: %1</translation>
     </message>
 </context>
 </TS>

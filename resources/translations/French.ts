@@ -916,7 +916,132 @@ Korean, German, French, Spanish, Russian</translation>
     <message id="IDM_144_32808">
         <location filename="../../strings/StringTable.cpp" line="1"/>
         <source>不认识(&amp;J)        Ctrl+J</source>
-        <translation>Je ne conna&amp;is pas        Ctrl+J</translation>
+        <translation>&amp;À revoir                 Ctrl+J</translation>
+    </message>
+    <message id="IDM_144_32809">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</source>
+        <translation>Stat&amp;istiques            Ctrl+I</translation>
+    </message>
+    <message id="IDS_541">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message id="IDS_542">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>所有词库</source>
+        <translation>Toutes les listes</translation>
+    </message>
+    <message id="IDS_543">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>词库：</source>
+        <translation>Liste :</translation>
+    </message>
+    <message id="IDS_544">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的评分</source>
+        <translation>Évaluations des %1 derniers jours</translation>
+    </message>
+    <message id="IDS_545">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>认识</source>
+        <translation>Connu</translation>
+    </message>
+    <message id="IDS_546">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>Pas connu</translation>
+    </message>
+    <message id="IDS_547">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>出现次数</source>
+        <translation>Affichages</translation>
+    </message>
+    <message id="IDS_548">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词状态</source>
+        <translation>Mots par état</translation>
+    </message>
+    <message id="IDS_549">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词：%1</source>
+        <translation>Nouveaux : %1</translation>
+    </message>
+    <message id="IDS_550">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中：%1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message id="IDS_551">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握：%1</source>
+        <translation>Acquis : %1</translation>
+    </message>
+    <message id="IDS_552">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>未来 %1 天到期的单词</source>
+        <translation>Mots à revoir dans les %1 prochains jours</translation>
+    </message>
+    <message id="IDS_553">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>到期</source>
+        <translation>À revoir</translation>
+    </message>
+    <message id="IDS_554">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的背诵分钟数</source>
+        <translation>Minutes de récitation des %1 derniers jours</translation>
+    </message>
+    <message id="IDS_555">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>分钟</source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="IDS_556">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>连续学习 %1 天</source>
+        <translation>Série : %1 jours</translation>
+    </message>
+    <message id="IDS_557">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的记忆保持率</source>
+        <translation>Taux de rétention des %1 derniers jours</translation>
+    </message>
+    <message id="IDS_558">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>实际</source>
+        <translation>Atteint</translation>
+    </message>
+    <message id="IDS_559">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>目标</source>
+        <translation>Objectif</translation>
+    </message>
+    <message id="IDS_560">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂无</source>
+        <translation>aucune</translation>
+    </message>
+    <message id="IDS_561">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>导出 CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message id="IDS_562">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message id="IDS_563">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>正在读取...</source>
+        <translation>Lecture...</translation>
+    </message>
+    <message id="IDS_564">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法读取学习记录：%1</source>
+        <translation>Impossible de lire l&apos;historique : %1</translation>
     </message>
 </context>
 </TS>

@@ -918,5 +918,130 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>不认识(&amp;J)        Ctrl+J</source>
         <translation>&amp;Unbekannt                Ctrl+J</translation>
     </message>
+    <message id="IDM_144_32809">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</source>
+        <translation>Lern&amp;fortschritt          Ctrl+I</translation>
+    </message>
+    <message id="IDS_541">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计</source>
+        <translation>Lernstatistik</translation>
+    </message>
+    <message id="IDS_542">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>所有词库</source>
+        <translation>Alle Wortlisten</translation>
+    </message>
+    <message id="IDS_543">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>词库：</source>
+        <translation>Wortliste:</translation>
+    </message>
+    <message id="IDS_544">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的评分</source>
+        <translation>Bewertungen der letzten %1 Tage</translation>
+    </message>
+    <message id="IDS_545">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>认识</source>
+        <translation>Gewusst</translation>
+    </message>
+    <message id="IDS_546">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>Nicht gewusst</translation>
+    </message>
+    <message id="IDS_547">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>出现次数</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message id="IDS_548">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词状态</source>
+        <translation>Wörter nach Stand</translation>
+    </message>
+    <message id="IDS_549">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词：%1</source>
+        <translation>Neu: %1</translation>
+    </message>
+    <message id="IDS_550">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中：%1</source>
+        <translation>Im Lernen: %1</translation>
+    </message>
+    <message id="IDS_551">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握：%1</source>
+        <translation>Gelernt: %1</translation>
+    </message>
+    <message id="IDS_552">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>未来 %1 天到期的单词</source>
+        <translation>Fällige Wörter der nächsten %1 Tage</translation>
+    </message>
+    <message id="IDS_553">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>到期</source>
+        <translation>Fällig</translation>
+    </message>
+    <message id="IDS_554">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的背诵分钟数</source>
+        <translation>Lernminuten der letzten %1 Tage</translation>
+    </message>
+    <message id="IDS_555">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>分钟</source>
+        <translation>Minuten</translation>
+    </message>
+    <message id="IDS_556">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>连续学习 %1 天</source>
+        <translation>Serie: %1 Tage</translation>
+    </message>
+    <message id="IDS_557">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的记忆保持率</source>
+        <translation>Behaltensquote der letzten %1 Tage</translation>
+    </message>
+    <message id="IDS_558">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>实际</source>
+        <translation>Erreicht</translation>
+    </message>
+    <message id="IDS_559">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>目标</source>
+        <translation>Ziel</translation>
+    </message>
+    <message id="IDS_560">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂无</source>
+        <translation>noch keine</translation>
+    </message>
+    <message id="IDS_561">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>导出 CSV...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message id="IDS_562">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message id="IDS_563">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>正在读取...</source>
+        <translation>Wird gelesen...</translation>
+    </message>
+    <message id="IDS_564">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法读取学习记录：%1</source>
+        <translation>Die Lerndaten können nicht gelesen werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -917,5 +917,130 @@ Korean、German、French、Spanish、Russian のいずれか）</translation>
         <source>不认识(&amp;J)        Ctrl+J</source>
         <translation>知らない(&amp;J)　　Ctrl+J</translation>
     </message>
+    <message id="IDM_144_32809">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</source>
+        <translation>学習統計(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</translation>
+    </message>
+    <message id="IDS_541">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计</source>
+        <translation>学習統計</translation>
+    </message>
+    <message id="IDS_542">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>所有词库</source>
+        <translation>すべての単語集</translation>
+    </message>
+    <message id="IDS_543">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>词库：</source>
+        <translation>単語集：</translation>
+    </message>
+    <message id="IDS_544">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的评分</source>
+        <translation>過去 %1 日の評価</translation>
+    </message>
+    <message id="IDS_545">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>认识</source>
+        <translation>知っている</translation>
+    </message>
+    <message id="IDS_546">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>知らない</translation>
+    </message>
+    <message id="IDS_547">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>出现次数</source>
+        <translation>表示回数</translation>
+    </message>
+    <message id="IDS_548">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词状态</source>
+        <translation>単語の状態</translation>
+    </message>
+    <message id="IDS_549">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词：%1</source>
+        <translation>新しい単語：%1</translation>
+    </message>
+    <message id="IDS_550">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中：%1</source>
+        <translation>学習中：%1</translation>
+    </message>
+    <message id="IDS_551">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握：%1</source>
+        <translation>習得済み：%1</translation>
+    </message>
+    <message id="IDS_552">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>未来 %1 天到期的单词</source>
+        <translation>今後 %1 日間に復習する単語</translation>
+    </message>
+    <message id="IDS_553">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>到期</source>
+        <translation>復習</translation>
+    </message>
+    <message id="IDS_554">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的背诵分钟数</source>
+        <translation>過去 %1 日の暗記時間（分）</translation>
+    </message>
+    <message id="IDS_555">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>分钟</source>
+        <translation>分</translation>
+    </message>
+    <message id="IDS_556">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>连续学习 %1 天</source>
+        <translation>連続学習 %1 日</translation>
+    </message>
+    <message id="IDS_557">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的记忆保持率</source>
+        <translation>過去 %1 日の記憶保持率</translation>
+    </message>
+    <message id="IDS_558">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>实际</source>
+        <translation>実績</translation>
+    </message>
+    <message id="IDS_559">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>目标</source>
+        <translation>目標</translation>
+    </message>
+    <message id="IDS_560">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂无</source>
+        <translation>まだなし</translation>
+    </message>
+    <message id="IDS_561">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>导出 CSV...</source>
+        <translation>CSV にエクスポート...</translation>
+    </message>
+    <message id="IDS_562">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message id="IDS_563">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>正在读取...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message id="IDS_564">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法读取学习记录：%1</source>
+        <translation>学習記録を読み込めません：%1</translation>
+    </message>
 </context>
 </TS>

@@ -917,5 +917,130 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>不认识(&amp;J)        Ctrl+J</source>
         <translation>몰라요(&amp;J)        Ctrl+J</translation>
     </message>
+    <message id="IDM_144_32809">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</source>
+        <translation>학습 통계(&amp;I)&#x3000;&#x3000;&#x3000;Ctrl+I</translation>
+    </message>
+    <message id="IDS_541">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习统计</source>
+        <translation>학습 통계</translation>
+    </message>
+    <message id="IDS_542">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>所有词库</source>
+        <translation>모든 단어집</translation>
+    </message>
+    <message id="IDS_543">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>词库：</source>
+        <translation>단어집:</translation>
+    </message>
+    <message id="IDS_544">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的评分</source>
+        <translation>최근 %1일 평가</translation>
+    </message>
+    <message id="IDS_545">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>认识</source>
+        <translation>알아요</translation>
+    </message>
+    <message id="IDS_546">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>不认识</source>
+        <translation>몰라요</translation>
+    </message>
+    <message id="IDS_547">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>出现次数</source>
+        <translation>표시 횟수</translation>
+    </message>
+    <message id="IDS_548">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>单词状态</source>
+        <translation>단어 상태</translation>
+    </message>
+    <message id="IDS_549">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>新词：%1</source>
+        <translation>새 단어: %1</translation>
+    </message>
+    <message id="IDS_550">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>学习中：%1</source>
+        <translation>학습 중: %1</translation>
+    </message>
+    <message id="IDS_551">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>已掌握：%1</source>
+        <translation>익힌 단어: %1</translation>
+    </message>
+    <message id="IDS_552">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>未来 %1 天到期的单词</source>
+        <translation>앞으로 %1일 동안 복습할 단어</translation>
+    </message>
+    <message id="IDS_553">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>到期</source>
+        <translation>복습</translation>
+    </message>
+    <message id="IDS_554">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的背诵分钟数</source>
+        <translation>최근 %1일 암기 시간(분)</translation>
+    </message>
+    <message id="IDS_555">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>分钟</source>
+        <translation>분</translation>
+    </message>
+    <message id="IDS_556">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>连续学习 %1 天</source>
+        <translation>연속 학습 %1일</translation>
+    </message>
+    <message id="IDS_557">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>最近 %1 天的记忆保持率</source>
+        <translation>최근 %1일 기억 유지율</translation>
+    </message>
+    <message id="IDS_558">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>实际</source>
+        <translation>실제</translation>
+    </message>
+    <message id="IDS_559">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>目标</source>
+        <translation>목표</translation>
+    </message>
+    <message id="IDS_560">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>暂无</source>
+        <translation>아직 없음</translation>
+    </message>
+    <message id="IDS_561">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>导出 CSV...</source>
+        <translation>CSV로 내보내기...</translation>
+    </message>
+    <message id="IDS_562">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message id="IDS_563">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>正在读取...</source>
+        <translation>읽는 중...</translation>
+    </message>
+    <message id="IDS_564">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法读取学习记录：%1</source>
+        <translation>학습 기록을 읽을 수 없습니다: %1</translation>
+    </message>
 </context>
 </TS>

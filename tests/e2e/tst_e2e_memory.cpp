@@ -1,6 +1,6 @@
 // The word memory of the real program in a real X server: recitation by memory with a few new
 // words a day, "I know it" sent from another program, kept across a restart and counted by
-// --stats.
+// --stats, and the statistics window.
 
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -22,6 +23,20 @@ QSet<QByteArray> WordsShown(const QString& runtime, int ms) {
         }
     }
     return words;
+}
+
+// The pixels of an area with a colour of their own, as chart bars and rings have.
+int ColouredPixels(const QImage& screen, const QRect& area) {
+    int coloured = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = screen.pixelColor(x, y);
+            coloured += std::max({c.red(), c.green(), c.blue()}) -
+                            std::min({c.red(), c.green(), c.blue()}) >
+                        60;
+        }
+    }
+    return coloured;
 }
 
 } // namespace
@@ -76,6 +91,31 @@ private slots:
         QVERIFY(lines.at(0).startsWith("library\tentries\tnew\tlearning\tknown\t"));
         QVERIFY2(lines.at(1).startsWith("words.dat\t30\t29\t0\t1\t"), lines.at(1).constData());
         QCOMPARE(folders.ReadFile("data/words.dat"), library);
+    }
+
+    // Ctrl+I opens the statistics window over ratings sent from another program; its charts
+    // are drawn, Escape closes it and the recitation goes on.
+    void statisticsShowTheRatings() {
+        E2eFolders folders;
+        QVERIFY(folders.WriteWordsLibrary("apple#苹果\r\npear#梨\r\nfig#无花果\r\n"));
+        const QString runtime = folders.runtime();
+        Lexado lexado(folders.home(), runtime);
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QCOMPARE(RunInTerminal(runtime, {"--again"}).exitCode, 0);
+        QCOMPARE(RunInTerminal(runtime, {"--known"}).exitCode, 0);
+        lexado.Press(QStringLiteral("ctrl+i"));
+        const QString window =
+            Lines(Xdotool({"search", "--sync", "--onlyvisible", "--name", "^学习统计$"})).value(0);
+        QVERIFY(!window.isEmpty());
+        const QRect area = WindowGeometry(window);
+        QVERIFY(PollUntil(
+            [&] { return ColouredPixels(Screenshot(runtime + "/screen.png"), area) > 2000; }));
+        Xdotool({"windowfocus", "--sync", window, "key", "Escape"});
+        QVERIFY(PollUntil([&] {
+            return Lines(Xdotool({"search", "--onlyvisible", "--name", "^学习统计$"})).isEmpty();
+        }));
+        QCOMPARE(RunInTerminal(runtime, {"--current"}).exitCode, 0);
+        QCOMPARE(lexado.Exit(), 0);
     }
 };
 

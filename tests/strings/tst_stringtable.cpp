@@ -259,6 +259,7 @@ private slots:
             {StringId::MenuDeleteWord, pad("删除单词(&D)", " ", 6, "Ctrl+Del")},
             {StringId::MenuRateKnown, pad("我认识(&K)", " ", 8, "Ctrl+K")},
             {StringId::MenuRateAgain, pad("不认识(&J)", " ", 8, "Ctrl+J")},
+            {StringId::StatsMenu, pad("学习统计(&I)", ideographic, 3, "Ctrl+I")},
             {StringId::MenuChooseLibrary, pad("选择词库(&W)", " ", 6, "Ctrl+W ")},
             {StringId::MenuSettings, pad("设置(&T)", ideographic, 5, "Ctrl+T")},
             {StringId::MenuLibraryManager, "库文件管理(&M)"},

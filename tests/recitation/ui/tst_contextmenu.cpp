@@ -14,11 +14,11 @@
 namespace {
 
 constexpr int kPauseRow = 0;
-constexpr int kPreviousGroupRow = 13;
-constexpr int kNextGroupRow = 14;
-constexpr int kAlwaysOnTopRow = 16;
-constexpr int kLanguageRow = 17;
-constexpr int kAboutRow = 20;
+constexpr int kPreviousGroupRow = 14;
+constexpr int kNextGroupRow = 15;
+constexpr int kAlwaysOnTopRow = 17;
+constexpr int kLanguageRow = 18;
+constexpr int kAboutRow = 21;
 
 // The rows of menu 144: command (0 for a separator or the sub-menu) and the id of its text
 // (none for a separator).
@@ -30,6 +30,7 @@ const QList<std::pair<int, std::optional<StringId>>>& Menu144() {
         {32793, StringId::MenuDeleteWord},
         {32807, StringId::MenuRateKnown},
         {32808, StringId::MenuRateAgain},
+        {32809, StringId::StatsMenu},
         {0, std::nullopt},
         {32771, StringId::MenuChooseLibrary},
         {32792, StringId::MenuSettings},
@@ -73,7 +74,7 @@ private slots:
         for (int row = 0; row < rows.size(); ++row) {
             const MenuItem& item = rows.at(row);
             const auto& [command, text] = Menu144().at(row);
-            QCOMPARE(item.type == MenuItem::Type::Separator, row == 6 || row == 18);
+            QCOMPARE(item.type == MenuItem::Type::Separator, row == 7 || row == 19);
             QCOMPARE(item.type == MenuItem::Type::SubMenu, row == kLanguageRow);
             QCOMPARE(item.text, text ? StringText(*text) : QString());
             QCOMPARE(item.command, command);
@@ -88,20 +89,21 @@ private slots:
             {3, PictureId::DeleteWord},
             {4, PictureId::RateKnown},
             {5, PictureId::RateAgain},
-            {7, PictureId::ChooseLibrary},
-            {8, PictureId::Settings},
-            {9, PictureId::LibraryManager},
-            {10, PictureId::ClearNewWordBook},
-            {11, PictureId::SaveProgress},
-            {12, PictureId::LoadProgress},
-            {13, PictureId::PreviousGroup},
-            {14, PictureId::NextGroup},
-            {15, PictureId::Find},
-            {16, PictureId::StateOn},
-            {17, PictureId::Language},
-            {19, PictureId::Help},
-            {20, PictureId::About},
-            {21, PictureId::Exit},
+            {6, PictureId::Statistics},
+            {8, PictureId::ChooseLibrary},
+            {9, PictureId::Settings},
+            {10, PictureId::LibraryManager},
+            {11, PictureId::ClearNewWordBook},
+            {12, PictureId::SaveProgress},
+            {13, PictureId::LoadProgress},
+            {14, PictureId::PreviousGroup},
+            {15, PictureId::NextGroup},
+            {16, PictureId::Find},
+            {17, PictureId::StateOn},
+            {18, PictureId::Language},
+            {20, PictureId::Help},
+            {21, PictureId::About},
+            {22, PictureId::Exit},
         };
         for (const auto& [row, picture] : pictures) {
             QVERIFY2(rows.at(row).uncheckedPicture == Picture(picture),

@@ -24,7 +24,7 @@ namespace {
 
 const QString kBuiltLanguages = QStringLiteral(LEXADO_OUTPUT_DIR "/language");
 constexpr int kPauseRow = 0;
-constexpr int kLanguageRow = 17;
+constexpr int kLanguageRow = 18;
 
 // A language folder of its own: the program's own language and English; Korean, which no
 // command may load, as a copy of English; an unreadable Japanese; no Traditional Chinese.
