@@ -57,12 +57,10 @@ private slots:
         qputenv("HOME", runtime_.path().toUtf8());
     }
 
-    // A word starts with a pause of the synthesizer's own before its first sound; the word
-    // started that long before its first sound was recorded. The recording shows when that
-    // was: its samples are the sink's, one every 1/rate s, and each arrives after the sink
-    // played it, so the earliest arrival less the length of what came before it places the
-    // recording's start no earlier than the sink's clock, give or take the few milliseconds the
-    // sink plays ahead.
+    // A word began its synthesizer's own lead-in before its first sound was recorded. The
+    // recording's samples follow the sink's clock, and each arrives after the sink played it:
+    // the earliest arrival less the length before it places the recording's start (within the
+    // few milliseconds the sink plays ahead).
     void everyWordStartsPromptlyWithNoStreamBetween() {
         const Clock::duration leadIn = LeadIn();
         QVERIFY(leadIn > Clock::duration::zero());
@@ -106,8 +104,7 @@ private:
         engine.Speak(kWord);
         const std::vector<MemoryAudio::Utterance> said = memory->WaitFor(1, true);
         EspeakSynth::Instance().SetOutput(nullptr);
-        const std::optional<std::size_t> sound =
-            said.empty() ? std::nullopt : FirstSound(said.front().samples);
+        const auto sound = said.empty() ? std::nullopt : FirstSound(said.front().samples);
         return sound ? SamplesLength(*sound, said.front().sampleRate) : Clock::duration::zero();
     }
 
