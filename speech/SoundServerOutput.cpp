@@ -13,8 +13,9 @@ using Clock = std::chrono::steady_clock;
 // After the server was lost, the next attempt to reach it waits this long.
 constexpr auto kRetryAfter = std::chrono::seconds(10);
 
-// What the server holds ahead of playing. Short, so that writing keeps pace with playing: a
-// new word stops the last one within a piece, and flushing silences what was handed over.
+// What the server holds ahead of playing: long enough that it asks for more only a few times
+// a second, short enough that writing keeps pace with playing, so that a new word stops the
+// synthesis of the last one early; flushing silences what was handed over at once.
 constexpr pa_usec_t kBufferUs = 250'000;
 
 // The callbacks of the context and the stream only wake the thread waiting on the main loop.
