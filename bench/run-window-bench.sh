@@ -4,9 +4,10 @@
 #    of its main window on a library of ENTRIES entries, and for a minimal Qt program painting one
 #    line to its first paint, RUNS alternating runs of each (after a warm-up) in the same X
 #    server, and Lexado's peak memory at the main window's paint;
-#  - recitation: the CPU time the real program uses over 60 s with the default timers, once
-#    with speech on (as a first start has it; the sound goes to a PulseAudio null sink of the
-#    benchmark's own where pulseaudio can start) and once with speech off.
+#  - recitation: the CPU time the real program, and the sound server beside it, use over 60 s
+#    with the default timers, once with speech on (as a first start has it; the sound goes to a
+#    PulseAudio null sink of the benchmark's own where pulseaudio can start) and once with speech
+#    off.
 # Usage: bench/run-window-bench.sh [BUILD_DIR]   (default build-bench; RUNS=21 and ENTRIES=100000
 # by default)
 set -euo pipefail
