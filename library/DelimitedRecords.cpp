@@ -28,7 +28,7 @@ qsizetype NextLineStart(QByteArrayView text, qsizetype position) {
 } // namespace
 
 DelimitedRecords::DelimitedRecords(QByteArrayView text, char separator)
-    : text_(text), separator_(separator) {}
+    : text_(text), separator_(separator), fieldEnds_(std::array{separator, '\n', '\r'}) {}
 
 // The field that starts with a quote at the reader's position; nothing when the quote is
 // never closed.
@@ -79,24 +79,27 @@ bool DelimitedRecords::Next(RecordFields& fields) {
 // carriage return alone.
 bool DelimitedRecords::NextWithoutQuotes(RecordFields& fields) {
     const qsizetype size = text_.size();
-    qsizetype start = position_;
-    for (qsizetype i = position_; i < size; ++i) {
-        const char c = text_[i];
-        if (c == separator_) {
-            fields.push_back(text_.sliced(start, i - start));
-            start = i + 1;
-        } else if (c == '\n' || (c == '\r' && i + 1 < size && text_[i + 1] == '\n')) {
-            fields.push_back(text_.sliced(start, i - start));
-            position_ = c == '\n' ? i + 1 : i + 2;
+    for (qsizetype start = position_;;) {
+        if (start < size && text_[start] == '"') {
+            break;
+        }
+        const qsizetype stop = FindAnyOf(text_, start, fieldEnds_);
+        fields.push_back(text_.sliced(start, stop - start));
+        if (stop == size) {
+            position_ = size;
             return true;
-        } else if (c == '\r' || (c == '"' && i == start)) {
-            fields.clear();
-            return false;
+        }
+        if (text_[stop] == separator_) {
+            start = stop + 1;
+        } else if (text_[stop] == '\n' || (stop + 1 < size && text_[stop + 1] == '\n')) {
+            position_ = text_[stop] == '\n' ? stop + 1 : stop + 2;
+            return true;
+        } else {
+            break; // a carriage return alone
         }
     }
-    fields.push_back(text_.sliced(start));
-    position_ = size;
-    return true;
+    fields.clear();
+    return false;
 }
 
 // False, with the record passed over, at a quote that is never closed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/LineScan.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -46,6 +48,7 @@ private:
 
     QByteArrayView text_;
     char separator_;
+    ByteSet<3> fieldEnds_; // the separator and the line ends
     qsizetype position_ = 0;
     QByteArray buffer_;
     QList<FieldSpan> spans_;

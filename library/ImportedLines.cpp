@@ -1,6 +1,7 @@
 #include "library/ImportedLines.h"
 
 #include "library/EnglishText.h"
+#include "library/LineScan.h"
 
 #include <QChar>
 
@@ -18,6 +19,11 @@ qsizetype BlankLength(QByteArrayView text) {
     const auto lead = static_cast<unsigned char>(text.front());
     if (lead < 0x80) {
         return QChar::isSpace(lead) ? 1 : 0;
+    }
+    // Only these lead bytes begin a blank: U+0085 and U+00A0, U+1680, U+2000 to U+205F, U+3000,
+    // U+FEFF. Most fields begin and end with another character, decoded no further.
+    if (lead != 0xC2 && lead != 0xE1 && lead != 0xE2 && lead != 0xE3 && lead != 0xEF) {
+        return 0;
     }
     const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
     if (length == 0 || text.size() < length) {
@@ -64,13 +70,7 @@ QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
 
 // The bytes that may need rewriting in a field: '#', line breaks, the lead bytes of the
 // Unicode line breaks U+0085, U+2028 and U+2029, and that of U+FEFF.
-constexpr std::array<bool, 256> kSpecial = [] {
-    std::array<bool, 256> special{};
-    for (const unsigned char c : {'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2', '\xEF'}) {
-        special[c] = true;
-    }
-    return special;
-}();
+constexpr ByteSet kSpecial(std::array{'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2', '\xEF'});
 
 constexpr QByteArrayView kFullWidthHash = "\xEF\xBC\x83"; // U+FF03 "＃"
 
@@ -120,12 +120,11 @@ Rewrite RewriteAt(QByteArrayView text) {
 // where it ends.
 char* CopyField(QByteArrayView field, char* out) {
     qsizetype runStart = 0;
-    for (qsizetype i = 0; i < field.size();) {
-        const Rewrite rewrite = kSpecial[static_cast<unsigned char>(field[i])]
-                                    ? RewriteAt(field.sliced(i))
-                                    : Rewrite{0, {}};
+    for (qsizetype i = FindAnyOf(field, 0, kSpecial); i < field.size();
+         i = FindAnyOf(field, i, kSpecial)) {
+        const Rewrite rewrite = RewriteAt(field.sliced(i));
         if (rewrite.length == 0) {
-            ++i; // kept, or another character that starts with the same byte
+            ++i; // another character that starts with the same byte
             continue;
         }
         out = Copy(field.sliced(runStart, i - runStart), out);

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format clang
   libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libespeak-ng-dev espeak-ng-data espeak-ng libpcaudio-dev
+  libespeak-ng-dev espeak-ng-data espeak-ng libpcaudio-dev libpulse-dev
   libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
   pulseaudio pulseaudio-utils
   libbenchmark-dev

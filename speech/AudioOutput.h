@@ -20,5 +20,7 @@ public:
     virtual void Cut() = 0;
 };
 
-// The system's default sound output. Failing to reach it is silent: the sound is dropped.
+// The system's default sound output: the desktop's sound server where one answers, otherwise
+// the default ALSA device. It is reached only when made, so a program that never speaks leaves
+// both alone. Failing to reach it is silent: the sound is dropped.
 std::shared_ptr<AudioOutput> DefaultSoundOutput();

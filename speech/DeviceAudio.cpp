@@ -1,4 +1,5 @@
 #include "speech/AudioOutput.h"
+#include "speech/SoundServerOutput.h"
 
 #include <pcaudiolib/audio.h>
 
@@ -12,11 +13,11 @@ using Clock = std::chrono::steady_clock;
 // missing device costs time and fills the error output with the sound system's complaints.
 constexpr auto kRetryAfter = std::chrono::seconds(10);
 
-// The default sound output through the audio library the synthesizer itself plays with: the
-// desktop's sound server where one runs, otherwise the default ALSA device. The stream stays
-// open between utterances, so a word starts without delay. Its buffer is short, so writing
+// The default ALSA device, through the audio library the synthesizer itself plays with, where
+// no sound server runs. The device stays open between utterances, so a word starts without
+// delay; an ALSA device that has played out stops by itself. Its buffer is short, so writing
 // keeps pace with playing: a new word stops the synthesis of the last one within a piece, and
-// flushing the stream silences what was already handed over.
+// flushing the device silences what was already handed over.
 class DeviceAudio final : public AudioOutput {
 public:
     DeviceAudio() : device_(create_audio_device_object(nullptr, "Lexado", "Word")) {}
@@ -75,5 +76,8 @@ private:
 } // namespace
 
 std::shared_ptr<AudioOutput> DefaultSoundOutput() {
+    if (std::shared_ptr<AudioOutput> server = ConnectSoundServer()) {
+        return server;
+    }
     return std::make_shared<DeviceAudio>();
 }

@@ -65,6 +65,7 @@ std::unique_ptr<SpeakingVoice> EspeakBackend::Open(const QUuid& id) {
     if (voice == nullptr) {
         return nullptr;
     }
+    EspeakSynth::Instance().Prepare();
     return std::make_unique<EspeakVoice>(voice->identifier);
 }
 

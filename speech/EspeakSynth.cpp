@@ -45,7 +45,7 @@ EspeakSynth& EspeakSynth::Instance() {
 EspeakSynth::EspeakSynth() {
     {
         EspeakSession session;
-        if (!session.PrepareSynthesis()) {
+        if (!session.Ready()) {
             return;
         }
         voices_ = ListEnglishVoices(session);
@@ -58,6 +58,12 @@ EspeakSynth::~EspeakSynth() {
     if (worker_.joinable()) {
         requests_.Close();
         worker_.join();
+    }
+}
+
+void EspeakSynth::Prepare() {
+    if (worker_.joinable()) {
+        requests_.Post({});
     }
 }
 
@@ -82,11 +88,27 @@ std::shared_ptr<AudioOutput> EspeakSynth::Output() {
 
 void EspeakSynth::Run() {
     while (const std::optional<Request> request = requests_.Take()) {
+        PrepareOutput();
+        if (request->identifier.isEmpty()) {
+            continue;
+        }
         if (lastOutput_ != nullptr) {
             lastOutput_->Cut();
         }
         Say(*request);
     }
+}
+
+// The library's output (which reaches the sound server as it is made, though the library
+// never plays to it) and the sound output, each made once.
+void EspeakSynth::PrepareOutput() {
+    {
+        EspeakSession session;
+        if (!session.PrepareSynthesis()) {
+            return;
+        }
+    }
+    Output();
 }
 
 // A newer word ends the work on this one wherever it is: a word given up before it was

@@ -15,7 +15,9 @@
 // The built-in synthesizer, libespeak-ng, which it uses through EspeakSession like every other
 // user of the library. There is one per process, started on first use. It works on a thread of
 // its own, one utterance at a time: each is synthesised whole (the library is held for a few
-// milliseconds) and then played, piece by piece, to its output.
+// milliseconds) and then played, piece by piece, to its output. Listing the voices needs no
+// sound: the library's output and the sound output are made ready only once a voice is opened,
+// so a program that never speaks never reaches the sound server.
 class EspeakSynth {
 public:
     struct Voice {
@@ -28,6 +30,10 @@ public:
 
     // The installed English voices, sorted by identifier; none when the library cannot start.
     const std::vector<Voice>& EnglishVoices() const { return voices_; }
+
+    // Makes the output ready on the synthesizer's thread and returns at once, so that the
+    // first word to come is not delayed by reaching the sound server.
+    void Prepare();
 
     // Starts speaking the text with the voice of that identifier and returns at once. The
     // utterance being spoken, whichever voice speaks it, is cut off.
@@ -42,7 +48,7 @@ public:
 
 private:
     struct Request {
-        QByteArray identifier;
+        QByteArray identifier; // empty when the output is only to be made ready
         QString text;
     };
 
@@ -50,6 +56,7 @@ private:
     ~EspeakSynth();
 
     void Run();
+    void PrepareOutput();
     void Say(const Request& request);
     void Play(std::span<const short> sound, int sampleRate);
     std::shared_ptr<AudioOutput> Output();

@@ -1,10 +1,11 @@
 // Speech in the real program in a real X server: with speech on, read again is offered in the
 // context menu and leaves the recitation going; with a sound server of the test's own, the
-// words are heard where the desktop would play them.
+// words are heard where the desktop would play them. With speech off the program leaves the
+// sound server alone.
 
 #include "tests/e2e/E2eSupport.h"
-#include "tests/e2e/SoundServer.h"
 #include "tests/support/HeardSpeech.h"
+#include "tests/support/SoundServer.h"
 
 #include "library/TextFile.h"
 #include "recitation/SettingsRecord.h"
@@ -170,6 +171,18 @@ private slots:
         lexado.Press(QStringLiteral("ctrl+r"));
         QVERIFY(PollUntil([&] { return Peak(sound.Recorded(), paused) >= kWordPeak; }));
         QCOMPARE(lexado.Exit(), 0);
+    }
+
+    // Every client of the sound server makes a folder in the user's runtime folder as it tries
+    // to connect, whether a server runs or not.
+    void speechOffLeavesTheSoundServerAlone() {
+        SettingsRecord record = Speaking(3000);
+        record.speechOn = false;
+        QVERIFY(ReplaceFileContents(folders_->homeFile("Lexado.ini"), RecordBytes(record)));
+        Lexado lexado(folders_->home(), folders_->runtime());
+        QVERIFY(!lexado.WaitForWindow().isEmpty());
+        QCOMPARE(lexado.Exit(), 0);
+        QVERIFY(!QDir(folders_->runtime()).exists(QStringLiteral("pulse")));
     }
 
 private:

@@ -1,15 +1,14 @@
 #pragma once
 
-// A sound server of an end-to-end test's own: PulseAudio with one null sink, its socket in the
-// test's runtime folder, where the program under test looks for it, and parec recording what
-// the sink plays.
-
-#include "tests/e2e/E2eSupport.h"
+// A sound server of a test's own: PulseAudio with one null sink, its socket in the test's
+// runtime folder, where the program under test looks for it, and parec recording what the
+// sink plays.
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QThread>
 
 #include <csignal>
 #include <cstring>
@@ -19,6 +18,7 @@
 class SoundServer {
 public:
     static constexpr int kSampleRate = 22050; // what parec records: 16-bit mono
+    static constexpr int kWaitMs = 10000;     // for the programs to start and answer
 
     explicit SoundServer(const QString& runtimeFolder) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -40,8 +40,10 @@ public:
         }
         recorder_.start(QStringLiteral("parec"),
                         {"--device=lexado.monitor", "--format=s16le", "--channels=1",
-                         "--rate=" + QString::number(kSampleRate), "--latency-msec=20", "--raw"});
-        started_ = recorder_.waitForStarted(kWaitMs);
+                         "--rate=" + QString::number(kSampleRate), "--latency-msec=5", "--raw"});
+        // The monitor sends nothing until the sink next plays, up to two seconds after the
+        // server started; from then on its samples follow the clock.
+        started_ = recorder_.waitForStarted(kWaitMs) && recorder_.waitForReadyRead(kWaitMs);
     }
 
     ~SoundServer() {
@@ -57,6 +59,12 @@ public:
     }
 
     bool Started() const { return started_; }
+
+    // The server's environment, for the programs that ask it something.
+    QProcessEnvironment environment() const { return server_.processEnvironment(); }
+
+    // Waits until more sound has been recorded; false when none came within the time.
+    bool WaitForSound(int ms) { return recorder_.waitForReadyRead(ms); }
 
     // Every sample recorded since the server started.
     const std::vector<short>& Recorded() {
@@ -80,7 +88,7 @@ private:
             }
             if (QFile::exists(runtimeFolder + QStringLiteral("/pulse/native"))) {
                 QProcess info;
-                info.setProcessEnvironment(server_.processEnvironment());
+                info.setProcessEnvironment(environment());
                 info.start(QStringLiteral("pactl"), {"info"});
                 if (info.waitForFinished(kWaitMs) && info.exitCode() == 0) {
                     return true;
