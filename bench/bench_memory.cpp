@@ -37,7 +37,7 @@ void BM_ReviewNextIndex(benchmark::State& state) {
         WordList::FromText(MakeLibraryText(kEntries), WordList::ShortLines::DropAfterFirst);
     QTemporaryDir dir;
     const MemoryStore::Opened opened = MemoryStore::Open(dir.path(), kNow);
-    ReviewSchedule schedule(words, "bench.dat", *opened.store, MakeCards(), {}, kNow);
+    ReviewSchedule schedule(words, "bench.dat", *opened.store, MakeCards(), {});
     for (auto _ : state) {
         benchmark::DoNotOptimize(schedule.NextIndex(kNow));
     }

@@ -32,7 +32,9 @@ RecitationMemory::Opening RecitationMemory::Open() {
     connect(&engine_, &RecitationEngine::libraryChanged, this, &RecitationMemory::Rebuild);
     connect(&engine_, &RecitationEngine::entryShown, this, &RecitationMemory::EntryShown);
     connect(&engine_, &RecitationEngine::pauseChanged, this, &RecitationMemory::CountRecitedTime);
-    Rebuild();
+    if (engine_.entryCount() > 0) {
+        Rebuild();
+    }
     return opening;
 }
 
@@ -52,9 +54,8 @@ void RecitationMemory::Rebuild() {
     library_ = DecodeLine(NameField(engine_.settings().libraryFile));
     std::vector<Card> cards;
     if (store_ && store_->LoadCards(library_, &cards).ok()) {
-        schedule_ =
-            std::make_unique<ReviewSchedule>(engine_.library().words(), library_, *store_,
-                                             std::move(cards), settings_.schedule, clock_());
+        schedule_ = std::make_unique<ReviewSchedule>(engine_.library().words(), library_, *store_,
+                                                     std::move(cards), settings_.schedule);
     }
     FollowMode();
 }
@@ -95,11 +96,12 @@ const Card* RecitationMemory::CardOnShow() const {
                                                  : nullptr;
 }
 
-DayCounts RecitationMemory::TodayCounts() const {
+DayCounts RecitationMemory::TodayCounts() {
     DayCounts counts;
     if (!schedule_) {
         return counts;
     }
+    schedule_->Prepare(clock_());
     DailyFigures today;
     if (store_->LoadDay(library_, clock_().date(), &today).ok()) {
         counts.ratings = today.again + today.known + today.alreadyKnown;

@@ -56,7 +56,7 @@ public:
 
     // The card of the entry on show, if its word has one.
     const Card* CardOnShow() const;
-    DayCounts TodayCounts() const;
+    DayCounts TodayCounts();
 
 private:
     void Rebuild();

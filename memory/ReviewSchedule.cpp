@@ -23,7 +23,7 @@ QByteArrayView CardKey(QByteArrayView line) {
 }
 
 ReviewSchedule::ReviewSchedule(const WordList& entries, QString library, MemoryStore& store,
-                               std::vector<Card> cards, ReviewOptions options, const QDateTime& now)
+                               std::vector<Card> cards, ReviewOptions options)
     : entries_(entries), library_(std::move(library)), store_(store), options_(options),
       model_(options.retention), cards_(std::move(cards)), indexOfCard_(cards_.size(), -1),
       quota_(cards_.size(), 0), memberSlot_(cards_.size(), -1) {
@@ -31,6 +31,15 @@ ReviewSchedule::ReviewSchedule(const WordList& entries, QString library, MemoryS
     for (std::size_t c = 0; c < cards_.size(); ++c) {
         cardOfKey_.insert(cards_[c].word, static_cast<int>(c));
     }
+}
+
+// Finding the entry of every card takes a pass over the library, which only the choice of
+// entries needs: ratings and showings alone find their cards by their words.
+void ReviewSchedule::Prepare(const QDateTime& now) {
+    if (prepared_) {
+        return;
+    }
+    prepared_ = true;
     for (qsizetype i = 0; i < entries_.size(); ++i) {
         const auto found = cardOfKey_.constFind(RawKey(CardKey(entries_.at(i))));
         if (found != cardOfKey_.cend() && indexOfCard_[*found] < 0) {
@@ -80,6 +89,9 @@ bool ReviewSchedule::IsMember(int card, qint64 now) const {
 }
 
 void ReviewSchedule::Update(int card, qint64 now) {
+    if (!prepared_) {
+        return; // the set is made when the first entry is chosen
+    }
     const bool member = IsMember(card, now);
     qsizetype& slot = memberSlot_[card];
     if (member && slot < 0) {
@@ -187,6 +199,7 @@ std::optional<qsizetype> ReviewSchedule::NextIndex(const QDateTime& now) {
     if (entries_.isEmpty()) {
         return std::nullopt;
     }
+    Prepare(now);
     const qint64 time = now.toSecsSinceEpoch();
     if (time >= dayEnd_ || time < dayStart_) {
         StartDay(now);

@@ -39,7 +39,10 @@ class ReviewSchedule {
 public:
     // `entries` must outlive the schedule; `cards` are the library's cards from the store.
     ReviewSchedule(const WordList& entries, QString library, MemoryStore& store,
-                   std::vector<Card> cards, ReviewOptions options, const QDateTime& now);
+                   std::vector<Card> cards, ReviewOptions options);
+
+    // Makes today's set, which the first NextIndex does; before it the counts below are 0.
+    void Prepare(const QDateTime& now);
 
     // The entry to show next; none only for an empty library.
     std::optional<qsizetype> NextIndex(const QDateTime& now);
@@ -96,6 +99,7 @@ private:
     std::vector<int> round_;
     std::size_t roundNext_ = 0;
     int last_ = -1;
+    bool prepared_ = false;
 
     qsizetype nextNew_ = 0; // no library entry before it is a word without a card
     qsizetype nextInOrder_ = 0;

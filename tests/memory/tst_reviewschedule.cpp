@@ -59,7 +59,8 @@ private slots:
                                    Rated("w1", CardState::Known, 10, 11, -1),
                                    Rated("w2", CardState::Known, 10, 2, 0.5),
                                    Rated("w3", CardState::Learning, 0.2, 1.0 / 24, 1)};
-        ReviewSchedule schedule(words_, "words.dat", *store_, cards, {2, 0.9}, start_);
+        ReviewSchedule schedule(words_, "words.dat", *store_, cards, {2, 0.9});
+        schedule.Prepare(start_);
         QCOMPARE(schedule.SetSize(), 5);
         QCOMPARE(Picks(schedule, start_, 10), (Indexes{4, 5, 0, 1, 3, 4, 5, 0, 1, 3}));
         // The next morning: w3 is out until due, a day after its rating; w2 is due; the new
@@ -69,7 +70,7 @@ private slots:
     }
 
     void neverTheSameEntryTwiceInARow() {
-        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {3, 0.9}, start_);
+        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {3, 0.9});
         QCOMPARE(Picks(schedule, start_, 3), (Indexes{0, 1, 2}));
         QVERIFY(schedule.Rate(0, false, start_).ok());
         QVERIFY(schedule.Rate(1, false, start_).ok());
@@ -78,7 +79,7 @@ private slots:
     }
 
     void knownWordsLeaveTheSetUntilDue() {
-        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {2, 0.9}, start_);
+        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {2, 0.9});
         QCOMPARE(Picks(schedule, start_, 3), (Indexes{0, 1, 0}));
         QVERIFY(schedule.Exposed(0, start_).ok());
         QVERIFY(schedule.Rate(0, true, start_).ok());
@@ -98,12 +99,12 @@ private slots:
         // The next day, in a new schedule from the store: the words shown and never rated,
         // then the day's two new words; the known ones wait until due.
         const QDateTime nextDay = start_.addDays(1);
-        ReviewSchedule reopened(words_, "words.dat", *store_, Stored(), {2, 0.9}, nextDay);
+        ReviewSchedule reopened(words_, "words.dat", *store_, Stored(), {2, 0.9});
         QCOMPARE(Picks(reopened, nextDay, 5), (Indexes{2, 3, 4, 5, 2}));
     }
 
     void ratingsFollowTheModel() {
-        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {1, 0.9}, start_);
+        ReviewSchedule schedule(words_, "words.dat", *store_, {}, {1, 0.9});
         QVERIFY(schedule.Rate(3, true, start_).ok());
         const QDateTime due = start_.addDays(8);
         QVERIFY(schedule.Rate(3, true, due).ok());
