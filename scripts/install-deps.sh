@@ -15,7 +15,7 @@ packages=(
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
   kdeedu-kvtml-data
-  libxcb1-dev libxcb-screensaver0-dev dbus openbox trayer wmctrl
+  libxcb1-dev libxcb-screensaver0-dev libfontconfig-dev dbus openbox trayer wmctrl
   libqt6sql6-sqlite
   dpkg-dev lintian appstream desktop-file-utils
 )
