@@ -248,9 +248,6 @@ recite
 memory_cpu=$recited_cpu
 memory_elapsed=$recited_elapsed
 
-at_most() {
-    awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "yes" : "NO" }'
-}
 below() {
     awk -v v="$1" -v l="$2" 'BEGIN { print (v < l) ? "yes" : "NO" }'
 }

@@ -2,7 +2,6 @@
 
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
-#include "library/LibraryFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
