@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -353,6 +354,7 @@ private slots:
     void firstStartFollowsTheDesktopScale() {
         const OwnXServer server(QStringLiteral("3840x2160x24"));
         QVERIFY(server.IsUp());
+        const auto scalingBack = qScopeGuard([] { qunsetenv("QT_ENABLE_HIGHDPI_SCALING"); });
         QSize atNormalDpi;
         QByteArray normalFont;
         for (const auto& [dpi, qtScaling] : {std::pair{96, "1"}, {192, "1"}, {192, "0"}}) {
@@ -383,7 +385,6 @@ private slots:
                                     .arg(atNormalDpi.height())));
             QCOMPARE(font, normalFont);
         }
-        qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
     }
 
 private:
