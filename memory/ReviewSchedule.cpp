@@ -31,10 +31,14 @@ ReviewSchedule::ReviewSchedule(const WordList& entries, QString library, MemoryS
     for (std::size_t c = 0; c < cards_.size(); ++c) {
         cardOfKey_.insert(cards_[c].word, static_cast<int>(c));
     }
-    for (qsizetype i = 0; i < entries_.size(); ++i) {
+    // Each card goes with the first entry of its word; once every card has one, the rest of the
+    // library changes nothing, and a long library is not read to its end.
+    std::size_t placed = 0;
+    for (qsizetype i = 0; i < entries_.size() && placed < cards_.size(); ++i) {
         const auto found = cardOfKey_.constFind(RawKey(CardKey(entries_.at(i))));
         if (found != cardOfKey_.cend() && indexOfCard_[*found] < 0) {
             indexOfCard_[*found] = i;
+            ++placed;
         }
     }
     StartDay(now);
