@@ -38,6 +38,10 @@ QString ChooseProgramFolder(const std::optional<QString>& home, const QString& e
     return ChooseProgramFolder({home, executableDir, userFolder});
 }
 
+QString RunningExecutableFolder() {
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
 QString ResourceFolder(const QString& executableDir) {
     const QDir beside(executableDir);
     if (beside.exists(QStringLiteral("language"))) {

@@ -21,6 +21,9 @@ QString ChooseProgramFolder(const ProgramFolderSources& sources);
 // and the user's data folder of this system.
 QString ChooseProgramFolder(const std::optional<QString>& home, const QString& executableDir);
 
+// The folder of the running executable, found before the application object exists.
+QString RunningExecutableFolder();
+
 // The folder of the read-only resources (language files, the phonetic font, help pages,
 // sample data): beside the executable in the build tree, share/lexado when installed.
 QString ResourceFolder(const QString& executableDir);

@@ -1,12 +1,17 @@
 // Lexado: reads the command line, then starts up (the splash picture, the interface language,
-// the check for another copy, the main window) and runs the main window until it ends.
+// the check for another copy, the main window) and runs the main window until it ends. The
+// font configuration, the library and the voices are read on threads of their own meanwhile.
 
 #include "app/CommandLine.h"
+#include "app/FontConfigWarmUp.h"
+#include "app/ProgramFolder.h"
 #include "app/TerminalCommand.h"
 #include "app/ui/CLexadoApp.h"
 #include "speech/Voices.h"
 
 #include <QApplication>
+
+#include <utility>
 
 namespace {
 
@@ -36,6 +41,10 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> exitCode = RunTerminalCommand(commandLine, argc, argv)) {
         return *exitCode;
     }
+    // Started while the application connects to the display; the main window needs them.
+    const std::jthread fontConfig = StartFontConfigWarmUp();
+    LibraryPreload library =
+        LibraryPreload::Start(ChooseProgramFolder(commandLine.home, RunningExecutableFolder()));
     StartLoadingVoices();
     PreferX11OnWayland();
     QApplication app(argc, argv);
@@ -43,7 +52,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(LEXADO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    CLexadoApp lexado(commandLine);
+    CLexadoApp lexado(commandLine, std::move(library));
     if (const std::optional<int> exitCode = lexado.InitInstance()) {
         return *exitCode;
     }

@@ -40,10 +40,14 @@ void ReviewSchedule::Prepare(const QDateTime& now) {
         return;
     }
     prepared_ = true;
-    for (qsizetype i = 0; i < entries_.size(); ++i) {
+    // Each card goes with the first entry of its word; once every card has one, the rest of the
+    // library changes nothing, and a long library is not read to its end.
+    auto unplaced = std::count(indexOfCard_.begin(), indexOfCard_.end(), -1);
+    for (qsizetype i = 0; i < entries_.size() && unplaced > 0; ++i) {
         const auto found = cardOfKey_.constFind(RawKey(CardKey(entries_.at(i))));
         if (found != cardOfKey_.cend() && indexOfCard_[*found] < 0) {
             indexOfCard_[*found] = i;
+            --unplaced;
         }
     }
     StartDay(now);

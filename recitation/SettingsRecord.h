@@ -176,6 +176,10 @@ WindowRect WindowRectOf(const QRect& rect);
 // The original platform's MulDiv: a × b / c rounded half away from zero, -1 when c is 0.
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
 
+// The resolution the stored font height's pixels belong to: a height is kept as the pixels of
+// a screen of 96 dots per inch and drawn scaled by the desktop's scaling.
+inline constexpr int kRecordDpi = 96;
+
 // The word font of a first start: Arial, 16 points on a screen of this many dots per inch.
 LogFontA DefaultWordFont(int screenDpi);
 

@@ -15,7 +15,7 @@ packages=(
   fonts-wqy-microhei fonts-sil-doulos fonts-dejavu-core
   python3-fonttools
   kdeedu-kvtml-data
-  libxcb1-dev libxcb-screensaver0-dev dbus openbox trayer wmctrl
+  libxcb1-dev libxcb-screensaver0-dev libfontconfig-dev dbus openbox trayer wmctrl
   libqt6sql6-sqlite libsqlite3-dev
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   dpkg-dev lintian appstream desktop-file-utils

@@ -14,8 +14,9 @@
 
 #include <utility>
 
-CLexadoApp::CLexadoApp(CommandLine commandLine)
-    : commandLine_(std::move(commandLine)), executableDir_(QApplication::applicationDirPath()),
+CLexadoApp::CLexadoApp(CommandLine commandLine, LibraryPreload preload)
+    : commandLine_(std::move(commandLine)), preload_(std::move(preload)),
+      executableDir_(QApplication::applicationDirPath()),
       resourceFolder_(ResourceFolder(executableDir_)),
       languages_(QDir(resourceFolder_).filePath(QStringLiteral("language"))) {}
 
@@ -41,7 +42,7 @@ std::optional<int> CLexadoApp::InitInstance() {
         return 1;
     }
     window_ = std::make_unique<CLexadoDlg>(*programFolder, resourceFolder_, languages_,
-                                           HelpViewerWindows(resourceFolder_));
+                                           HelpViewerWindows(resourceFolder_), std::move(preload_));
     QObject::connect(window_.get(), &CLexadoDlg::finished, qApp, &QApplication::exit);
     window_->show();
     // The window owns its companion.

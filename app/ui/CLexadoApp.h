@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/SingleCopy.h"
 #include "controls/CSplashPicture.h"
+#include "recitation/LibraryPreload.h"
 #include "recitation/ui/CLexadoDlg.h"
 #include "strings/LanguageSwitch.h"
 
@@ -18,8 +19,9 @@
 // picture is still up.
 class CLexadoApp {
 public:
-    // For a command line that lets the program start; the application object must exist.
-    explicit CLexadoApp(CommandLine commandLine);
+    // For a command line that lets the program start; the application object must exist. The
+    // main window takes its library from `preload` where that read the one it presents.
+    explicit CLexadoApp(CommandLine commandLine, LibraryPreload preload = {});
     ~CLexadoApp();
     CLexadoApp(const CLexadoApp&) = delete;
     CLexadoApp& operator=(const CLexadoApp&) = delete;
@@ -37,6 +39,7 @@ private:
     std::optional<QString> ProgramFolder();
 
     CommandLine commandLine_;
+    LibraryPreload preload_;
     QString executableDir_;
     QString resourceFolder_;
     QPointer<CSplashPicture> splash_;

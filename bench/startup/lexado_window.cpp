@@ -6,6 +6,8 @@
 #include "bench/startup/FirstPaint.h"
 
 #include "app/CommandLine.h"
+#include "app/FontConfigWarmUp.h"
+#include "app/ProgramFolder.h"
 #include "app/ui/CLexadoApp.h"
 #include "controls/CSplashPicture.h"
 #include "recitation/ui/CLexadoDlg.h"
@@ -15,6 +17,7 @@
 #include <QEvent>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -50,6 +53,14 @@ private:
 
 int main(int argc, char* argv[]) {
     MarkStartupPhase("main");
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    CommandLine commandLine = ParseCommandLine(arguments);
+    const std::jthread fontConfig = StartFontConfigWarmUp();
+    LibraryPreload library =
+        LibraryPreload::Start(ChooseProgramFolder(commandLine.home, RunningExecutableFolder()));
     StartLoadingVoices();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexado"));
@@ -58,7 +69,7 @@ int main(int argc, char* argv[]) {
 
     StartupPaints paints;
     QApplication::instance()->installEventFilter(&paints);
-    CLexadoApp lexado(ParseCommandLine(QApplication::arguments()));
+    CLexadoApp lexado(std::move(commandLine), std::move(library));
     if (lexado.InitInstance()) {
         std::fputs("lexado_window: Lexado did not start (another copy runs?)\n", stderr);
         return 1;

@@ -2,7 +2,6 @@
 
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
-#include "library/LibraryFile.h"
 #include "library/ui/CLibraryManagerDlg.h"
 #include "memory/ui/CStatsWindow.h"
 #include "recitation/SettingsFile.h"
@@ -16,9 +15,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeySequence>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QWindow>
@@ -33,9 +30,11 @@ const QString kWindowTitle = QStringLiteral("LXD");
 } // namespace
 
 CLexadoDlg::CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
-                       LanguageSwitch& languages, HelpWindows help, QWidget* parent)
+                       LanguageSwitch& languages, HelpWindows help, LibraryPreload preload,
+                       QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), programFolder_(programFolder),
       resourceFolder_(resourceFolder), languages_(languages), help_(std::move(help)),
+      preload_(std::move(preload)),
       memory_(engine_, programFolder, [] { return QDateTime::currentDateTime(); }),
       dialogue_(*this, programFolder, catalogue_),
       commands_(
@@ -68,7 +67,7 @@ void CLexadoDlg::OnInitDialog() {
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
     const RecitationMemory::Opening opening = memory_.Open();
-    engine_.Start(record, ReadWordLibrary(programFolder_, NameField(record.libraryFile)).entries);
+    engine_.Start(record, preload_.Take(programFolder_, NameField(record.libraryFile)).entries);
     ApplyAlwaysOnTop();
     if (record.speechOn) {
         StartSpeech();
@@ -93,12 +92,11 @@ void CLexadoDlg::TellMemoryOpening(const RecitationMemory::Opening& opening) {
 }
 
 // The record from Lexado.ini, or the defaults of a first start: the window where it is now and
-// Arial of 16 points on this screen. Whatever the file holds, the window's place is brought
-// onto a screen and the word font made to fit that screen.
+// Arial of 16 points, in the record's pixels, which the desktop's scaling enlarges. Whatever the
+// file holds, the window's place is brought onto a screen and the word font made to fit that
+// screen.
 SettingsRecord CLexadoDlg::LoadSettings() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-    const SettingsRecord defaults = DefaultSettings(dpi, geometry());
+    const SettingsRecord defaults = DefaultSettings(kRecordDpi, geometry());
     SettingsRecord record = ::LoadSettings(programFolder_, defaults).value_or(defaults);
     phoneticFontId_ = InstallPhoneticFont(resourceFolder_);
     TakeWordFont(record);
@@ -108,7 +106,8 @@ SettingsRecord CLexadoDlg::LoadSettings() {
 // The word font kept within the work area of the stored place's screen, and both fonts made
 // from it.
 void CLexadoDlg::TakeWordFont(SettingsRecord& record) {
-    FitWordFontToScreen(record.wordFont, BringOntoScreen(record).workArea.height());
+    const int workAreaHeight = BringOntoScreen(record).workArea.height();
+    FitWordFontToScreen(record.wordFont, qRound(workAreaHeight / ScreenFontScale()));
     BuildFonts(record.wordFont);
 }
 
@@ -116,10 +115,12 @@ void CLexadoDlg::TakeWordFont(SettingsRecord& record) {
 // the phonetic font at 9/10 of its height: the program's own, or without it the word font's
 // face, with the transcription framed by brackets.
 void CLexadoDlg::BuildFonts(LogFontA& description) {
-    wordFont_ = FontFromLogFont(description);
-    StoreFont(wordFont_, description);
+    const qreal scale = ScreenFontScale();
+    wordFont_ = FontFromLogFont(description, scale);
+    StoreFont(wordFont_, description, scale);
     const bool ownFont = phoneticFontId_ >= 0;
-    phoneticFont_ = PhoneticFont(description, ownFont ? kPhoneticFamily : wordFont_.family());
+    phoneticFont_ =
+        PhoneticFont(description, ownFont ? kPhoneticFamily : wordFont_.family(), scale);
     transcriptionFrame_ = ownFont ? TranscriptionFrame::PhoneticFont : TranscriptionFrame::Brackets;
 }
 

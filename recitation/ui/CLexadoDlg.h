@@ -9,6 +9,7 @@
 #include "recitation/DisplayLine.h"
 #include "recitation/EntryLayout.h"
 #include "recitation/KeyStrokes.h"
+#include "recitation/LibraryPreload.h"
 #include "recitation/RecitationEngine.h"
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
@@ -45,9 +46,11 @@ public:
     // The program folder holds Lexado.ini, table.ini and data/; the resource folder the
     // language files, fonts, pictures and help pages. The language commands switch the
     // interface language of `languages`, which start-up owns. The window starts itself up at
-    // once; when it goes, the help windows go with it.
+    // once, taking its library from `preload` where that read it; when it goes, the help
+    // windows go with it.
     CLexadoDlg(const QString& programFolder, const QString& resourceFolder,
-               LanguageSwitch& languages, HelpWindows help = {}, QWidget* parent = nullptr);
+               LanguageSwitch& languages, HelpWindows help = {}, LibraryPreload preload = {},
+               QWidget* parent = nullptr);
     ~CLexadoDlg() override;
 
     // Carries out a command of the command table.
@@ -138,6 +141,7 @@ private:
     QString resourceFolder_;
     LanguageSwitch& languages_;
     HelpWindows help_;
+    LibraryPreload preload_;
     std::function<SheetDesktop()> desktopPage_; // none without a companion
 
     LibraryCatalogue catalogue_;

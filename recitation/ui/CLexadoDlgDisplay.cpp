@@ -72,7 +72,7 @@ ScreenArea CLexadoDlg::BringOntoScreen(SettingsRecord& record) const {
 // A loaded progress record takes a place on a screen, and keeps the word font in use.
 void CLexadoDlg::FitLoadedRecord(SettingsRecord& record) {
     BringOntoScreen(record);
-    StoreFont(wordFont_, record.wordFont);
+    StoreFont(wordFont_, record.wordFont, ScreenFontScale());
 }
 
 // The block is cut to the work area of the stored place's screen; the window goes to the stored

@@ -2,13 +2,11 @@
 
 #include <QFontDatabase>
 
-#include <cstdlib>
-
-QFont PhoneticFont(const LogFontA& wordFont, const QString& family) {
+QFont PhoneticFont(const LogFontA& wordFont, const QString& family, qreal scale) {
     QFont font(family);
     const int height = 9 * wordFont.lfHeight / 10;
     if (height != 0) {
-        font.setPixelSize(std::abs(height));
+        font.setPixelSize(ScaledPixels(height, scale));
     }
     return font;
 }

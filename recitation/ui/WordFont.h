@@ -11,9 +11,9 @@
 // The family of the program's phonetic font, in which '2' and '3' draw as brackets.
 inline const QString kPhoneticFamily = QStringLiteral("DARizaz LXD");
 
-// The phonetic font, in this family: 9/10 of the word font's height, cut toward zero (-21
-// gives -18).
-QFont PhoneticFont(const LogFontA& wordFont, const QString& family);
+// The phonetic font, in this family: 9/10 of the word font's stored height, cut toward zero
+// (-21 gives -18), scaled by `scale` as the word font is (FontFromLogFont).
+QFont PhoneticFont(const LogFontA& wordFont, const QString& family, qreal scale);
 
 // Registers fonts/Lxdphone.ttf of the resource folder for this run; the id to remove it
 // with, or -1 when it cannot be loaded (the phonetic text then falls back to another font).

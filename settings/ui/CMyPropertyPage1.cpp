@@ -99,20 +99,21 @@ DisplayPageValues CMyPropertyPage1::values() const {
 
 // The preview draws the word in the font the window will use: face, height, weight and effects.
 void CMyPropertyPage1::ShowFontInPreview() {
-    preview_->setFont(FontFromLogFont(values_.wordFont));
+    preview_->setFont(FontFromLogFont(values_.wordFont, ScreenFontScale()));
 }
 
 // A font left as it was is not written back, which could still change its record (a height of
 // 0, a weight left to the system).
 void CMyPropertyPage1::ChooseFont() {
-    const QFont inUse = FontFromLogFont(values_.wordFont);
+    const qreal scale = ScreenFontScale();
+    const QFont inUse = FontFromLogFont(values_.wordFont, scale);
     const std::optional<FontChoice> choice =
         CFontChooserDlg::Run(this, inUse, ColorFromColorRef(values_.textColor));
     if (!choice) {
         return;
     }
     if (choice->font != inUse) {
-        StoreFont(choice->font, values_.wordFont);
+        StoreFont(choice->font, values_.wordFont, scale);
     }
     values_.textColor = ColorRefFromColor(choice->colour);
     ShowFontInPreview();

@@ -3,7 +3,10 @@
 #include "tests/e2e/XlibRequests.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+
+#include <string>
 
 #include <unistd.h>
 
@@ -50,4 +53,17 @@ std::optional<KeyRepeat> ReplaceServerKeyRepeat(KeyRepeat repeat) {
         XkbSetAutoRepeatRate(display, XkbUseCoreKbd, repeat.delayMs, repeat.intervalMs);
     XCloseDisplay(display); // flushes the request to the server
     return done ? std::optional(replaced) : std::nullopt;
+}
+
+bool SetXftDpi(int dpi) {
+    Display* display = OpenDisplay();
+    if (!display) {
+        return false;
+    }
+    const std::string resources = "Xft.dpi:\t" + std::to_string(dpi) + "\n";
+    XChangeProperty(display, DefaultRootWindow(display), XA_RESOURCE_MANAGER, XA_STRING, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(resources.data()),
+                    static_cast<int>(resources.size()));
+    XCloseDisplay(display);
+    return true;
 }

@@ -17,3 +17,8 @@ struct KeyRepeat {
 // Sets the server's repeat and returns the one it replaced; nothing when the display cannot
 // be opened or has no keyboard extension.
 std::optional<KeyRepeat> ReplaceServerKeyRepeat(KeyRepeat repeat);
+
+// Sets the font resolution the desktop gives its programs (the server's resources, which hold
+// nothing else in a test's server), as a desktop set to a scale does. False when the display
+// cannot be opened.
+bool SetXftDpi(int dpi);

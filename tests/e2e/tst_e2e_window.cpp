@@ -11,11 +11,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -86,6 +89,38 @@ public:
 private:
     std::vector<QProcess> loops_;
 };
+
+// An X server of the test's own, with one screen of `screen` ("WIDTHxHEIGHTxDEPTH"), named by
+// $DISPLAY while the object lives. It keeps its resources when its last client goes.
+class OwnXServer {
+public:
+    explicit OwnXServer(const QString& screen) : previousDisplay_(qgetenv("DISPLAY")) {
+        server_.start(QStringLiteral("bash"),
+                      {"-c", "exec Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 " + screen +
+                                 " 3>&1 >/dev/null 2>&1"});
+        if (server_.waitForReadyRead(kWaitMs)) { // Xvfb writes its display number when ready
+            display_ = ':' + QString::fromLatin1(server_.readLine()).trimmed();
+            qputenv("DISPLAY", display_.toLatin1());
+        }
+    }
+    ~OwnXServer() {
+        qputenv("DISPLAY", previousDisplay_);
+        server_.kill();
+        server_.waitForFinished();
+    }
+
+    bool IsUp() const { return !display_.isEmpty(); }
+
+private:
+    QByteArray previousDisplay_;
+    QProcess server_;
+    QString display_;
+};
+
+// The bytes of a stored record's word font.
+QByteArray FontBytes(const SettingsRecord& record) {
+    return QByteArray(reinterpret_cast<const char*>(&record.wordFont), sizeof record.wordFont);
+}
 
 } // namespace
 
@@ -310,6 +345,46 @@ private slots:
         QCOMPARE(lexado.WaitForEnd(), 0);
         QVERIFY(!QFileInfo::exists(homeFile("Lexado.ini")));
         QVERIFY(QFileInfo::exists(homeFile("table.ini")));
+    }
+
+    // A desktop at 200 % sets Xft.dpi 192, which Qt takes as a device pixel ratio of 2, or, with
+    // its high-DPI scaling off, as a font resolution: either way a first start on a 3840x2160
+    // screen shows a window twice the size of one at 96 dpi, and stores the font of a 96-dpi
+    // start.
+    void firstStartFollowsTheDesktopScale() {
+        const OwnXServer server(QStringLiteral("3840x2160x24"));
+        QVERIFY(server.IsUp());
+        const auto scalingBack = qScopeGuard([] { qunsetenv("QT_ENABLE_HIGHDPI_SCALING"); });
+        QSize atNormalDpi;
+        QByteArray normalFont;
+        for (const auto& [dpi, qtScaling] : {std::pair{96, "1"}, {192, "1"}, {192, "0"}}) {
+            QVERIFY(SetXftDpi(dpi));
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", qtScaling);
+            QVERIFY(QDir(home()).removeRecursively());
+            Lexado lexado(home(), runtime());
+            QVERIFY(!lexado.WaitForWindow().isEmpty());
+            const QSize size = WindowGeometry(lexado.window()).size();
+            QCOMPARE(lexado.Exit(), 0);
+            const std::optional<QByteArray> bytes = ReadWholeFile(homeFile("Lexado.ini"));
+            QVERIFY(bytes);
+            const QByteArray font = FontBytes(RecordFromBytes(*bytes, SettingsRecord{}));
+            if (dpi == 96) {
+                atNormalDpi = size;
+                normalFont = font;
+                continue;
+            }
+            const QSize twice = atNormalDpi * 2;
+            QVERIFY2(std::abs(size.width() - twice.width()) <= twice.width() / 10 &&
+                         std::abs(size.height() - twice.height()) <= twice.height() / 10,
+                     qPrintable(QStringLiteral("%1x%2 at %3 dpi (scaling %4), %5x%6 at 96")
+                                    .arg(size.width())
+                                    .arg(size.height())
+                                    .arg(dpi)
+                                    .arg(qtScaling)
+                                    .arg(atNormalDpi.width())
+                                    .arg(atNormalDpi.height())));
+            QCOMPARE(font, normalFont);
+        }
     }
 
 private:

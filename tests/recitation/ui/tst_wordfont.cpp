@@ -10,13 +10,14 @@ private slots:
     void phoneticFontIsNineTenthsCutTowardZero() {
         LogFontA word = DefaultWordFont(96);
         QCOMPARE(word.lfHeight, -21);
-        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily, 1.0).pixelSize(), 18);
         word.lfHeight = -20;
-        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 18);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily, 1.0).pixelSize(), 18);
         word.lfHeight = -32;
-        QCOMPARE(PhoneticFont(word, kPhoneticFamily).pixelSize(), 28);
-        QCOMPARE(PhoneticFont(word, kPhoneticFamily).family(), kPhoneticFamily);
-        QCOMPARE(PhoneticFont(word, QStringLiteral("DejaVu Sans")).family(),
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily, 1.0).pixelSize(), 28);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily, 2.0).pixelSize(), 56);
+        QCOMPARE(PhoneticFont(word, kPhoneticFamily, 1.0).family(), kPhoneticFamily);
+        QCOMPARE(PhoneticFont(word, QStringLiteral("DejaVu Sans"), 1.0).family(),
                  QStringLiteral("DejaVu Sans"));
     }
 

@@ -14,16 +14,43 @@ private slots:
         stored.lfWeight = 700;
         stored.lfItalic = 1;
         stored.lfStrikeOut = 1;
-        const QFont font = FontFromLogFont(stored);
+        const QFont font = FontFromLogFont(stored, 1.0);
         QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
         QCOMPARE(font.pixelSize(), 21);
         QCOMPARE(font.weight(), QFont::Bold);
         QVERIFY(font.italic() && font.strikeOut() && !font.underline());
 
         LogFontA back = DefaultWordFont(120);
-        StoreFont(font, back);
+        StoreFont(font, back, 1.0);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&back), sizeof back),
                  QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored));
+    }
+
+    // The stored height is in the record's pixels: drawn scaled, stored unscaled, and a stored
+    // height that draws the font's height is kept as it is.
+    void heightFollowsTheScale_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("drawn");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("storedChoice");
+        QTest::newRow("96 dpi") << 1.0 << -21 << 21 << 30 << -30;
+        QTest::newRow("192 dpi") << 2.0 << -21 << 42 << 30 << -15;
+        QTest::newRow("120 dpi") << 1.25 << -21 << 26 << 31 << -25;
+        QTest::newRow("72 dpi, kept") << 0.75 << -22 << 17 << 17 << -22;
+        QTest::newRow("cell height") << 2.0 << 21 << 42 << 42 << -21;
+    }
+    void heightFollowsTheScale() {
+        QFETCH(qreal, scale);
+        QFETCH(int, stored);
+        LogFontA font = DefaultWordFont(96);
+        font.lfHeight = stored;
+        QTEST(FontFromLogFont(font, scale).pixelSize(), "drawn");
+        QFETCH(int, chosen);
+        QFont choice(QStringLiteral("Arial"));
+        choice.setPixelSize(chosen);
+        StoreFont(choice, font, scale);
+        QTEST(font.lfHeight, "storedChoice");
     }
 
     void coloursAreStoredBlueGreenRed() {

@@ -1,0 +1,7 @@
+#include "app/FontConfigWarmUp.h"
+
+#include <fontconfig/fontconfig.h>
+
+std::jthread StartFontConfigWarmUp() {
+    return std::jthread([] { FcInit(); });
+}
