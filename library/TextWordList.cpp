@@ -3,8 +3,10 @@
 #include "library/DelimitedRecords.h"
 #include "library/HtmlText.h"
 #include "library/LineFields.h"
+#include "library/PlainRecord.h"
 #include "library/PlainWordLine.h"
 #include "library/TextListHeader.h"
+#include "strings/TextCodec.h"
 
 #include <QList>
 #include <QString>
@@ -60,6 +62,8 @@ struct ColumnRoles {
     qsizetype word = -1;
     qsizetype meaning = -1;
     qsizetype phonetic = -1;
+
+    EntryColumns columns() const { return {word, meaning, phonetic}; }
 };
 
 // The roles that column names give, or nothing when they name no word and no meaning column.
@@ -137,6 +141,33 @@ QByteArrayView Field(const RecordFields& fields, qsizetype column) {
     return column >= 0 && column < std::ssize(fields) ? fields[column] : QByteArrayView();
 }
 
+// The record read by DelimitedRecords in the shape PlainRecords gives, any byte to rewrite.
+PlainRecord AsPlain(const RecordFields& fields, const ColumnRoles& roles) {
+    PlainRecord record;
+    record.fields = {Field(fields, roles.word), Field(fields, roles.meaning),
+                     Field(fields, roles.phonetic)};
+    record.first = Field(fields, 0);
+    record.columnCount = std::ssize(fields);
+    record.mayRewrite = true;
+    return record;
+}
+
+// Adds the record's entry to the lines.
+void AddRecord(const PlainRecord& record, bool withoutColumns, bool html, ImportedLines& lines) {
+    const auto& [word, meaning, phonetic] = record.fields;
+    const LineFields entry = withoutColumns && record.columnCount == 1
+                                 ? LineWithoutColumns(record.first)
+                                 : LineFields{word, meaning, phonetic};
+    if (html) {
+        lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
+                  PlainTextOfHtml(entry.phonetic));
+    } else if (record.mayRewrite) {
+        lines.Add(entry.word, entry.meaning, entry.phonetic);
+    } else {
+        lines.AddWithoutRewrites(entry.word, entry.meaning, entry.phonetic);
+    }
+}
+
 // The fields of the first record of the text.
 QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
     DelimitedRecords records(text, separator);
@@ -151,7 +182,7 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 
 } // namespace
 
-void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
+bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const TextListHeader header = ReadTextListHeader(text);
     const QByteArrayView body = text.sliced(header.length);
     const char found = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
@@ -173,22 +204,32 @@ void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     if (!roles) {
         roles = RolesByPlace(header.metadataColumns, names);
     }
+    if (!IsUtf8(text.first(header.length + records.position()))) {
+        return false;
+    }
 
-    while (records.Next(fields)) {
-        const LineFields entry =
-            withoutColumns && fields.size() == 1
-                ? LineWithoutColumns(fields.front())
-                : LineFields{Field(fields, roles->word), Field(fields, roles->meaning),
-                             Field(fields, roles->phonetic)};
-        if (header.html) {
-            lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
-                      PlainTextOfHtml(entry.phonetic));
-        } else {
-            lines.Add(entry.word, entry.meaning, entry.phonetic);
+    // Plain records are checked as they are read, any others once read.
+    const std::optional<PlainRecords> plain =
+        static_cast<unsigned char>(separator) < 0x80
+            ? std::optional<PlainRecords>(std::in_place, body, separator, roles->columns())
+            : std::nullopt;
+    for (qsizetype start = records.position(); start < body.size(); start = records.position()) {
+        if (const std::optional<PlainRecord> record = plain ? plain->At(start) : std::nullopt) {
+            AddRecord(*record, withoutColumns, header.html, lines);
+            records.SkipTo(record->end);
+            continue;
+        }
+        const bool read = records.Next(fields);
+        if (!IsUtf8(body.sliced(start, records.position() - start))) {
+            return false;
+        }
+        if (read) {
+            AddRecord(AsPlain(fields, *roles), withoutColumns, header.html, lines);
         }
     }
     if (records.unclosedQuoteLine() > 0) {
         lines.SkipUnclosedQuote(text.first(header.length).count('\n') +
                                 records.unclosedQuoteLine());
     }
+    return true;
 }
