@@ -72,28 +72,36 @@ PlainRecords::PlainRecords(QByteArrayView text, char separator, const EntryColum
     std::fill(isStop_.begin() + 0xC0, isStop_.end(), true);
 }
 
-PlainRecords::Block PlainRecords::BlockAt(qsizetype start) const {
+// `afterAscii` says whether the byte before the block is ASCII, or the block starts a record.
+PlainRecords::Block PlainRecords::BlockAt(qsizetype start, bool afterAscii) const {
     const char* data = text_.data() + start;
     const qsizetype size = std::min(kBlock, text_.size() - start);
+    Block block;
+    unsigned ascii = 0;
 #if defined(__SSE2__)
     if (size == kBlock) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data));
         // As signed bytes, continuation bytes are below -64 and lead bytes from -64 to -1.
-        const __m128i continuations = _mm_cmplt_epi8(block, _mm_set1_epi8(-64));
-        __m128i stops = _mm_andnot_si128(continuations, _mm_cmplt_epi8(block, _mm_setzero_si128()));
+        const __m128i continuations = _mm_cmplt_epi8(bytes, _mm_set1_epi8(-64));
+        __m128i stops = _mm_andnot_si128(continuations, _mm_cmplt_epi8(bytes, _mm_setzero_si128()));
         for (std::size_t k = 0; k < stopCount_; ++k) {
-            stops = _mm_or_si128(stops, _mm_cmpeq_epi8(block, _mm_set1_epi8(stops_[k])));
+            stops = _mm_or_si128(stops, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(stops_[k])));
         }
-        return {static_cast<unsigned>(_mm_movemask_epi8(stops)),
-                static_cast<unsigned>(_mm_movemask_epi8(continuations))};
+        block.stops = static_cast<unsigned>(_mm_movemask_epi8(stops));
+        block.continuations = static_cast<unsigned>(_mm_movemask_epi8(continuations));
+        ascii = ~static_cast<unsigned>(_mm_movemask_epi8(bytes)) & 0xFFFF;
     }
 #endif
-    Block block;
-    for (qsizetype k = 0; k < size; ++k) {
-        const auto byte = static_cast<unsigned char>(data[k]);
-        block.stops |= isStop_[byte] ? 1U << k : 0;
-        block.continuations |= (byte & 0xC0) == 0x80 ? 1U << k : 0;
+    if (size < kBlock) {
+        for (qsizetype k = 0; k < size; ++k) {
+            const auto byte = static_cast<unsigned char>(data[k]);
+            block.stops |= isStop_[byte] ? 1U << k : 0;
+            block.continuations |= (byte & 0xC0) == 0x80 ? 1U << k : 0;
+            ascii |= byte < 0x80 ? 1U << k : 0;
+        }
     }
+    block.strays = block.continuations & ((ascii << 1) | (afterAscii ? 1 : 0));
+    block.endsInAscii = (ascii >> (kBlock - 1)) != 0;
     return block;
 }
 
@@ -115,15 +123,13 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) const {
     if (start < size && text_[start] == '"') {
         return std::nullopt;
     }
-    // Continuation bytes seen and not yet taken by the character they belong to: none is left
-    // in valid UTF-8.
-    qsizetype untaken = 0;
+    // A character's continuation bytes follow its lead byte, checked with it; a continuation
+    // byte after an ASCII one, or after a whole character, is none.
     qsizetype block = start;
-    Block bytes = BlockAt(block);
+    Block bytes = BlockAt(block, true);
     // The record ends before `end`, the next one begins at `next`.
     const auto finish = [&](qsizetype end, qsizetype next) -> std::optional<PlainRecord> {
-        const unsigned before = (1U << (end - block)) - 1;
-        if (untaken + std::popcount(bytes.continuations & before) != 0) {
+        if ((bytes.strays & ((1U << (end - block)) - 1)) != 0) {
             return std::nullopt;
         }
         endField(end);
@@ -132,9 +138,11 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) const {
     };
     while (true) {
         while (bytes.stops == 0 && block + kBlock < size) {
-            untaken += std::popcount(bytes.continuations);
+            if (bytes.strays != 0) {
+                return std::nullopt;
+            }
             block += kBlock;
-            bytes = BlockAt(block);
+            bytes = BlockAt(block, bytes.endsInAscii);
         }
         if (bytes.stops == 0) {
             return finish(size, size);
@@ -160,10 +168,9 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) const {
                 record.mayRewrite || kBytesToRewrite.table[static_cast<unsigned char>(byte)];
             if (static_cast<unsigned char>(byte) >= 0x80) {
                 const qsizetype length = Utf8CharacterLength(text_.sliced(at));
-                if (length == 0) {
+                if (length == 0 || (at + length < size && (text_[at + length] & 0xC0) == 0x80)) {
                     return std::nullopt;
                 }
-                untaken -= length - 1;
             }
         }
     }

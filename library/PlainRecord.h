@@ -35,8 +35,10 @@ private:
     struct Block {
         unsigned stops = 0;         // bytes to look at: the stops and the lead bytes
         unsigned continuations = 0; // the bytes that continue a character
+        unsigned strays = 0;        // continuation bytes that follow an ASCII byte
+        bool endsInAscii = false;
     };
-    Block BlockAt(qsizetype start) const;
+    Block BlockAt(qsizetype start, bool afterAscii) const;
 
     QByteArrayView text_;
     char separator_;
