@@ -13,15 +13,12 @@ namespace {
 
 constexpr qsizetype kBlock = 16;
 
-// The length of the valid UTF-8 character at the start of the bytes, or 0 when none begins
-// there; overlong forms, surrogates and code points past U+10FFFF are not valid, as for
-// QByteArrayView::isValidUtf8.
-qsizetype Utf8CharacterLength(QByteArrayView bytes) {
-    const auto lead = static_cast<unsigned char>(bytes.front());
-    if (lead < 0x80) {
-        return 1;
-    }
-    // The second byte's range is narrower where a wider one would allow those forms.
+// The length of the valid UTF-8 character that begins with the byte at `at`, which is not
+// ASCII, or 0 when none begins there: valid as for QByteArrayView::isValidUtf8.
+qsizetype Utf8CharacterLength(QByteArrayView text, qsizetype at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    // The second byte's range is narrower where a wider one would allow an overlong form, a
+    // surrogate or a code point past U+10FFFF.
     qsizetype length = 0;
     unsigned char low = 0x80;
     unsigned char high = 0xBF;
@@ -36,44 +33,49 @@ qsizetype Utf8CharacterLength(QByteArrayView bytes) {
         low = lead == 0xF0 ? 0x90 : low;
         high = lead == 0xF4 ? 0x8F : high;
     }
-    if (length == 0 || bytes.size() < length) {
+    if (length == 0 || text.size() - at < length) {
         return 0;
     }
-    const auto second = static_cast<unsigned char>(bytes[1]);
+    const auto second = static_cast<unsigned char>(text[at + 1]);
     if (second < low || second > high) {
         return 0;
     }
     for (qsizetype k = 2; k < length; ++k) {
-        if ((bytes[k] & 0xC0) != 0x80) {
+        if ((text[at + k] & 0xC0) != 0x80) {
             return 0;
         }
     }
     return length;
 }
 
+constexpr bool IsAsciiStop(char byte) {
+    return static_cast<unsigned char>(byte) < 0x80 && byte != '\n' && byte != '\r';
+}
+
+// The ASCII bytes to rewrite but the line ends, which are stops of their own.
+constexpr std::size_t kOtherStopCount = std::ranges::count_if(kBytesToRewrite.bytes, IsAsciiStop);
+constexpr std::array<char, kOtherStopCount> kOtherStops = [] {
+    std::array<char, kOtherStopCount> stops{};
+    std::ranges::copy_if(kBytesToRewrite.bytes, stops.begin(), IsAsciiStop);
+    return stops;
+}();
+
 } // namespace
 
 PlainRecords::PlainRecords(QByteArrayView text, char separator, const EntryColumns& columns)
     : text_(text), separator_(separator), columns_(columns) {
-    const auto addStop = [this](char byte) {
-        if (!isStop_[static_cast<unsigned char>(byte)]) {
-            isStop_[static_cast<unsigned char>(byte)] = true;
-            stops_[stopCount_++] = byte;
-        }
-    };
-    addStop(separator);
-    addStop('\n');
-    addStop('\r');
-    for (const char byte : kBytesToRewrite.bytes) {
-        if (static_cast<unsigned char>(byte) < 0x80) {
-            addStop(byte);
-        }
+    for (const char byte : kOtherStops) {
+        isStop_[static_cast<unsigned char>(byte)] = true;
     }
+    isStop_[static_cast<unsigned char>(separator)] = true;
+    isStop_['\n'] = true;
+    isStop_['\r'] = true;
     std::fill(isStop_.begin() + 0xC0, isStop_.end(), true);
 }
 
 // `afterAscii` says whether the byte before the block is ASCII, or the block starts a record.
-PlainRecords::Block PlainRecords::BlockAt(qsizetype start, bool afterAscii) const {
+// Inline, as it runs for every sixteen bytes.
+inline PlainRecords::Block PlainRecords::BlockAt(qsizetype start, bool afterAscii) const {
     const char* data = text_.data() + start;
     const qsizetype size = std::min(kBlock, text_.size() - start);
     Block block;
@@ -84,8 +86,11 @@ PlainRecords::Block PlainRecords::BlockAt(qsizetype start, bool afterAscii) cons
         // As signed bytes, continuation bytes are below -64 and lead bytes from -64 to -1.
         const __m128i continuations = _mm_cmplt_epi8(bytes, _mm_set1_epi8(-64));
         __m128i stops = _mm_andnot_si128(continuations, _mm_cmplt_epi8(bytes, _mm_setzero_si128()));
-        for (std::size_t k = 0; k < stopCount_; ++k) {
-            stops = _mm_or_si128(stops, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(stops_[k])));
+        for (const char byte : std::array{separator_, '\n', '\r'}) {
+            stops = _mm_or_si128(stops, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(byte)));
+        }
+        for (const char byte : kOtherStops) {
+            stops = _mm_or_si128(stops, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(byte)));
         }
         block.stops = static_cast<unsigned>(_mm_movemask_epi8(stops));
         block.continuations = static_cast<unsigned>(_mm_movemask_epi8(continuations));
@@ -167,7 +172,7 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) const {
             record.mayRewrite =
                 record.mayRewrite || kBytesToRewrite.table[static_cast<unsigned char>(byte)];
             if (static_cast<unsigned char>(byte) >= 0x80) {
-                const qsizetype length = Utf8CharacterLength(text_.sliced(at));
+                const qsizetype length = Utf8CharacterLength(text_, at);
                 if (length == 0 || (at + length < size && (text_[at + length] & 0xC0) == 0x80)) {
                     return std::nullopt;
                 }

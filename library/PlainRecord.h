@@ -43,7 +43,7 @@ private:
     QByteArrayView text_;
     char separator_;
     EntryColumns columns_;
-    std::array<char, 11> stops_{}; // the separator, the line ends, the ASCII bytes to rewrite
-    std::size_t stopCount_ = 0;
-    std::array<bool, 256> isStop_{}; // the same, and the lead bytes of characters
+    // The bytes to stop at: the separator, the line ends, the ASCII bytes to rewrite and the
+    // lead bytes of characters.
+    std::array<bool, 256> isStop_{};
 };
