@@ -111,17 +111,22 @@ ColumnRoles RolesByPlace(const QList<int>& metadataColumns, const QList<QByteArr
     return roles;
 }
 
-// The first of tab, comma and semicolon in the first line that is not blank, where that line
-// would hold the word if it were a plain one: "apple,苹果" has a comma, "abandon v. 放弃, 抛弃"
-// none. 0 for none.
-char SeparatorOfFirstLine(QByteArrayView text) {
-    QByteArrayView line;
+// The first line of the text that is not blank, with its line feed; the last line when all are,
+// and an empty view at its start when it is empty.
+QByteArrayView FirstLine(QByteArrayView text) {
+    QByteArrayView line = text.first(0);
     for (qsizetype start = 0; start < text.size() && line.trimmed().isEmpty();) {
         const qsizetype lineFeed = text.indexOf('\n', start);
         const qsizetype end = lineFeed < 0 ? text.size() : lineFeed + 1;
         line = text.sliced(start, end - start);
         start = end;
     }
+    return line;
+}
+
+// The first of tab, comma and semicolon in the line, where it would hold the word if it were a
+// plain one: "apple,苹果" has a comma, "abandon v. 放弃, 抛弃" none. 0 for none.
+char SeparatorOfLine(QByteArrayView line) {
     const QByteArrayView word = SplitPlainWordLine(line).word;
     for (const char separator : {'\t', ',', ';'}) {
         if (word.contains(separator)) {
@@ -185,7 +190,12 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const TextListHeader header = ReadTextListHeader(text);
     const QByteArrayView body = text.sliced(header.length);
-    const char found = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
+    // The first line that is not blank is split as UTF-8 (SplitPlainWordLine): checked first.
+    const QByteArrayView firstLine = FirstLine(body);
+    if (!IsUtf8(text.first(firstLine.data() + firstLine.size() - text.data()))) {
+        return false;
+    }
+    const char found = header.separator != 0 ? header.separator : SeparatorOfLine(firstLine);
     // A list without columns still has them where a later line holds a tab, as it always had.
     const bool withoutColumns = found == 0;
     const char separator = withoutColumns ? '\t' : found;

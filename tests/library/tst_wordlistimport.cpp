@@ -288,6 +288,8 @@ private slots:
             << 1;
         QTest::newRow("continuation byte after a character")
             << QByteArray("\xC3\xA9\xA9,x\npear,梨") << QByteArray("pear#梨\r\n") << 1;
+        QTest::newRow("first line neither, without columns")
+            << QByteArray("\xff word\napple 苹果\n") << QByteArray("apple#苹果\r\n") << 1;
         QTest::newRow("carriage return alone, quote inside a field")
             << QByteArray("a,1\rsay \"hi\",说\r\n") << QByteArray("a#1\r\nsay \"hi\"#说\r\n") << 0;
     }
