@@ -1,21 +1,45 @@
 // Text word lists on any bytes (flashcard headers, quoted records, HTML fields): what is
-// imported is library lines, and records written back with every field quoted read the same.
+// imported is library lines, records written back with every field quoted read the same, and a
+// record read in one pass as plain is valid UTF-8 and has the fields DelimitedRecords reads.
 
 #include "fuzz/FuzzChecks.h"
 #include "library/DelimitedRecords.h"
 #include "library/LibraryImport.h"
+#include "library/PlainRecord.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
+// The plain record at the reader's position, if it is one, against the reader's next record.
+void CheckPlainRecord(QByteArrayView text, const PlainRecords& plain, DelimitedRecords records) {
+    const qsizetype start = records.position();
+    const std::optional<PlainRecord> record = plain.At(start);
+    RecordFields fields;
+    if (!record || !records.Next(fields)) {
+        return;
+    }
+    const QByteArrayView line = text.sliced(start, record->end - start);
+    Check(records.position() == record->end && line.isValidUtf8(), "a plain record is UTF-8");
+    Check(record->columnCount == std::ssize(fields) && record->first == fields[0] &&
+              record->fields[1] == (fields.size() > 1 ? fields[1] : QByteArrayView()),
+          "a plain record has the fields of the record");
+    const QByteArrayView fieldBytes = line.chopped(line.endsWith("\r\n") ? 2
+                                                   : line.endsWith('\n') ? 1
+                                                                         : 0);
+    Check(record->mayRewrite || FindAnyOf(fieldBytes, 0, kBytesToRewrite) == fieldBytes.size(),
+          "a plain record says when it holds a byte to rewrite");
+}
+
 // The records of the text, and the same written with every field quoted.
 std::pair<QList<QByteArrayList>, QByteArray> Records(QByteArrayView text, char separator) {
     DelimitedRecords records(text, separator);
+    const PlainRecords plain(text, separator, {0, 1, 2});
     RecordFields fields;
     std::pair<QList<QByteArrayList>, QByteArray> read;
-    while (records.Next(fields)) {
+    for (CheckPlainRecord(text, plain, records); records.Next(fields);
+         CheckPlainRecord(text, plain, records)) {
         QByteArrayList& record = read.first.emplace_back();
         for (const QByteArrayView field : fields) {
             record.append(field.toByteArray());

@@ -28,7 +28,7 @@ qsizetype NextLineStart(QByteArrayView text, qsizetype position) {
 } // namespace
 
 DelimitedRecords::DelimitedRecords(QByteArrayView text, char separator)
-    : text_(text), separator_(separator), fieldEnds_(std::array{separator, '\n', '\r'}) {}
+    : text_(text), separator_(separator) {}
 
 // The field that starts with a quote at the reader's position; nothing when the quote is
 // never closed.
@@ -66,36 +66,8 @@ std::optional<DelimitedRecords::FieldSpan> DelimitedRecords::QuotedField() {
 bool DelimitedRecords::Next(RecordFields& fields) {
     while (position_ < text_.size()) {
         fields.clear();
-        if (NextWithoutQuotes(fields) || NextWithQuotes(fields)) {
+        if (NextRecord(fields)) {
             return true;
-        }
-    }
-    fields.clear();
-    return false;
-}
-
-// Most records are one line with no field in quotes: their fields are views into the text,
-// found in one pass. False, with nothing read, at a field in quotes or a line ended by a
-// carriage return alone.
-bool DelimitedRecords::NextWithoutQuotes(RecordFields& fields) {
-    const qsizetype size = text_.size();
-    for (qsizetype start = position_;;) {
-        if (start < size && text_[start] == '"') {
-            break;
-        }
-        const qsizetype stop = FindAnyOf(text_, start, fieldEnds_);
-        fields.push_back(text_.sliced(start, stop - start));
-        if (stop == size) {
-            position_ = size;
-            return true;
-        }
-        if (text_[stop] == separator_) {
-            start = stop + 1;
-        } else if (text_[stop] == '\n' || (stop + 1 < size && text_[stop + 1] == '\n')) {
-            position_ = text_[stop] == '\n' ? stop + 1 : stop + 2;
-            return true;
-        } else {
-            break; // a carriage return alone
         }
     }
     fields.clear();
@@ -103,7 +75,7 @@ bool DelimitedRecords::NextWithoutQuotes(RecordFields& fields) {
 }
 
 // False, with the record passed over, at a quote that is never closed.
-bool DelimitedRecords::NextWithQuotes(RecordFields& fields) {
+bool DelimitedRecords::NextRecord(RecordFields& fields) {
     buffer_.clear();
     spans_.clear();
     const qsizetype recordStart = position_;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "library/LineScan.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -30,6 +28,10 @@ public:
     // stay valid until the next call. False at the end of the text.
     bool Next(RecordFields& fields);
 
+    // Where the next record begins; moved on past a record read by other means (PlainRecords).
+    qsizetype position() const { return position_; }
+    void SkipTo(qsizetype position) { position_ = position; }
+
     // The line, counted from 1, where the record passed over for its unclosed quote begins; 0
     // when there was none.
     qint64 unclosedQuoteLine() const { return unclosedQuoteLine_; }
@@ -42,13 +44,11 @@ private:
         qsizetype size;
     };
 
-    bool NextWithoutQuotes(RecordFields& fields);
-    bool NextWithQuotes(RecordFields& fields);
+    bool NextRecord(RecordFields& fields);
     std::optional<FieldSpan> QuotedField();
 
     QByteArrayView text_;
     char separator_;
-    ByteSet<3> fieldEnds_; // the separator and the line ends
     qsizetype position_ = 0;
     QByteArray buffer_;
     QList<FieldSpan> spans_;

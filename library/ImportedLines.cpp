@@ -68,10 +68,6 @@ QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
     return phonetic;
 }
 
-// The bytes that may need rewriting in a field: '#', line breaks, the lead bytes of the
-// Unicode line breaks U+0085, U+2028 and U+2029, and that of U+FEFF.
-constexpr ByteSet kSpecial(std::array{'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2', '\xEF'});
-
 constexpr QByteArrayView kFullWidthHash = "\xEF\xBC\x83"; // U+FF03 "＃"
 
 // The length of the line break at the start of the text, or 0.
@@ -120,8 +116,8 @@ Rewrite RewriteAt(QByteArrayView text) {
 // where it ends.
 char* CopyField(QByteArrayView field, char* out) {
     qsizetype runStart = 0;
-    for (qsizetype i = FindAnyOf(field, 0, kSpecial); i < field.size();
-         i = FindAnyOf(field, i, kSpecial)) {
+    for (qsizetype i = FindAnyOf(field, 0, kBytesToRewrite); i < field.size();
+         i = FindAnyOf(field, i, kBytesToRewrite)) {
         const Rewrite rewrite = RewriteAt(field.sliced(i));
         if (rewrite.length == 0) {
             ++i; // another character that starts with the same byte
@@ -163,6 +159,16 @@ QByteArray ImportedLines::FilledPhonetic(QByteArrayView word, QStringView wordLa
 
 void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
                         QStringView wordLanguage) {
+    AddEntry(word, meaning, phonetic, wordLanguage, true);
+}
+
+void ImportedLines::AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning,
+                                       QByteArrayView phonetic) {
+    AddEntry(word, meaning, phonetic, {}, false);
+}
+
+void ImportedLines::AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
+                             QStringView wordLanguage, bool mayRewrite) {
     word = Trimmed(word);
     meaning = Trimmed(meaning);
     phonetic = WithoutBrackets(Trimmed(phonetic));
@@ -188,12 +194,13 @@ void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayV
         text_.reserve(std::max(2 * text_.capacity(), most));
     }
     text_.resize(most);
-    char* out = CopyField(word, text_.data() + start);
+    const auto copy = mayRewrite ? CopyField : Copy;
+    char* out = copy(word, text_.data() + start);
     *out++ = '#';
-    out = CopyField(meaning, out);
+    out = copy(meaning, out);
     if (!phonetic.isEmpty()) {
         *out++ = '#';
-        out = CopyField(phonetic, out);
+        out = filled.isEmpty() ? copy(phonetic, out) : CopyField(phonetic, out);
     }
     *out++ = '\r';
     *out++ = '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/LineScan.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -37,6 +39,12 @@ struct WithheldPhonetics {
     int notEnglishText = 0; // the word is not English text: Chinese, another script
 };
 
+// The bytes that may need rewriting in a field: '#', line breaks, the lead bytes of the Unicode
+// line breaks U+0085, U+2028 and U+2029, and that of U+FEFF. Fields without them are copied as
+// they are.
+inline constexpr ByteSet kBytesToRewrite(std::array{'#', '\r', '\n', '\v', '\f', '\xC2', '\xE2',
+                                                    '\xEF'});
+
 // The lines of a library being made from the entries of a word list, in the order they come:
 // one "word#meaning#phonetic" line per entry, or "word#meaning" when it has no phonetic, UTF-8,
 // each ended by a carriage return and a line feed.
@@ -57,6 +65,8 @@ public:
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
              QStringView wordLanguage = {});
+    // The same for fields known to hold no byte of kBytesToRewrite, which are not searched.
+    void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic);
     void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
 
@@ -68,6 +78,8 @@ public:
 
 private:
     QByteArray FilledPhonetic(QByteArrayView word, QStringView wordLanguage);
+    void AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
+                  QStringView wordLanguage, bool mayRewrite);
 
     PhoneticSource phonetics_;
     QByteArray text_;

@@ -68,8 +68,15 @@ ConvertedWordList ConvertKvtml(QIODevice& source, PhoneticSource phonetics) {
     return WithEntriesChecked(std::move(converted));
 }
 
-ConvertedWordList ConvertText(QByteArray bytes, PhoneticSource phonetics) {
-    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(std::move(phonetics))};
+ConvertedWordList ConvertText(QByteArray bytes, const PhoneticSource& phonetics) {
+    ConvertedWordList converted{ImportError::None, 0, {}, ImportedLines(phonetics)};
+    // Most lists are UTF-8 without a byte-order mark, read as they are; the others are decoded
+    // first, and so is a list found not to be UTF-8 after all, from its start.
+    if (!ByteOrderMarkOf(bytes) && !bytes.contains('\0') &&
+        ReadTextWordList(bytes, converted.lines)) {
+        return WithEntriesChecked(std::move(converted));
+    }
+    converted.lines = ImportedLines(phonetics);
     if (const std::optional<WordListText> text = WordListAsUtf8(std::move(bytes))) {
         ReadTextWordList(text->utf8, converted.lines);
         converted.lines.Skip(SkipReason::Undecodable, text->undecodableLines);
@@ -83,7 +90,7 @@ ConvertedWordList ConvertText(QByteArray bytes, PhoneticSource phonetics) {
 
 ConvertedWordList ConvertWordList(QByteArray bytes, PhoneticSource phonetics) {
     if (!IsKvtml(bytes)) {
-        return ConvertText(std::move(bytes), std::move(phonetics));
+        return ConvertText(std::move(bytes), phonetics);
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -100,7 +107,7 @@ ConvertedWordList ConvertWordList(QIODevice& source, PhoneticSource phonetics) {
         unread.error = ImportError::CannotRead;
         return unread;
     }
-    return ConvertText(std::move(*bytes), std::move(phonetics));
+    return ConvertText(std::move(*bytes), phonetics);
 }
 
 namespace {

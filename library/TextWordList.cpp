@@ -3,8 +3,10 @@
 #include "library/DelimitedRecords.h"
 #include "library/HtmlText.h"
 #include "library/LineFields.h"
+#include "library/PlainRecord.h"
 #include "library/PlainWordLine.h"
 #include "library/TextListHeader.h"
+#include "strings/TextCodec.h"
 
 #include <QList>
 #include <QString>
@@ -60,6 +62,8 @@ struct ColumnRoles {
     qsizetype word = -1;
     qsizetype meaning = -1;
     qsizetype phonetic = -1;
+
+    EntryColumns columns() const { return {word, meaning, phonetic}; }
 };
 
 // The roles that column names give, or nothing when they name no word and no meaning column.
@@ -107,17 +111,22 @@ ColumnRoles RolesByPlace(const QList<int>& metadataColumns, const QList<QByteArr
     return roles;
 }
 
-// The first of tab, comma and semicolon in the first line that is not blank, where that line
-// would hold the word if it were a plain one: "apple,苹果" has a comma, "abandon v. 放弃, 抛弃"
-// none. 0 for none.
-char SeparatorOfFirstLine(QByteArrayView text) {
-    QByteArrayView line;
+// The first line of the text that is not blank, with its line feed; the last line when all are,
+// and an empty view at its start when it is empty.
+QByteArrayView FirstLine(QByteArrayView text) {
+    QByteArrayView line = text.first(0);
     for (qsizetype start = 0; start < text.size() && line.trimmed().isEmpty();) {
         const qsizetype lineFeed = text.indexOf('\n', start);
         const qsizetype end = lineFeed < 0 ? text.size() : lineFeed + 1;
         line = text.sliced(start, end - start);
         start = end;
     }
+    return line;
+}
+
+// The first of tab, comma and semicolon in the line, where it would hold the word if it were a
+// plain one: "apple,苹果" has a comma, "abandon v. 放弃, 抛弃" none. 0 for none.
+char SeparatorOfLine(QByteArrayView line) {
     const QByteArrayView word = SplitPlainWordLine(line).word;
     for (const char separator : {'\t', ',', ';'}) {
         if (word.contains(separator)) {
@@ -137,6 +146,33 @@ QByteArrayView Field(const RecordFields& fields, qsizetype column) {
     return column >= 0 && column < std::ssize(fields) ? fields[column] : QByteArrayView();
 }
 
+// The record read by DelimitedRecords in the shape PlainRecords gives, any byte to rewrite.
+PlainRecord AsPlain(const RecordFields& fields, const ColumnRoles& roles) {
+    PlainRecord record;
+    record.fields = {Field(fields, roles.word), Field(fields, roles.meaning),
+                     Field(fields, roles.phonetic)};
+    record.first = Field(fields, 0);
+    record.columnCount = std::ssize(fields);
+    record.mayRewrite = true;
+    return record;
+}
+
+// Adds the record's entry to the lines.
+void AddRecord(const PlainRecord& record, bool withoutColumns, bool html, ImportedLines& lines) {
+    const auto& [word, meaning, phonetic] = record.fields;
+    const LineFields entry = withoutColumns && record.columnCount == 1
+                                 ? LineWithoutColumns(record.first)
+                                 : LineFields{word, meaning, phonetic};
+    if (html) {
+        lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
+                  PlainTextOfHtml(entry.phonetic));
+    } else if (record.mayRewrite) {
+        lines.Add(entry.word, entry.meaning, entry.phonetic);
+    } else {
+        lines.AddWithoutRewrites(entry.word, entry.meaning, entry.phonetic);
+    }
+}
+
 // The fields of the first record of the text.
 QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
     DelimitedRecords records(text, separator);
@@ -151,10 +187,15 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 
 } // namespace
 
-void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
+bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     const TextListHeader header = ReadTextListHeader(text);
     const QByteArrayView body = text.sliced(header.length);
-    const char found = header.separator != 0 ? header.separator : SeparatorOfFirstLine(body);
+    // The first line that is not blank is split as UTF-8 (SplitPlainWordLine): checked first.
+    const QByteArrayView firstLine = FirstLine(body);
+    if (!IsUtf8(text.first(firstLine.data() + firstLine.size() - text.data()))) {
+        return false;
+    }
+    const char found = header.separator != 0 ? header.separator : SeparatorOfLine(firstLine);
     // A list without columns still has them where a later line holds a tab, as it always had.
     const bool withoutColumns = found == 0;
     const char separator = withoutColumns ? '\t' : found;
@@ -173,22 +214,32 @@ void ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     if (!roles) {
         roles = RolesByPlace(header.metadataColumns, names);
     }
+    if (!IsUtf8(text.first(header.length + records.position()))) {
+        return false;
+    }
 
-    while (records.Next(fields)) {
-        const LineFields entry =
-            withoutColumns && fields.size() == 1
-                ? LineWithoutColumns(fields.front())
-                : LineFields{Field(fields, roles->word), Field(fields, roles->meaning),
-                             Field(fields, roles->phonetic)};
-        if (header.html) {
-            lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
-                      PlainTextOfHtml(entry.phonetic));
-        } else {
-            lines.Add(entry.word, entry.meaning, entry.phonetic);
+    // Plain records are checked as they are read, any others once read.
+    const std::optional<PlainRecords> plain =
+        static_cast<unsigned char>(separator) < 0x80
+            ? std::optional<PlainRecords>(std::in_place, body, separator, roles->columns())
+            : std::nullopt;
+    for (qsizetype start = records.position(); start < body.size(); start = records.position()) {
+        if (const std::optional<PlainRecord> record = plain ? plain->At(start) : std::nullopt) {
+            AddRecord(*record, withoutColumns, header.html, lines);
+            records.SkipTo(record->end);
+            continue;
+        }
+        const bool read = records.Next(fields);
+        if (!IsUtf8(body.sliced(start, records.position() - start))) {
+            return false;
+        }
+        if (read) {
+            AddRecord(AsPlain(fields, *roles), withoutColumns, header.html, lines);
         }
     }
     if (records.unclosedQuoteLine() > 0) {
         lines.SkipUnclosedQuote(text.first(header.length).count('\n') +
                                 records.unclosedQuoteLine());
     }
+    return true;
 }

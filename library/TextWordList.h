@@ -6,7 +6,8 @@
 
 // Reads a word list written as text, one entry a line with its fields in columns (the
 // spreadsheets' comma-separated values, the flashcard programs' tab-separated exports) or
-// without (a learner's list of words and meanings), into the lines. The text is UTF-8.
+// without (a learner's list of words and meanings), into the lines. False, with the lines
+// partly read, when the text is not UTF-8: it is checked as it is read.
 //
 // The header lines of a flashcard program's export are honoured (see TextListHeader). The
 // separator is the header's, or else the first of tab, comma and semicolon that the first
@@ -18,4 +19,4 @@
 // and a meaning column ("word,meaning,phonetic", "English,Chinese", "Front,Back"), say
 // otherwise. Fields are HTML when the header says so. A record with a quote that is never
 // closed is skipped (see DelimitedRecords), with its line.
-void ReadTextWordList(QByteArrayView text, ImportedLines& lines);
+bool ReadTextWordList(QByteArrayView text, ImportedLines& lines);

@@ -279,6 +279,19 @@ private slots:
         QTest::newRow("gb18030 line among utf-8")
             << QByteArray("apple,苹果\n") + Gb18030("pear,梨\n") + "\xff,x\nplum,李"
             << QByteArray("apple#苹果\r\npear#梨\r\nplum#李\r\n") << 1;
+        // Lines read in one pass, sixteen bytes at a time, and those that leave it.
+        QTest::newRow("character across sixteen bytes")
+            << QByteArray("one,一\nabcdefghijklmno词,x\ny,\xE2\x80\xA8z\xE2\x80\xA8\xE2\x80\xA9w")
+            << QByteArray("one#一\r\nabcdefghijklmno词#x\r\ny#z  w\r\n") << 0;
+        QTest::newRow("continuation byte after ascii, sixteen bytes on")
+            << QByteArray("apple,苹果\n0123456789abcdef\x80,x\n") << QByteArray("apple#苹果\r\n")
+            << 1;
+        QTest::newRow("continuation byte after a character")
+            << QByteArray("\xC3\xA9\xA9,x\npear,梨") << QByteArray("pear#梨\r\n") << 1;
+        QTest::newRow("first line neither, without columns")
+            << QByteArray("\xff word\napple 苹果\n") << QByteArray("apple#苹果\r\n") << 1;
+        QTest::newRow("carriage return alone, quote inside a field")
+            << QByteArray("a,1\rsay \"hi\",说\r\n") << QByteArray("a#1\r\nsay \"hi\"#说\r\n") << 0;
     }
 
     // Without a byte-order mark, each line is UTF-8 when it can be, else GB18030, else skipped.
