@@ -62,7 +62,7 @@ std::optional<int> RunStatsCommand(const CommandLine& commandLine, const QString
     std::vector<CountedLibrary> libraries;
     for (const QByteArray& file : files) {
         entries.push_back(ReadWordLibrary(*programFolder, file).entries);
-        libraries.push_back({DecodeLine(file), &entries.back()});
+        libraries.push_back({MemoryLibraryName(file), &entries.back()});
     }
     QStringList lines;
     const StoreResult result = MemoryStatsLines(*opened.store, libraries, now, &lines);

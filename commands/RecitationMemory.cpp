@@ -1,7 +1,6 @@
 #include "commands/RecitationMemory.h"
 
 #include "recitation/RecitationEngine.h"
-#include "strings/TextCodec.h"
 
 #include <algorithm>
 #include <utility>
@@ -51,7 +50,7 @@ bool RecitationMemory::TakeSettings(const ReviewSettings& settings) {
 // may then address other entries.
 void RecitationMemory::Rebuild() {
     schedule_.reset();
-    library_ = DecodeLine(NameField(engine_.settings().libraryFile));
+    library_ = MemoryLibraryName(NameField(engine_.settings().libraryFile));
     std::vector<Card> cards;
     if (store_ && store_->LoadCards(library_, &cards).ok()) {
         schedule_ = std::make_unique<ReviewSchedule>(engine_.library().words(), library_, *store_,

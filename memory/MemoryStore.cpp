@@ -1,5 +1,7 @@
 #include "memory/MemoryStore.h"
 
+#include "strings/TextCodec.h"
+
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -48,12 +50,15 @@ QString DayKey(QDate day) {
     return day.toString(Qt::ISODate);
 }
 
+// Busy when another connection holds the file (SQLite's primary codes busy and locked).
+StoreResult::Status StatusOfCode(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? StoreResult::Status::Busy
+                                                              : StoreResult::Status::Failed;
+}
+
 StoreResult ErrorResult(const QSqlError& error) {
-    // SQLite's primary codes 5 (busy) and 6 (locked): another connection holds the file.
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    const auto status =
-        code == 5 || code == 6 ? StoreResult::Status::Busy : StoreResult::Status::Failed;
-    return {status, error.text()};
+    return {StatusOfCode(error.nativeErrorCode().toInt()), error.text()};
 }
 
 StoreResult Run(QSqlQuery& query) {
@@ -146,11 +151,8 @@ sqlite3* SqliteHandle(const QSqlDatabase& db) {
 }
 
 StoreResult SqliteResult(sqlite3* db, int code) {
-    const int primary = code & 0xff;
-    const auto status = primary == SQLITE_BUSY || primary == SQLITE_LOCKED
-                            ? StoreResult::Status::Busy
-                            : StoreResult::Status::Failed;
-    return {status, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("no SQLite")};
+    return {StatusOfCode(code),
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("no SQLite")};
 }
 
 QString NewConnectionName() {
@@ -217,6 +219,10 @@ QString MoveAside(const QString& path, const QDateTime& now) {
 }
 
 } // namespace
+
+QString MemoryLibraryName(QByteArrayView fileName) {
+    return DecodeLine(fileName);
+}
 
 MemoryStore::Opened MemoryStore::Open(const QString& folder, const QDateTime& now) {
     const QString path = QDir(folder).filePath(QLatin1String(kFileName));

@@ -2,6 +2,7 @@
 
 #include "memory/Card.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
@@ -20,6 +21,10 @@ struct StoreResult {
     QString detail;
     bool ok() const { return status == Status::Ok; }
 };
+
+// The name a library's cards and figures are kept under: its file name, decoded as the
+// catalogue's names are.
+QString MemoryLibraryName(QByteArrayView fileName);
 
 // One library's figures for one day.
 struct DailyFigures {

@@ -1,5 +1,6 @@
 #include "companion/ui/CTrayIcon.h"
 
+#include "controls/MenuLayout.h"
 #include "recitation/TooltipText.h"
 #include "strings/StringTable.h"
 
@@ -11,12 +12,7 @@ namespace {
 
 // A row of the window's menu without its column of keys: "暂停(&P)　　Ctrl+P " gives "暂停(&P)".
 QString MenuLabel(StringId id) {
-    QString text = StringText(id);
-    const qsizetype ideographic = text.indexOf(QChar(0x3000));
-    const qsizetype spaces = text.indexOf(QStringLiteral("  "));
-    const qsizetype end =
-        std::min(ideographic < 0 ? text.size() : ideographic, spaces < 0 ? text.size() : spaces);
-    return text.first(end).trimmed();
+    return SplitMenuText(StringText(id)).label;
 }
 
 QIcon ProgramIcon(bool greyed) {

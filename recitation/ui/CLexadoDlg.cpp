@@ -211,10 +211,10 @@ void CLexadoDlg::ShowStatistics() {
         std::vector<StatsLibrary> libraries;
         for (qsizetype i = 0; i < catalogue_.size(); ++i) {
             const CatalogueEntry entry = SplitCatalogueEntry(catalogue_.at(i));
-            libraries.push_back({DecodeLine(entry.file), DecodeLine(entry.name)});
+            libraries.push_back({MemoryLibraryName(entry.file), DecodeLine(entry.name)});
         }
         statistics_ = new CStatsWindow(
-            programFolder_, libraries, DecodeLine(NameField(engine_.settings().libraryFile)),
+            programFolder_, libraries, MemoryLibraryName(NameField(engine_.settings().libraryFile)),
             memory_.settings().schedule.retention, languages_.LocaleInUse(), this);
     }
     statistics_->show();
