@@ -47,8 +47,7 @@ private slots:
         QTEST(DayLabel(QDate(2026, 3, 9), QLocale(locale)), "label");
     }
 
-    // The charts plot the figures of the library chosen, the export writes their CSV, and
-    // Escape closes the window.
+    // The charts plot the figures of the library chosen, and the export writes their CSV.
     void chartsHoldTheFigures() {
         QTemporaryDir dir;
         const std::unique_ptr<MemoryStore> store =
@@ -75,17 +74,14 @@ private slots:
         const QChart* ratings = window->findChildren<QChartView*>().constFirst()->chart();
         const auto* bars = qobject_cast<const QStackedBarSeries*>(ratings->series().at(0));
         const auto* exposures = qobject_cast<const QLineSeries*>(ratings->series().at(1));
-        QList<qreal> known, again, shownEntries;
+        QList<qreal> known, again;
         for (const ProgressDay& day : expected.days) {
             known << day.known;
             again << day.again;
-            shownEntries << day.exposures;
         }
         QCOMPARE(Values(bars->barSets().at(0)), known);
         QCOMPARE(Values(bars->barSets().at(1)), again);
         QCOMPARE(exposures->at(29), QPointF(29, 1));
-        QCOMPARE(known.mid(28), (QList<qreal>{1, 0}));
-        QCOMPARE(again.mid(28), (QList<qreal>{0, 1}));
 
         const QString path = dir.filePath("figures.csv");
         AnswersInAdvance::Enable(true);
@@ -94,9 +90,7 @@ private slots:
         QFile csv(path);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), ProgressCsv(expected));
-
-        QTest::keyClick(window, Qt::Key_Escape);
-        QTRY_VERIFY(window.isNull());
+        delete window;
     }
 };
 
