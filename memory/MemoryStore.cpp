@@ -155,9 +155,13 @@ StoreResult SqliteResult(sqlite3* db, int code) {
             db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("no SQLite")};
 }
 
+// The counter's address tells apart the copies of this code one process holds (the program's
+// and the statistics module's), each counting from 0.
 QString NewConnectionName() {
     static QAtomicInt count;
-    return QStringLiteral("lexado-memory-%1").arg(count.fetchAndAddRelaxed(1));
+    return QStringLiteral("lexado-memory-%1-%2")
+        .arg(reinterpret_cast<quintptr>(&count), 0, 16)
+        .arg(count.fetchAndAddRelaxed(1));
 }
 
 QSqlDatabase AddConnection(const QString& connection, const QString& path, bool readOnly) {

@@ -32,7 +32,7 @@ def read_targets():
             continue
         text = cmake.read_text()
         for args in cmake_calls(text, "add_library"):
-            name, sources = args[0], [a for a in args[1:] if a not in ("STATIC", "SHARED")]
+            name, sources = args[0], [a for a in args[1:] if a not in ("STATIC", "SHARED", "MODULE")]
             targets[name] = {"folder": folder, "sources": sources, "links": set()}
         for args in cmake_calls(text, "target_link_libraries"):
             if args[0] in targets:

@@ -250,6 +250,8 @@ enum class StringId : int {
     StatsLoading = 563,
     // %1 is the database's message.
     StatsReadFailed = 564,
+    // The statistics window's module could not be loaded; %1 is the loader's reason.
+    StatsModuleMissing = 565,
 };
 Q_ENUM_NS(StringId)
 

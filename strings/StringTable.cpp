@@ -434,6 +434,8 @@ constexpr std::array kStrings{
     StringEntry{StringId::StatsLoading, QT_TRID_NOOP("IDS_563")},
     //% "无法读取学习记录：%1"
     StringEntry{StringId::StatsReadFailed, QT_TRID_NOOP("IDS_564")},
+    //% "无法打开学习统计：%1"
+    StringEntry{StringId::StatsModuleMissing, QT_TRID_NOOP("IDS_565")},
 };
 
 // The program's own copy, compiled in from language/pChinese.qm.

@@ -52,6 +52,7 @@ private:
     DesktopSources sources_;
     DesktopState desktop_;
     QTimer poll_;
+    QTimer desktopStart_; // until the desktop side is set up after the first paint
     RemoteServer server_;
     std::unique_ptr<CTrayIcon> tray_; // while its option is on
     std::unique_ptr<XcbShortcuts> shortcuts_;

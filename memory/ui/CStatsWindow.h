@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memory/ProgressFigures.h"
+#include "memory/StatsModule.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -17,13 +18,6 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
-
-// A library the statistics window offers: its file name, as the memory keys it, and the name
-// shown.
-struct StatsLibrary {
-    QString fileName;
-    QString displayName;
-};
 
 // What a reading of the memory gave.
 struct FiguresRead {

@@ -3,7 +3,7 @@
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "library/ui/CLibraryManagerDlg.h"
-#include "memory/ui/CStatsWindow.h"
+#include "memory/StatsModule.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
 #include "speech/IpaTranscription.h"
@@ -13,6 +13,7 @@
 #include "strings/TextCodec.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -208,14 +209,22 @@ void CLexadoDlg::ShowStatistics() {
         return;
     }
     if (!statistics_) {
-        std::vector<StatsLibrary> libraries;
+        StatsWindowRequest request{programFolder_,
+                                   {},
+                                   MemoryLibraryName(NameField(engine_.settings().libraryFile)),
+                                   memory_.settings().schedule.retention,
+                                   languages_.LocaleInUse()};
         for (qsizetype i = 0; i < catalogue_.size(); ++i) {
             const CatalogueEntry entry = SplitCatalogueEntry(catalogue_.at(i));
-            libraries.push_back({MemoryLibraryName(entry.file), DecodeLine(entry.name)});
+            request.libraries.push_back({MemoryLibraryName(entry.file), DecodeLine(entry.name)});
         }
-        statistics_ = new CStatsWindow(
-            programFolder_, libraries, MemoryLibraryName(NameField(engine_.settings().libraryFile)),
-            memory_.settings().schedule.retention, languages_.LocaleInUse(), this);
+        const StatsWindowOpening opening =
+            MakeStatsWindow(QCoreApplication::applicationDirPath(), request, this);
+        if (opening.window == nullptr) {
+            ShowMessage(this, StringText(StringId::StatsModuleMissing).arg(opening.failure));
+            return;
+        }
+        statistics_ = opening.window;
     }
     statistics_->show();
     statistics_->raise();

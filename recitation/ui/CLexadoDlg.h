@@ -29,7 +29,6 @@
 #include <optional>
 #include <utility>
 
-class CStatsWindow;
 class LanguageSwitch;
 class SpeechEngine;
 
@@ -78,6 +77,8 @@ public:
 signals:
     // The window has ended and the program should end with this code.
     void finished(int exitCode);
+    // The window's first paint is done; what can wait until the window is seen waits for it.
+    void firstPainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -152,7 +153,7 @@ private:
     // The engine slot: it holds an engine, its voice selected, exactly while the state's
     // speechReady is set.
     std::unique_ptr<SpeechEngine> speechEngine_;
-    QPointer<CStatsWindow> statistics_; // while one is open
+    QPointer<QWidget> statistics_; // while one is open
 
     QFont wordFont_;
     QFont phoneticFont_;
@@ -169,6 +170,7 @@ private:
     KeyStrokes keyStrokes_;
     QTimer strokeSettle_;      // waits for the press that would make a release a repeat
     bool shownBefore_ = false; // the timers have been started by the first show
+    bool paintedBefore_ = false;
     int exitCode_ = 0;
     // The language last chosen from the menu (0 to 3), which carries its check mark; none yet.
     int languageIndex_ = -1;

@@ -117,6 +117,10 @@ void CLexadoDlg::paintEvent(QPaintEvent* event) {
         painter.drawLine(0, layout_.barY, BarEnd(layout_.blockWidth, engine_.state().tick),
                          layout_.barY);
     }
+    if (!paintedBefore_) {
+        paintedBefore_ = true;
+        emit firstPainted();
+    }
 }
 
 // A tick repaints only what changed: the meaning once when it is revealed, and the piece of

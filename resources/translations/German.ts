@@ -1043,5 +1043,10 @@ Japanese, Korean, German, French, Spanish, Russian</translation>
         <source>无法读取学习记录：%1</source>
         <translation>Die Lerndaten können nicht gelesen werden: %1</translation>
     </message>
+    <message id="IDS_565">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开学习统计：%1</source>
+        <translation>Die Lernstatistik kann nicht geöffnet werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1042,5 +1042,10 @@ Korean、German、French、Spanish、Russian のいずれか）</translation>
         <source>无法读取学习记录：%1</source>
         <translation>学習記録を読み込めません：%1</translation>
     </message>
+    <message id="IDS_565">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开学习统计：%1</source>
+        <translation>学習統計を開けません：%1</translation>
+    </message>
 </context>
 </TS>

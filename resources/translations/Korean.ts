@@ -1042,5 +1042,10 @@ Korean, German, French, Spanish, Russian 중 하나입니다</translation>
         <source>无法读取学习记录：%1</source>
         <translation>학습 기록을 읽을 수 없습니다: %1</translation>
     </message>
+    <message id="IDS_565">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开学习统计：%1</source>
+        <translation>학습 통계를 열 수 없습니다: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1043,5 +1043,10 @@ Korean, German, French, Spanish, Russian</translation>
         <source>无法读取学习记录：%1</source>
         <translation>Не удаётся прочитать историю занятий: %1</translation>
     </message>
+    <message id="IDS_565">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开学习统计：%1</source>
+        <translation>Не удаётся открыть статистику: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1042,5 +1042,10 @@ Korean、German、French、Spanish、Russian 之一</translation>
         <source>无法读取学习记录：%1</source>
         <translation>無法讀取學習記錄：%1</translation>
     </message>
+    <message id="IDS_565">
+        <location filename="../../strings/StringTable.cpp" line="1"/>
+        <source>无法打开学习统计：%1</source>
+        <translation>無法開啟學習統計：%1</translation>
+    </message>
 </context>
 </TS>

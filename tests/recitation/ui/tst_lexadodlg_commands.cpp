@@ -84,6 +84,17 @@ private slots:
         QCOMPARE(rig.folder.read("Lexado.ini"), record);
     }
 
+    // The statistics window comes from a module beside the program, which a test has not.
+    void statisticsWithoutTheirModuleSayWhy() {
+        WindowRig rig(QuietSettings(), {"apple#苹果", "pear#梨"});
+        QVERIFY(rig.show());
+        QTest::keyClick(rig.window.get(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(AnswersInAdvance::Messages().size(), 1);
+        QVERIFY(AnswersInAdvance::Messages().front().startsWith(
+            StringText(StringId::StatsModuleMissing).arg(QString())));
+        QVERIFY(AnswersInAdvance::Messages().front().contains("lexado_statistics.so"));
+    }
+
     // The shortcuts and the double-click run the commands; their questions, messages, file
     // dialog and find dialog are the window's.
     void keysAndMouseReachTheCommands() {
