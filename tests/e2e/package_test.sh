@@ -67,6 +67,8 @@ for file in icons/hicolor/scalable/apps/lexado.svg doc/lexado/copyright doc/lexa
   lexado/help/English/index.html lexado/sample/table.ini lexado/sample/data/TOEFL.dat; do
   [ -f "$share/$file" ] || fail "not in the package: /usr/share/$file"
 done
+find "$root/usr/lib" -path '*/lexado/lexado_statistics.so' | grep -q . ||
+  fail "not in the package: the statistics module in the library folder"
 desktop-file-validate "$share/applications/lexado.desktop" || fail "invalid .desktop entry"
 appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" >"$work/appstream.log" ||
   fail "invalid metainfo: $(cat "$work/appstream.log")"
