@@ -1,7 +1,10 @@
 #include "companion/RemoteClient.h"
 
+#include "companion/LocalSocket.h"
+
 #include <QDeadlineTimer>
-#include <QLocalSocket>
+
+#include <unistd.h>
 
 namespace {
 
@@ -13,19 +16,14 @@ constexpr int kAnswerMs = 10000;
 
 RemoteReply SendRemoteCommand(const QString& runtimeFolder, RemoteCommand command) {
     const RemoteReply notRunning{1, "Lexado is not running\n"};
-    QLocalSocket socket;
-    socket.connectToServer(RemoteSocketPath(runtimeFolder));
-    if (!socket.waitForConnected(kConnectMs)) {
+    const int socket = ConnectTo(RemoteSocketPath(runtimeFolder), QDeadlineTimer(kConnectMs));
+    if (socket < 0) {
         return notRunning;
     }
-    socket.write(EncodeRequest(command));
-    const QDeadlineTimer deadline(kAnswerMs);
     QByteArray answer;
-    while (
-        socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired() &&
-        (socket.bytesAvailable() > 0 || socket.waitForReadyRead(int(deadline.remainingTime())))) {
-        answer += socket.readAll();
+    if (WriteAll(socket, EncodeRequest(command))) {
+        answer = ReadUntilClosed(socket, QDeadlineTimer(kAnswerMs));
     }
-    answer += socket.readAll();
+    close(socket);
     return DecodeReply(answer).value_or(notRunning);
 }

@@ -2,6 +2,7 @@
 // the desktop's signals: which full-screen window counts, and how shortcuts are read.
 
 #include "companion/DesktopSources.h"
+#include "companion/LocalSocket.h"
 #include "companion/RemoteClient.h"
 #include "companion/RemoteServer.h"
 #include "companion/ShortcutKeys.h"
@@ -11,6 +12,8 @@
 #include <QtTest>
 
 #include <future>
+
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(std::optional<X11Shortcut>)
 
@@ -64,6 +67,29 @@ private slots:
             QCOMPARE(RemoteCommandNamed(RemoteCommandName(command)), command);
         }
         QCOMPARE(received, AllRemoteCommands());
+    }
+
+    // Only the user may connect; a client sending more than a request without ending its line
+    // is let go unanswered; the socket file goes with the server.
+    void theSocketIsTheUsersAndGuardsItsLength() {
+        QTemporaryDir folder;
+        const QString path = RemoteSocketPath(folder.path());
+        {
+            RemoteServer server([](RemoteCommand) { return RemoteReply{}; });
+            QVERIFY(server.Listen(folder.path()));
+            QCOMPARE(QFile::permissions(path),
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+            std::future<QByteArray> answer = std::async(std::launch::async, [&] {
+                const int socket = ConnectTo(path, QDeadlineTimer(1000));
+                WriteAll(socket, QByteArray(200, 'x'));
+                return ReadUntilClosed(socket, QDeadlineTimer(5000)) + (close(socket), "");
+            });
+            while (answer.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(answer.get(), QByteArray());
+        }
+        QVERIFY(!QFile::exists(path));
     }
 
     // A full-screen window counts when it is another program's and on the window's screen.
