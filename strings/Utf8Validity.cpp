@@ -1,0 +1,177 @@
+#include "strings/Utf8Validity.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <tmmintrin.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// The check looks at each byte with the one before it (Keiser and Lemire's lookup method). What
+// can be wrong with such a pair is a bit each; the first byte's high nibble, its low nibble and
+// the second byte's high nibble each give the faults they allow, and a pair is wrong where all
+// three agree.
+constexpr std::uint8_t kTooShort = 1 << 0;  // a lead byte, then no continuation byte
+constexpr std::uint8_t kTooLong = 1 << 1;   // an ASCII byte, then a continuation byte
+constexpr std::uint8_t kOverlong3 = 1 << 2; // E0 then 80-9F
+constexpr std::uint8_t kTooLarge = 1 << 3;  // F4 then 90-BF, or F5-FF then 90-BF
+constexpr std::uint8_t kSurrogate = 1 << 4; // ED then A0-BF
+constexpr std::uint8_t kOverlong2 = 1 << 5; // C0 or C1, then a continuation byte
+// F0 then 80-8F (overlong), or F5-FF then 80-8F (too large): the low nibble tells them apart.
+constexpr std::uint8_t kOverlong4OrTooLarge = 1 << 6;
+// Two continuation bytes in a row: wrong unless the second is a character's third or fourth byte.
+constexpr std::uint8_t kTwoContinuations = 1 << 7;
+constexpr std::uint8_t kAnyLow = kTooShort | kTooLong | kTwoContinuations;
+
+using Lookup = std::array<std::uint8_t, 16>;
+
+constexpr Lookup kFirstHigh = {
+    kTooLong,
+    kTooLong,
+    kTooLong,
+    kTooLong,
+    kTooLong,
+    kTooLong,
+    kTooLong,
+    kTooLong, // ASCII
+    kTwoContinuations,
+    kTwoContinuations,
+    kTwoContinuations,
+    kTwoContinuations,
+    kTooShort | kOverlong2,                       // C0-CF
+    kTooShort,                                    // D0-DF
+    kTooShort | kOverlong3 | kSurrogate,          // E0-EF
+    kTooShort | kTooLarge | kOverlong4OrTooLarge, // F0-FF
+};
+
+constexpr std::uint8_t kTooLargeLow = kAnyLow | kTooLarge | kOverlong4OrTooLarge;
+constexpr Lookup kFirstLow = {
+    kAnyLow | kOverlong3 | kOverlong2 | kOverlong4OrTooLarge, // x0
+    kAnyLow | kOverlong2,                                     // x1
+    kAnyLow,
+    kAnyLow,
+    kAnyLow | kTooLarge, // x4: F4 is too large only before 90-BF
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow,
+    kTooLargeLow | kSurrogate, // xD
+    kTooLargeLow,
+    kTooLargeLow,
+};
+
+constexpr std::uint8_t kContinuation = kTooLong | kOverlong2 | kTwoContinuations;
+constexpr Lookup kSecondHigh = {
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kContinuation | kOverlong3 | kOverlong4OrTooLarge, // 80-8F
+    kContinuation | kOverlong3 | kTooLarge,            // 90-9F
+    kContinuation | kSurrogate | kTooLarge,            // A0-AF
+    kContinuation | kSurrogate | kTooLarge,            // B0-BF
+    kTooShort,
+    kTooShort,
+    kTooShort,
+    kTooShort,
+};
+
+// The state of a check between blocks.
+struct Scan {
+    __m128i firstHigh;
+    __m128i firstLow;
+    __m128i secondHigh;
+    __m128i previous;   // the block before
+    __m128i incomplete; // nonzero where the block before ends inside a character
+    __m128i errors;     // nonzero once any fault is found
+};
+
+[[gnu::target("ssse3")]] __m128i Load(const void* bytes) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(bytes));
+}
+
+[[gnu::target("ssse3")]] __m128i HighNibbles(__m128i bytes) {
+    return _mm_and_si128(_mm_srli_epi16(bytes, 4), _mm_set1_epi8(0x0F));
+}
+
+// The faults of each byte of the block with the bytes before it.
+[[gnu::target("ssse3")]] __m128i Faults(const Scan& scan, __m128i bytes) {
+    const __m128i first = _mm_alignr_epi8(bytes, scan.previous, 15);
+    const __m128i pairs = _mm_and_si128(
+        _mm_and_si128(_mm_shuffle_epi8(scan.firstHigh, HighNibbles(first)),
+                      _mm_shuffle_epi8(scan.firstLow, _mm_and_si128(first, _mm_set1_epi8(0x0F)))),
+        _mm_shuffle_epi8(scan.secondHigh, HighNibbles(bytes)));
+    // Two bytes back a lead byte of three or four bytes, or three back one of four: here must be
+    // a continuation byte, which the pair took for a second one in a row.
+    const __m128i third =
+        _mm_subs_epu8(_mm_alignr_epi8(bytes, scan.previous, 14), _mm_set1_epi8(0xE0 - 0x80));
+    const __m128i fourth =
+        _mm_subs_epu8(_mm_alignr_epi8(bytes, scan.previous, 13), _mm_set1_epi8(0xF0 - 0x80));
+    const __m128i expected = _mm_and_si128(_mm_or_si128(third, fourth), _mm_set1_epi8(-0x80));
+    return _mm_xor_si128(pairs, expected);
+}
+
+// Nonzero where one of the last three bytes begins a character longer than the bytes left.
+[[gnu::target("ssse3")]] __m128i Incomplete(__m128i bytes) {
+    const __m128i highest = _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                                          static_cast<char>(0xF0 - 1), static_cast<char>(0xE0 - 1),
+                                          static_cast<char>(0xC0 - 1));
+    return _mm_subs_epu8(bytes, highest);
+}
+
+[[gnu::target("ssse3")]] void Check(Scan& scan, __m128i bytes) {
+    if (_mm_movemask_epi8(bytes) == 0) {
+        // ASCII only, which is right unless the block before ended inside a character.
+        scan.errors = _mm_or_si128(scan.errors, scan.incomplete);
+        scan.incomplete = _mm_setzero_si128();
+    } else {
+        scan.errors = _mm_or_si128(scan.errors, Faults(scan, bytes));
+        scan.incomplete = Incomplete(bytes);
+    }
+    scan.previous = bytes;
+}
+
+[[gnu::target("ssse3")]] bool IsValidUtf8ByBlocks(QByteArrayView bytes) {
+    Scan scan{Load(kFirstHigh.data()), Load(kFirstLow.data()), Load(kSecondHigh.data()),
+              _mm_setzero_si128(),     _mm_setzero_si128(),    _mm_setzero_si128()};
+    const char* data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype at = 0;
+    for (; at + 16 <= size; at += 16) {
+        Check(scan, Load(data + at));
+    }
+    if (at < size) {
+        // The rest, followed by zeros: ASCII, which ends any character cut short before it.
+        std::array<char, 16> rest{};
+        std::memcpy(rest.data(), data + at, static_cast<std::size_t>(size - at));
+        Check(scan, Load(rest.data()));
+    }
+    const __m128i faults = _mm_or_si128(scan.errors, scan.incomplete);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(faults, _mm_setzero_si128())) == 0xFFFF;
+}
+
+} // namespace
+
+bool IsValidUtf8(QByteArrayView bytes) {
+    // The program is built for any x86-64 processor; most have SSSE3.
+    static const bool hasSsse3 = __builtin_cpu_supports("ssse3");
+    return hasSsse3 ? IsValidUtf8ByBlocks(bytes) : bytes.isValidUtf8();
+}
+
+#else
+
+bool IsValidUtf8(QByteArrayView bytes) {
+    return bytes.isValidUtf8();
+}
+
+#endif
