@@ -45,8 +45,16 @@ qsizetype LastCharacterStart(QByteArrayView text) {
     return start;
 }
 
+constexpr bool IsAsciiNonBlank(char byte) {
+    return static_cast<unsigned char>(byte) < 0x80 && !QChar::isSpace(byte);
+}
+
 // The field without the white space and byte-order marks at its edges.
 QByteArrayView Trimmed(QByteArrayView field) {
+    // Most fields begin and end with a letter: only a blank or a character not ASCII is decoded.
+    if (field.isEmpty() || (IsAsciiNonBlank(field.front()) && IsAsciiNonBlank(field.back()))) {
+        return field;
+    }
     for (qsizetype blank = 0; !field.isEmpty() && (blank = BlankLength(field)) > 0;) {
         field = field.sliced(blank);
     }
@@ -155,16 +163,6 @@ QByteArray ImportedLines::FilledPhonetic(QByteArrayView word, QStringView wordLa
         return {};
     }
     return phonetics_(text).toUtf8();
-}
-
-void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-                        QStringView wordLanguage) {
-    AddEntry(word, meaning, phonetic, wordLanguage, true);
-}
-
-void ImportedLines::AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning,
-                                       QByteArrayView phonetic) {
-    AddEntry(word, meaning, phonetic, {}, false);
 }
 
 void ImportedLines::AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,

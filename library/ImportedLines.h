@@ -64,9 +64,14 @@ public:
     // gives it, or empty when the list gives none. An entry without a word is counted as
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-             QStringView wordLanguage = {});
+             QStringView wordLanguage = {}) {
+        AddEntry(word, meaning, phonetic, wordLanguage, true);
+    }
     // The same for fields known to hold no byte of kBytesToRewrite, which are not searched.
-    void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic);
+    // Inline, so that a call passes the fields on as they are rather than copied once more.
+    void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
+        AddEntry(word, meaning, phonetic, {}, false);
+    }
     void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
 
