@@ -65,12 +65,12 @@ public:
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
              QStringView wordLanguage = {}) {
-        AddEntry(word, meaning, phonetic, wordLanguage, true);
+        AddEntry(wordLanguage, true, word, meaning, phonetic);
     }
     // The same for fields known to hold no byte of kBytesToRewrite, which are not searched.
     // Inline, so that a call passes the fields on as they are rather than copied once more.
     void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
-        AddEntry(word, meaning, phonetic, {}, false);
+        AddEntry({}, false, word, meaning, phonetic);
     }
     void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
@@ -83,8 +83,9 @@ public:
 
 private:
     QByteArray FilledPhonetic(QByteArrayView word, QStringView wordLanguage);
-    void AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-                  QStringView wordLanguage, bool mayRewrite);
+    // The language and the flag come first, passed in registers: the fields go on the stack.
+    void AddEntry(QStringView wordLanguage, bool mayRewrite, QByteArrayView word,
+                  QByteArrayView meaning, QByteArrayView phonetic);
 
     PhoneticSource phonetics_;
     QByteArray text_;
