@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -27,64 +28,49 @@ constexpr std::uint8_t kAnyLow = kTooShort | kTooLong | kTwoContinuations;
 
 using Lookup = std::array<std::uint8_t, 16>;
 
-constexpr Lookup kFirstHigh = {
-    kTooLong,
-    kTooLong,
-    kTooLong,
-    kTooLong,
-    kTooLong,
-    kTooLong,
-    kTooLong,
-    kTooLong, // ASCII
-    kTwoContinuations,
-    kTwoContinuations,
-    kTwoContinuations,
-    kTwoContinuations,
-    kTooShort | kOverlong2,                       // C0-CF
-    kTooShort,                                    // D0-DF
-    kTooShort | kOverlong3 | kSurrogate,          // E0-EF
-    kTooShort | kTooLarge | kOverlong4OrTooLarge, // F0-FF
+// Nibbles from `first` to `last` and the faults they allow; a later range overrides.
+struct NibbleRange {
+    int first;
+    int last;
+    std::uint8_t faults;
 };
 
-constexpr std::uint8_t kTooLargeLow = kAnyLow | kTooLarge | kOverlong4OrTooLarge;
-constexpr Lookup kFirstLow = {
-    kAnyLow | kOverlong3 | kOverlong2 | kOverlong4OrTooLarge, // x0
-    kAnyLow | kOverlong2,                                     // x1
-    kAnyLow,
-    kAnyLow,
-    kAnyLow | kTooLarge, // x4: F4 is too large only before 90-BF
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow,
-    kTooLargeLow | kSurrogate, // xD
-    kTooLargeLow,
-    kTooLargeLow,
-};
+constexpr Lookup ByNibble(std::initializer_list<NibbleRange> ranges) {
+    Lookup lookup{};
+    for (const NibbleRange& range : ranges) {
+        for (int nibble = range.first; nibble <= range.last; ++nibble) {
+            lookup[static_cast<std::size_t>(nibble)] = range.faults;
+        }
+    }
+    return lookup;
+}
+
+constexpr Lookup kFirstHigh = ByNibble({
+    {0x0, 0x7, kTooLong}, // ASCII
+    {0x8, 0xB, kTwoContinuations},
+    {0xC, 0xC, kTooShort | kOverlong2},
+    {0xD, 0xD, kTooShort},
+    {0xE, 0xE, kTooShort | kOverlong3 | kSurrogate},
+    {0xF, 0xF, kTooShort | kTooLarge | kOverlong4OrTooLarge},
+});
+
+constexpr Lookup kFirstLow = ByNibble({
+    {0x0, 0x0, kAnyLow | kOverlong3 | kOverlong2 | kOverlong4OrTooLarge}, // C0, E0, F0
+    {0x1, 0x1, kAnyLow | kOverlong2},                                     // C1
+    {0x2, 0x3, kAnyLow},
+    {0x4, 0x4, kAnyLow | kTooLarge},                        // F4, too large only before 90-BF
+    {0x5, 0xF, kAnyLow | kTooLarge | kOverlong4OrTooLarge}, // F5-FF
+    {0xD, 0xD, kAnyLow | kTooLarge | kOverlong4OrTooLarge | kSurrogate}, // ED
+});
 
 constexpr std::uint8_t kContinuation = kTooLong | kOverlong2 | kTwoContinuations;
-constexpr Lookup kSecondHigh = {
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kContinuation | kOverlong3 | kOverlong4OrTooLarge, // 80-8F
-    kContinuation | kOverlong3 | kTooLarge,            // 90-9F
-    kContinuation | kSurrogate | kTooLarge,            // A0-AF
-    kContinuation | kSurrogate | kTooLarge,            // B0-BF
-    kTooShort,
-    kTooShort,
-    kTooShort,
-    kTooShort,
-};
+constexpr Lookup kSecondHigh = ByNibble({
+    {0x0, 0x7, kTooShort}, // ASCII
+    {0x8, 0x8, kContinuation | kOverlong3 | kOverlong4OrTooLarge},
+    {0x9, 0x9, kContinuation | kOverlong3 | kTooLarge},
+    {0xA, 0xB, kContinuation | kSurrogate | kTooLarge},
+    {0xC, 0xF, kTooShort}, // lead bytes
+});
 
 // The state of a check between blocks.
 struct Scan {
