@@ -77,9 +77,8 @@ struct Scan {
     __m128i firstHigh;
     __m128i firstLow;
     __m128i secondHigh;
-    __m128i previous;   // the block before
-    __m128i incomplete; // nonzero where the block before ends inside a character
-    __m128i errors;     // nonzero once any fault is found
+    __m128i previous; // the block before
+    __m128i errors;   // nonzero once any fault is found
 };
 
 [[gnu::target("ssse3")]] __m128i Load(const void* bytes) {
@@ -116,20 +115,16 @@ struct Scan {
 }
 
 [[gnu::target("ssse3")]] void Check(Scan& scan, __m128i bytes) {
-    if (_mm_movemask_epi8(bytes) == 0) {
-        // ASCII only, which is right unless the block before ended inside a character.
-        scan.errors = _mm_or_si128(scan.errors, scan.incomplete);
-        scan.incomplete = _mm_setzero_si128();
-    } else {
-        scan.errors = _mm_or_si128(scan.errors, Faults(scan, bytes));
-        scan.incomplete = Incomplete(bytes);
-    }
+    // ASCII only is right unless the block before ended inside a character.
+    const __m128i faults =
+        _mm_movemask_epi8(bytes) == 0 ? Incomplete(scan.previous) : Faults(scan, bytes);
+    scan.errors = _mm_or_si128(scan.errors, faults);
     scan.previous = bytes;
 }
 
 [[gnu::target("ssse3")]] bool IsValidUtf8ByBlocks(QByteArrayView bytes) {
     Scan scan{Load(kFirstHigh.data()), Load(kFirstLow.data()), Load(kSecondHigh.data()),
-              _mm_setzero_si128(),     _mm_setzero_si128(),    _mm_setzero_si128()};
+              _mm_setzero_si128(), _mm_setzero_si128()};
     const char* data = bytes.data();
     const qsizetype size = bytes.size();
     qsizetype at = 0;
@@ -142,7 +137,7 @@ struct Scan {
         std::memcpy(rest.data(), data + at, static_cast<std::size_t>(size - at));
         Check(scan, Load(rest.data()));
     }
-    const __m128i faults = _mm_or_si128(scan.errors, scan.incomplete);
+    const __m128i faults = _mm_or_si128(scan.errors, Incomplete(scan.previous));
     return _mm_movemask_epi8(_mm_cmpeq_epi8(faults, _mm_setzero_si128())) == 0xFFFF;
 }
 
