@@ -83,7 +83,8 @@ public:
 
 private:
     QByteArray FilledPhonetic(QByteArrayView word, QStringView wordLanguage);
-    // The language and the flag come first, passed in registers: the fields go on the stack.
+    // The language and the flag come first, so that they are passed in registers rather than
+    // on the stack.
     void AddEntry(QStringView wordLanguage, bool mayRewrite, QByteArrayView word,
                   QByteArrayView meaning, QByteArrayView phonetic);
 
