@@ -69,7 +69,11 @@ inline PlainRecords::Block PlainRecords::BlockAt(qsizetype start) const {
 }
 
 std::optional<PlainRecord> PlainRecords::At(qsizetype start) {
+    // Copied to locals, which the compiler keeps in registers while the record's parts are
+    // stored.
+    const char* const data = text_.data();
     const qsizetype size = text_.size();
+    const char separator = separator_;
     // The record's parts are kept apart and put together at its end: a record made first and
     // filled in is zeroed and copied whole, which takes longer than reading it.
     std::array<QByteArrayView, 3> fields;
@@ -87,7 +91,7 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) {
             first = field;
         }
     };
-    if (start < size && text_[start] == '"') {
+    if (start < size && data[start] == '"') {
         return std::nullopt;
     }
     qsizetype block = start;
@@ -120,16 +124,16 @@ std::optional<PlainRecord> PlainRecords::At(qsizetype start) {
         }
         const qsizetype at = block + std::countr_zero(bytes.stops);
         bytes.stops &= bytes.stops - 1;
-        const char byte = text_[at];
-        if (byte == separator_) {
+        const char byte = data[at];
+        if (byte == separator) {
             endField(at);
             fieldStart = at + 1;
-            if (fieldStart < size && text_[fieldStart] == '"') {
+            if (fieldStart < size && data[fieldStart] == '"') {
                 return std::nullopt;
             }
         } else if (byte == '\n') {
             return finish(at, at + 1);
-        } else if (at + 1 == size || text_[at + 1] != '\n') {
+        } else if (at + 1 == size || data[at + 1] != '\n') {
             return std::nullopt; // a carriage return alone also ends a record
         } else {
             return finish(at, at + 2);
