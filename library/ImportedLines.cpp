@@ -13,17 +13,26 @@ namespace {
 
 constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF"; // U+FEFF
 
-// The length of the character at the start of the UTF-8 text when it is white space (as
-// QChar::isSpace has it: U+0085, U+00A0, U+2028, U+3000...) or U+FEFF; else 0.
-qsizetype BlankLength(QByteArrayView text) {
-    const auto lead = static_cast<unsigned char>(text.front());
+// Whether a character that begins with the byte may be a blank: white space (as QChar::isSpace
+// has it: U+0085, U+00A0, U+2028, U+3000...) or U+FEFF.
+constexpr bool MayBeginBlank(char byte) {
+    const auto lead = static_cast<unsigned char>(byte);
     if (lead < 0x80) {
-        return QChar::isSpace(lead) ? 1 : 0;
+        return QChar::isSpace(lead);
     }
     // Only these lead bytes begin a blank: U+0085 and U+00A0, U+1680, U+2000 to U+205F, U+3000,
     // U+FEFF. Most fields begin and end with another character, decoded no further.
-    if (lead != 0xC2 && lead != 0xE1 && lead != 0xE2 && lead != 0xE3 && lead != 0xEF) {
+    return lead == 0xC2 || lead == 0xE1 || lead == 0xE2 || lead == 0xE3 || lead == 0xEF;
+}
+
+// The length of the character at the start of the UTF-8 text when it is a blank; else 0.
+qsizetype BlankLength(QByteArrayView text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    if (!MayBeginBlank(text.front())) {
         return 0;
+    }
+    if (lead < 0x80) {
+        return 1;
     }
     const qsizetype length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
     if (length == 0 || text.size() < length) {
@@ -45,8 +54,8 @@ qsizetype LastCharacterStart(QByteArrayView text) {
     return start;
 }
 
-// The field without the white space and byte-order marks at its edges.
-QByteArrayView Trimmed(QByteArrayView field) {
+// The field without the white space and byte-order marks at its edges, which are decoded.
+QByteArrayView WithoutBlankEdges(QByteArrayView field) {
     for (qsizetype blank = 0; !field.isEmpty() && (blank = BlankLength(field)) > 0;) {
         field = field.sliced(blank);
     }
@@ -58,6 +67,19 @@ QByteArrayView Trimmed(QByteArrayView field) {
         field = field.first(last);
     }
     return field;
+}
+
+// The field without the white space and byte-order marks at its edges. Most fields begin with
+// a character that is no blank and end with an ASCII one: they are returned as they are, inline.
+inline QByteArrayView Trimmed(QByteArrayView field) {
+    if (field.isEmpty()) {
+        return field;
+    }
+    const bool endsInAscii = static_cast<unsigned char>(field.back()) < 0x80;
+    if (!MayBeginBlank(field.front()) && endsInAscii && !MayBeginBlank(field.back())) {
+        return field;
+    }
+    return WithoutBlankEdges(field);
 }
 
 QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
@@ -157,18 +179,8 @@ QByteArray ImportedLines::FilledPhonetic(QByteArrayView word, QStringView wordLa
     return phonetics_(text).toUtf8();
 }
 
-void ImportedLines::Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-                        QStringView wordLanguage) {
-    AddEntry(word, meaning, phonetic, wordLanguage, true);
-}
-
-void ImportedLines::AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning,
-                                       QByteArrayView phonetic) {
-    AddEntry(word, meaning, phonetic, {}, false);
-}
-
-void ImportedLines::AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-                             QStringView wordLanguage, bool mayRewrite) {
+void ImportedLines::AddEntry(QStringView wordLanguage, bool mayRewrite, QByteArrayView word,
+                             QByteArrayView meaning, QByteArrayView phonetic) {
     word = Trimmed(word);
     meaning = Trimmed(meaning);
     phonetic = WithoutBrackets(Trimmed(phonetic));
@@ -186,15 +198,22 @@ void ImportedLines::AddEntry(QByteArrayView word, QByteArrayView meaning, QByteA
             ++phoneticsFilled_;
         }
     }
-    // The line is written in place, in room for the longest it can be (each byte of a field a
-    // '#' that takes three), rather than appended piece by piece.
+    // The line is written in place rather than appended piece by piece: in room for its length
+    // when its fields are copied as they are, else for the longest it can be (each byte of a
+    // field a '#' that takes three), cut to what was written.
+    const bool asTheyAre = !mayRewrite && filled.isEmpty();
     const qsizetype start = text_.size();
-    const qsizetype most = start + 3 * (word.size() + meaning.size() + phonetic.size()) + 4;
-    if (text_.capacity() < most) {
-        text_.reserve(std::max(2 * text_.capacity(), most));
+    const qsizetype fieldBytes = word.size() + meaning.size() + phonetic.size();
+    const qsizetype end =
+        start + (asTheyAre ? 1 : 3) * fieldBytes + (phonetic.isEmpty() ? 1 : 2) + 2;
+    if (text_.capacity() < end) {
+        text_.reserve(std::max(2 * text_.capacity(), end));
     }
-    text_.resize(most);
-    const auto copy = mayRewrite ? CopyField : Copy;
+    text_.resize(end);
+    // Chosen field by field rather than through a pointer, so that the plain copy is inlined.
+    const auto copy = [mayRewrite](QByteArrayView field, char* to) {
+        return mayRewrite ? CopyField(field, to) : Copy(field, to);
+    };
     char* out = copy(word, text_.data() + start);
     *out++ = '#';
     out = copy(meaning, out);
@@ -204,6 +223,8 @@ void ImportedLines::AddEntry(QByteArrayView word, QByteArrayView meaning, QByteA
     }
     *out++ = '\r';
     *out++ = '\n';
-    text_.resize(out - text_.constData());
+    if (!asTheyAre) {
+        text_.resize(out - text_.constData());
+    }
     ++entries_;
 }

@@ -64,9 +64,14 @@ public:
     // gives it, or empty when the list gives none. An entry without a word is counted as
     // skipped, unless it is wholly empty (a blank row), which is not counted at all.
     void Add(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-             QStringView wordLanguage = {});
+             QStringView wordLanguage = {}) {
+        AddEntry(wordLanguage, true, word, meaning, phonetic);
+    }
     // The same for fields known to hold no byte of kBytesToRewrite, which are not searched.
-    void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic);
+    // Inline, so that a call passes the fields on as they are rather than copied once more.
+    void AddWithoutRewrites(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic) {
+        AddEntry({}, false, word, meaning, phonetic);
+    }
     void Skip(SkipReason reason, int count = 1) { skipped_[reason] += count; }
     void SkipUnclosedQuote(qint64 line);
 
@@ -78,8 +83,10 @@ public:
 
 private:
     QByteArray FilledPhonetic(QByteArrayView word, QStringView wordLanguage);
-    void AddEntry(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
-                  QStringView wordLanguage, bool mayRewrite);
+    // The language and the flag come first, so that they are passed in registers rather than
+    // on the stack.
+    void AddEntry(QStringView wordLanguage, bool mayRewrite, QByteArrayView word,
+                  QByteArrayView meaning, QByteArrayView phonetic);
 
     PhoneticSource phonetics_;
     QByteArray text_;

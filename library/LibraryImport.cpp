@@ -76,7 +76,6 @@ ConvertedWordList ConvertText(QByteArray bytes, const PhoneticSource& phonetics)
         ReadTextWordList(bytes, converted.lines)) {
         return WithEntriesChecked(std::move(converted));
     }
-    converted.lines = ImportedLines(phonetics);
     if (const std::optional<WordListText> text = WordListAsUtf8(std::move(bytes))) {
         ReadTextWordList(text->utf8, converted.lines);
         converted.lines.Skip(SkipReason::Undecodable, text->undecodableLines);

@@ -17,33 +17,38 @@ struct PlainRecord {
     qsizetype end = 0;       // where the next record begins
 };
 
-// Most records of a word list are plain: one line of valid UTF-8 with no field in quotes, ended
-// by a line feed, a carriage return and line feed, or the end of the text. A plain record is
-// read in one pass over its bytes, sixteen at a time where the processor allows it, that splits
-// its fields as DelimitedRecords does, checks that it is UTF-8 and notes whether a field's copy
-// has anything to rewrite. Any other record is left to DelimitedRecords.
+// Most records of a word list are plain: one line with no field in quotes, ended by a line
+// feed, a carriage return and line feed, or the end of the text. A plain record is read in one
+// pass over its bytes, sixteen at a time where the processor allows it, that splits its fields
+// as DelimitedRecords does and notes whether a field's copy has anything to rewrite. Any other
+// record is left to DelimitedRecords.
 class PlainRecords {
 public:
-    // The separator must be ASCII: another byte could split a character.
+    // The text must be UTF-8 and the separator ASCII: another byte could split a character.
     PlainRecords(QByteArrayView text, char separator, const EntryColumns& columns);
 
-    // The record that begins at `start`, or nothing when it is not plain.
-    std::optional<PlainRecord> At(qsizetype start) const;
+    // The record that begins at `start`, or nothing when it is not plain. Records read one after
+    // another go on with the bytes the one before looked at last.
+    std::optional<PlainRecord> At(qsizetype start);
 
 private:
     // Sixteen bytes of the text, or those left before its end, a bit each from the lowest.
     struct Block {
-        unsigned stops = 0;         // bytes to look at: the stops and the lead bytes
-        unsigned continuations = 0; // the bytes that continue a character
-        unsigned strays = 0;        // continuation bytes that follow an ASCII byte
-        bool endsInAscii = false;
+        unsigned stops = 0;    // the separator and the line ends
+        unsigned rewrites = 0; // the other bytes of kBytesToRewrite
     };
-    Block BlockAt(qsizetype start, bool afterAscii) const;
+    Block BlockAt(qsizetype start) const;
 
     QByteArrayView text_;
     char separator_;
     EntryColumns columns_;
-    // The bytes to stop at: the separator, the line ends, the ASCII bytes to rewrite and the
-    // lead bytes of characters.
+    // The stops and the rewrites by byte, for the bytes after the last whole block.
     std::array<bool, 256> isStop_{};
+    std::array<bool, 256> isRewrite_{};
+
+    // The last block of the record read last, its stops looked at cleared, and where the
+    // record and the block end: the next record may begin in that block.
+    Block lastBlock_;
+    qsizetype lastRecordEnd_ = 0;
+    qsizetype lastBlockEnd_ = 0;
 };

@@ -157,20 +157,29 @@ PlainRecord AsPlain(const RecordFields& fields, const ColumnRoles& roles) {
     return record;
 }
 
+// Adds the entry of these fields to the lines. Inline, as it runs for every record.
+inline void AddFields(QByteArrayView word, QByteArrayView meaning, QByteArrayView phonetic,
+                      bool html, bool mayRewrite, ImportedLines& lines) {
+    if (html) {
+        lines.Add(PlainTextOfHtml(word), PlainTextOfHtml(meaning), PlainTextOfHtml(phonetic));
+    } else if (mayRewrite) {
+        lines.Add(word, meaning, phonetic);
+    } else {
+        lines.AddWithoutRewrites(word, meaning, phonetic);
+    }
+}
+
 // Adds the record's entry to the lines.
 void AddRecord(const PlainRecord& record, bool withoutColumns, bool html, ImportedLines& lines) {
-    const auto& [word, meaning, phonetic] = record.fields;
-    const LineFields entry = withoutColumns && record.columnCount == 1
-                                 ? LineWithoutColumns(record.first)
-                                 : LineFields{word, meaning, phonetic};
-    if (html) {
-        lines.Add(PlainTextOfHtml(entry.word), PlainTextOfHtml(entry.meaning),
-                  PlainTextOfHtml(entry.phonetic));
-    } else if (record.mayRewrite) {
-        lines.Add(entry.word, entry.meaning, entry.phonetic);
-    } else {
-        lines.AddWithoutRewrites(entry.word, entry.meaning, entry.phonetic);
+    if (withoutColumns && record.columnCount == 1) {
+        const LineFields entry = LineWithoutColumns(record.first);
+        AddFields(entry.word, entry.meaning, entry.phonetic, html, record.mayRewrite, lines);
+        return;
     }
+    // The fields are passed one by one rather than copied together: just written, a record
+    // read back in wider pieces than it was written in waits for the writes.
+    const auto& [word, meaning, phonetic] = record.fields;
+    AddFields(word, meaning, phonetic, html, record.mayRewrite, lines);
 }
 
 // The fields of the first record of the text.
@@ -188,13 +197,13 @@ QList<QByteArray> FirstRecord(QByteArrayView text, char separator) {
 } // namespace
 
 bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
-    const TextListHeader header = ReadTextListHeader(text);
-    const QByteArrayView body = text.sliced(header.length);
-    // The first line that is not blank is split as UTF-8 (SplitPlainWordLine): checked first.
-    const QByteArrayView firstLine = FirstLine(body);
-    if (!IsUtf8(text.first(firstLine.data() + firstLine.size() - text.data()))) {
+    // Checked once and whole: the records are split, trimmed and copied as UTF-8.
+    if (!IsUtf8(text)) {
         return false;
     }
+    const TextListHeader header = ReadTextListHeader(text);
+    const QByteArrayView body = text.sliced(header.length);
+    const QByteArrayView firstLine = FirstLine(body);
     const char found = header.separator != 0 ? header.separator : SeparatorOfLine(firstLine);
     // A list without columns still has them where a later line holds a tab, as it always had.
     const bool withoutColumns = found == 0;
@@ -214,12 +223,8 @@ bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
     if (!roles) {
         roles = RolesByPlace(header.metadataColumns, names);
     }
-    if (!IsUtf8(text.first(header.length + records.position()))) {
-        return false;
-    }
 
-    // Plain records are checked as they are read, any others once read.
-    const std::optional<PlainRecords> plain =
+    std::optional<PlainRecords> plain =
         static_cast<unsigned char>(separator) < 0x80
             ? std::optional<PlainRecords>(std::in_place, body, separator, roles->columns())
             : std::nullopt;
@@ -229,11 +234,7 @@ bool ReadTextWordList(QByteArrayView text, ImportedLines& lines) {
             records.SkipTo(record->end);
             continue;
         }
-        const bool read = records.Next(fields);
-        if (!IsUtf8(body.sliced(start, records.position() - start))) {
-            return false;
-        }
-        if (read) {
+        if (records.Next(fields)) {
             AddRecord(AsPlain(fields, *roles), withoutColumns, header.html, lines);
         }
     }

@@ -6,8 +6,8 @@
 
 // Reads a word list written as text, one entry a line with its fields in columns (the
 // spreadsheets' comma-separated values, the flashcard programs' tab-separated exports) or
-// without (a learner's list of words and meanings), into the lines. False, with the lines
-// partly read, when the text is not UTF-8: it is checked as it is read.
+// without (a learner's list of words and meanings), into the lines. False, with nothing read,
+// when the text is not UTF-8.
 //
 // The header lines of a flashcard program's export are honoured (see TextListHeader). The
 // separator is the header's, or else the first of tab, comma and semicolon that the first
