@@ -54,10 +54,23 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/lexado" --version) ||
 home=$work/home
 runtime=$work/runtime
 mkdir -m 700 "$runtime"
-start_until_window XDG_RUNTIME_DIR="$runtime" "$prefix/bin/lexado" --home "$home" --no-splash
+start_until_window XDG_RUNTIME_DIR="$runtime" "$prefix/bin/lexado" --home "$home" --no-splash \
+  --language pChinese
 for file in table.ini data/TOEFL.dat data/New_Word.dat; do
   cmp -s "$data/sample/$file" "$home/$file" || fail "$file not seeded from share/lexado/sample"
 done
+
+# Ctrl+I opens the statistics window, which comes from the module in the library folder.
+x_tool xdotool windowfocus --sync "$window" key ctrl+i
+opened=false
+for _ in $(seq 50); do
+  if x_tool xdotool search --onlyvisible --name '^学习统计$' >/dev/null; then
+    opened=true
+    break
+  fi
+  sleep 0.1
+done
+$opened || fail "Ctrl+I opened no statistics window"
 
 quit_with_alt_x
 [ "$(stat -c %s "$home/Lexado.ini")" -eq 212 ] || fail "Lexado.ini is not 212 bytes"
