@@ -82,10 +82,12 @@ inline QByteArrayView Trimmed(QByteArrayView field) {
     return WithoutBlankEdges(field);
 }
 
+// Every frame goes, one within another too: a phonetic kept with a frame left would lose it
+// when the library is exported and imported again.
 QByteArrayView WithoutBrackets(QByteArrayView phonetic) {
-    if (phonetic.size() >= 2 && ((phonetic.front() == '/' && phonetic.back() == '/') ||
-                                 (phonetic.front() == '[' && phonetic.back() == ']'))) {
-        return Trimmed(phonetic.sliced(1, phonetic.size() - 2));
+    while (phonetic.size() >= 2 && ((phonetic.front() == '/' && phonetic.back() == '/') ||
+                                    (phonetic.front() == '[' && phonetic.back() == ']'))) {
+        phonetic = Trimmed(phonetic.sliced(1, phonetic.size() - 2));
     }
     return phonetic;
 }

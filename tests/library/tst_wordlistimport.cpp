@@ -317,6 +317,12 @@ private slots:
         QTest::newRow("no-break and ideographic spaces")
             << QByteArray("\xC2\xA0pear ") << QByteArray("\xE3\x80\x80梨\xE2\x80\x89")
             << QByteArray("/\xE2\x80\xAFper/") << QByteArray("pear#梨#per\r\n");
+        // Every frame goes, so that a list exported and imported again stays the same.
+        QTest::newRow("frames within frames")
+            << QByteArray("fig") << QByteArray("无花果") << QByteArray("/ [fɪɡ] /")
+            << QByteArray("fig#无花果#fɪɡ\r\n");
+        QTest::newRow("frames only") << QByteArray("fig") << QByteArray("无花果")
+                                     << QByteArray("////") << QByteArray("fig#无花果\r\n");
         QTest::newRow("marks inside and at the edges")
             << QByteArray("\xEF\xBB\xBFpl\xEF\xBB\xBFum") << QByteArray("李 \xEF\xBB\xBF")
             << QByteArray() << QByteArray("plum#李\r\n");
