@@ -3,6 +3,7 @@
 #include "library/BoundedXmlReader.h"
 #include "library/EnglishText.h"
 #include "library/WordListEncoding.h"
+#include "strings/TextCodec.h"
 
 #include <QHash>
 #include <QList>
@@ -201,7 +202,7 @@ qint64 FirstLineNotUtf8(QByteArrayView bytes) {
     for (qsizetype start = 0; start < bytes.size(); ++line) {
         const qsizetype lineFeed = bytes.indexOf('\n', start);
         const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
-        if (!bytes.sliced(start, end - start).isValidUtf8()) {
+        if (!IsUtf8(bytes.sliced(start, end - start))) {
             return line;
         }
         start = end;

@@ -36,7 +36,7 @@ WordListText TextByLines(QByteArrayView bytes) {
         const qsizetype lineFeed = bytes.indexOf('\n', start);
         const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed + 1;
         const QByteArrayView line = bytes.sliced(start, end - start);
-        if (line.isValidUtf8()) {
+        if (IsUtf8(line)) {
             text.utf8 += line;
         } else if (const std::optional<QString> decoded = Gb18030Line(line)) {
             text.utf8 += decoded->toUtf8();
@@ -63,7 +63,7 @@ std::optional<ByteOrderMark> ByteOrderMarkOf(QByteArrayView bytes) {
 std::optional<WordListText> WordListAsUtf8(QByteArray bytes) {
     if (const std::optional<ByteOrderMark> mark = ByteOrderMarkOf(bytes)) {
         const QByteArrayView text = QByteArrayView(bytes).sliced(mark->bytes.size());
-        if (mark->encoding == QStringConverter::Utf8 && text.isValidUtf8()) {
+        if (mark->encoding == QStringConverter::Utf8 && IsUtf8(text)) {
             return WordListText{text.toByteArray()};
         }
         QStringDecoder decoder(mark->encoding, QStringDecoder::Flag::Stateless);

@@ -1,7 +1,5 @@
 #include "strings/TextCodec.h"
 
-#include "strings/Utf8Validity.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -30,10 +28,6 @@ bool IsUtf8CutShort(QByteArrayView bytes) {
 }
 
 } // namespace
-
-bool IsUtf8(QByteArrayView bytes) {
-    return IsValidUtf8(bytes);
-}
 
 LineEncoding EncodingOf(QByteArrayView line) {
     return IsUtf8(line) ? LineEncoding::Utf8 : LineEncoding::Gb18030;

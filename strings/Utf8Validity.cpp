@@ -1,4 +1,4 @@
-#include "strings/Utf8Validity.h"
+#include "strings/TextCodec.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <tmmintrin.h>
@@ -143,7 +143,7 @@ struct Scan {
 
 } // namespace
 
-bool IsValidUtf8(QByteArrayView bytes) {
+bool IsUtf8(QByteArrayView bytes) {
     // The program is built for any x86-64 processor; most have SSSE3.
     static const bool hasSsse3 = __builtin_cpu_supports("ssse3");
     return hasSsse3 ? IsValidUtf8ByBlocks(bytes) : bytes.isValidUtf8();
@@ -151,7 +151,7 @@ bool IsValidUtf8(QByteArrayView bytes) {
 
 #else
 
-bool IsValidUtf8(QByteArrayView bytes) {
+bool IsUtf8(QByteArrayView bytes) {
     return bytes.isValidUtf8();
 }
 

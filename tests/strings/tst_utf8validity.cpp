@@ -1,6 +1,6 @@
 // The block-wise UTF-8 check against Qt's, byte by byte, on every short sequence that matters.
 
-#include "strings/Utf8Validity.h"
+#include "strings/TextCodec.h"
 
 #include <QtTest>
 
@@ -78,7 +78,7 @@ private slots:
     void agreesWithQt() {
         QFETCH(QByteArrayList, texts);
         for (const QByteArray& text : texts) {
-            QVERIFY2(IsValidUtf8(text) == QByteArrayView(text).isValidUtf8(), text.toHex(' '));
+            QVERIFY2(IsUtf8(text) == QByteArrayView(text).isValidUtf8(), text.toHex(' '));
         }
     }
 };
