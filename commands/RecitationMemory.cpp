@@ -34,6 +34,9 @@ RecitationMemory::Opening RecitationMemory::Open() {
     if (engine_.entryCount() > 0) {
         Rebuild();
     }
+    if (!engine_.state().currentLine.isEmpty()) {
+        EntryShown(); // the entry on show when the memory opens after the first paint
+    }
     return opening;
 }
 

@@ -40,7 +40,7 @@ public:
         QString failure;    // why it could not be opened
     };
     // Reads lexado.conf's options and opens memory.sqlite in the program folder; the engine's
-    // library is followed from then on.
+    // library is followed from then on, and an entry already on show counts as shown.
     Opening Open();
     bool isOpen() const { return store_ != nullptr; }
 

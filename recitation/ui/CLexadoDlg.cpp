@@ -3,6 +3,7 @@
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "library/ui/CLibraryManagerDlg.h"
+#include "memory/ReviewSettings.h"
 #include "memory/StatsModule.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
@@ -52,9 +53,10 @@ CLexadoDlg::~CLexadoDlg() {
     RemovePhoneticFont(phoneticFontId_);
 }
 
-// The start-up order: catalogue, settings, word memory, library, always-on-top, the voice when
-// speech is on, first entry, tip; the timers start when the window is shown. The tip shows also
-// while another program has the focus.
+// The start-up order: catalogue, settings, word memory (when its mode chooses the entries; else
+// after the first paint), library, always-on-top, the voice when speech is on, first entry, tip;
+// the timers start when the window is shown. The tip shows also while another program has the
+// focus.
 void CLexadoDlg::OnInitDialog() {
     setWindowTitle(kWindowTitle);
     setMouseTracking(true);
@@ -67,7 +69,7 @@ void CLexadoDlg::OnInitDialog() {
     connect(&strokeSettle_, &QTimer::timeout, this, &CLexadoDlg::SettleKeyStroke);
     catalogue_ = ReadCatalogue(programFolder_);
     const SettingsRecord record = LoadSettings();
-    const RecitationMemory::Opening opening = memory_.Open();
+    OpenMemoryAtStart();
     engine_.Start(record, preload_.Take(programFolder_, NameField(record.libraryFile)).entries);
     ApplyAlwaysOnTop();
     if (record.speechOn) {
@@ -76,7 +78,34 @@ void CLexadoDlg::OnInitDialog() {
     engine_.NextEntry();
     setToolTip(StringText(StringId::ProgramName));
     InstallShortcuts();
-    TellMemoryOpening(opening);
+}
+
+// Opening the word memory and writing the first showing take a few milliseconds that the
+// window's first paint need not wait for, unless the memory's mode chooses the first entry.
+// A command given before the paint, or a window that is not painted within its time, opens it
+// at once.
+void CLexadoDlg::OpenMemoryAtStart() {
+    if (LoadReviewSettings(programFolder_).enabled) {
+        TellMemoryOpening(memory_.Open());
+        return;
+    }
+    constexpr int kPaintWaitMs = 500;
+    memoryWaits_ = true;
+    connect(this, &CLexadoDlg::firstPainted, this,
+            [this] { QTimer::singleShot(0, this, &CLexadoDlg::OpenWaitingMemory); });
+    QTimer::singleShot(kPaintWaitMs, this, &CLexadoDlg::OpenWaitingMemory);
+}
+
+void CLexadoDlg::OpenWaitingMemory() {
+    if (memoryWaits_) {
+        memoryWaits_ = false;
+        TellMemoryOpening(memory_.Open());
+    }
+}
+
+RecitationMemory& CLexadoDlg::memory() {
+    OpenWaitingMemory();
+    return memory_;
 }
 
 // Once the window is up, so that the message has a window to stand over.
@@ -136,6 +165,7 @@ void CLexadoDlg::InstallShortcuts() {
 
 // The word commands carry out what they can; the rest is the window's own.
 void CLexadoDlg::RunCommand(CommandId command) {
+    OpenWaitingMemory();
     if (commands_.Run(command)) {
         return;
     }

@@ -70,7 +70,8 @@ public:
     const RecitationEngine& engine() const { return engine_; }
     // For the desktop companion, which pauses, resumes and steps the recitation and rates it.
     RecitationEngine& engine() { return engine_; }
-    RecitationMemory& memory() { return memory_; }
+    // Opened first when it was still waiting for the window's first paint.
+    RecitationMemory& memory();
     const QFont& wordFont() const { return wordFont_; }
     const QFont& phoneticFont() const { return phoneticFont_; }
 
@@ -95,6 +96,8 @@ protected:
 private:
     // Start-up and commands (CLexadoDlg.cpp).
     void OnInitDialog();
+    void OpenMemoryAtStart();
+    void OpenWaitingMemory();
     void TellMemoryOpening(const RecitationMemory::Opening& opening);
     SettingsRecord LoadSettings();
     void TakeWordFont(SettingsRecord& record);
@@ -148,6 +151,7 @@ private:
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
     RecitationMemory memory_;
+    bool memoryWaits_ = false; // for the window's first paint
     WindowDialogue dialogue_;
     WordCommands commands_;
     // The engine slot: it holds an engine, its voice selected, exactly while the state's

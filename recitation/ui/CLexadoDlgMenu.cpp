@@ -109,6 +109,7 @@ MenuDescription ContextMenu(const MenuState& state) {
 
 // The timers stay stopped while the menu is open (and while paused, after it).
 void CLexadoDlg::ShowContextMenu(const QPoint& globalPosition) {
+    OpenWaitingMemory();
     const TimerHold hold = engine_.HoldTimers();
     const SettingsRecord& s = engine_.settings();
     CBmpMenu menu(kStripWidth, true, Picture(PictureId::MenuStrip), true);

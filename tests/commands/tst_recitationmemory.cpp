@@ -108,6 +108,18 @@ private slots:
         QCOMPARE(rig.Today().exposures, 3);
     }
 
+    // A memory opened once an entry is on show, as after the window's first paint, counts it.
+    void countsTheEntryOnShowWhenOpenedLate() {
+        Rig rig;
+        rig.memory.reset();
+        rig.Next(1);
+        RecitationMemory late(rig.engine, rig.folder.path(), [&rig] { return rig.now; });
+        QVERIFY(late.Open().opened);
+        QCOMPARE(rig.Today().exposures, 1);
+        rig.Next(1);
+        QCOMPARE(rig.Today().exposures, 2);
+    }
+
     // The time recited is what passed between showings while not paused, written at the end:
     // 3 s between the first four showings, none while paused, 2 s after.
     void countsTheTimeRecited() {
