@@ -14,6 +14,7 @@
 #include "recitation/RecitationState.h"
 #include "recitation/SettingsRecord.h"
 #include "recitation/WindowPlacement.h"
+#include "recitation/ui/TextLayer.h"
 #include "recitation/ui/WindowDialogue.h"
 #include "settings/ui/SheetContext.h"
 
@@ -112,6 +113,7 @@ private:
     // Display (CLexadoDlgDisplay.cpp).
     void ShowEntry();
     void LayOut();
+    TextLayer CurrentTextLayer() const;
     void OnTick(const TickStep& step);
     ScreenArea BringOntoScreen(SettingsRecord& record) const;
     void FitLoadedRecord(SettingsRecord& record);
@@ -167,6 +169,7 @@ private:
     DisplayLine displayLine_;
     EntryMeasures measures_; // the sizes of the three texts in their fonts
     EntryLayout layout_;
+    TextLayerImage textLayer_;
     int barDrawnTo_ = 0; // where the bar ended at the last tick, to repaint only what grew
 
     bool dragging_ = false;

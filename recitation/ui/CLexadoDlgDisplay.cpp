@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -34,16 +35,12 @@ QList<ScreenArea> DesktopScreens() {
     return screens;
 }
 
-// Draws a text with its cell filled in the background colour. A text outside the region to
-// repaint is skipped: most paints are a tick's sliver of the bar, and shaping the three texts
-// for each of them would be most of the program's work while it recites.
-void DrawOpaqueText(QPainter& painter, const QRegion& region, const QFont& font, QPoint at,
-                    QSize size, const QString& text) {
-    if (!region.intersects(QRect(at, size))) {
-        return;
-    }
-    painter.setFont(font);
-    painter.drawText(at + QPoint(0, QFontMetrics(font).ascent()), text);
+// The image format of the device a painter paints on: the backing store's image, or the image
+// a grab renders into.
+QImage::Format TargetFormat(QPainter& painter) {
+    const QPaintDevice* target = painter.paintEngine()->paintDevice();
+    return target->devType() == QInternal::Image ? static_cast<const QImage*>(target)->format()
+                                                 : QImage::Format_ARGB32_Premultiplied;
 }
 
 } // namespace
@@ -92,24 +89,25 @@ void CLexadoDlg::LayOut() {
     barDrawnTo_ = BarEnd(layout_.blockWidth, engine_.state().tick);
 }
 
+// What the window's texts are drawn from now.
+TextLayer CLexadoDlg::CurrentTextLayer() const {
+    const SettingsRecord& s = engine_.settings();
+    return {size(),
+            devicePixelRatioF(),
+            ColorFromColorRef(s.backColor),
+            ColorFromColorRef(s.textColor),
+            s.fadeInMeaning && !engine_.state().meaningShown,
+            {wordFont_, layout_.word, measures_.word, displayLine_.word},
+            {phoneticFont_, layout_.phonetic, measures_.phonetic, displayLine_.phonetic},
+            {wordFont_, layout_.meaning, measures_.meaning, displayLine_.meaning}};
+}
+
 void CLexadoDlg::paintEvent(QPaintEvent* event) {
     const SettingsRecord& s = engine_.settings();
-    const QColor background = ColorFromColorRef(s.backColor);
-    const QColor text = ColorFromColorRef(s.textColor);
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), background);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(background);
-    painter.setPen(text);
-    const QRegion& region = event->region();
-    DrawOpaqueText(painter, region, wordFont_, layout_.word, measures_.word, displayLine_.word);
-    DrawOpaqueText(painter, region, phoneticFont_, layout_.phonetic, measures_.phonetic,
-                   displayLine_.phonetic);
-    const bool meaningHidden = s.fadeInMeaning && !engine_.state().meaningShown;
-    painter.setPen(meaningHidden ? background : text);
-    DrawOpaqueText(painter, region, wordFont_, layout_.meaning, measures_.meaning,
-                   displayLine_.meaning);
+    // The texts' cells are opaque: their layer covers the window, and only the region is copied.
+    painter.drawImage(QPoint(0, 0), textLayer_.Image(CurrentTextLayer(), TargetFormat(painter)));
     // The bar goes last: a text's opaque cell may reach down to it (the phonetic font's cell is
     // taller than the word's line), and a tick repaints the bar's piece with the texts there.
     if (s.showProgressBar) {

@@ -6,12 +6,14 @@
 
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -49,6 +51,31 @@ QRect MeaningAboveBar(const CLexadoDlg& window) {
 // The window as it is on the screen, after the partial repaints of the ticks.
 QImage OnScreen(CLexadoDlg& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+// The window as drawn at once onto an image of this format: the background, the texts with
+// their cells filled in it, and the bar.
+QImage DrawnAtOnce(const CLexadoDlg& w, QImage::Format format) {
+    const SettingsRecord& s = w.settings();
+    QImage image(w.size() * w.devicePixelRatioF(), format);
+    image.setDevicePixelRatio(w.devicePixelRatioF());
+    QPainter painter(&image);
+    painter.fillRect(w.rect(), Colour(s.backColor));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Colour(s.backColor));
+    painter.setPen(Colour(s.textColor));
+    const EntryLayout& at = w.entryLayout();
+    const DisplayLine& line = w.displayLine();
+    for (const auto& [font, place, text] :
+         {std::tuple(w.wordFont(), at.word, line.word),
+          std::tuple(w.phoneticFont(), at.phonetic, line.phonetic),
+          std::tuple(w.wordFont(), at.meaning, line.meaning)}) {
+        painter.setFont(font);
+        painter.drawText(place + QPoint(0, QFontMetrics(font).ascent()), text);
+    }
+    painter.setPen(QPen(Colour(s.barColor), 3));
+    painter.drawLine(0, at.barY, BarEnd(at.blockWidth, w.state().tick), at.barY);
+    return image;
 }
 
 int TextPixels(const QImage& image, const CLexadoDlg& window, const QRect& area) {
@@ -311,6 +338,10 @@ private slots:
         const QRect barLine(0, layout.barY, layout.blockWidth, 1);
         QCOMPARE(CountPixels(OnScreen(w), barLine, bar), layout.blockWidth);
         QCOMPARE(CountPixels(w.grab().toImage(), barLine, bar), layout.blockWidth);
+        // Pixel for pixel as the window drawn at once, on screen and in a full repaint.
+        const QImage screen = OnScreen(w);
+        QCOMPARE(screen, DrawnAtOnce(w, screen.format()));
+        QCOMPARE(w.grab().toImage(), screen);
     }
 };
 
