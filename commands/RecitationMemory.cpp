@@ -20,8 +20,11 @@ RecitationMemory::~RecitationMemory() {
     WriteRecitedTime();
 }
 
-RecitationMemory::Opening RecitationMemory::Open() {
+void RecitationMemory::ReadSettings() {
     settings_ = LoadReviewSettings(programFolder_);
+}
+
+RecitationMemory::Opening RecitationMemory::Open() {
     MemoryStore::Opened opened = MemoryStore::Open(programFolder_, clock_());
     Opening opening{opened.result.ok(), opened.movedAside, opened.result.detail};
     store_ = std::move(opened.store);

@@ -39,8 +39,10 @@ public:
         QString movedAside; // the name an unreadable database was given, else empty
         QString failure;    // why it could not be opened
     };
-    // Reads lexado.conf's options and opens memory.sqlite in the program folder; the engine's
-    // library is followed from then on, and an entry already on show counts as shown.
+    // Reads lexado.conf's options.
+    void ReadSettings();
+    // Opens memory.sqlite in the program folder, with the options read; the engine's library is
+    // followed from then on, and an entry already on show counts as shown.
     Opening Open();
     bool isOpen() const { return store_ != nullptr; }
 

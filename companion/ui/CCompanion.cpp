@@ -13,8 +13,6 @@ namespace {
 // Often enough that the recitation comes back as soon as the user does, and rarely enough to
 // cost nothing: each look is a few requests to the X server.
 constexpr int kPollMs = 1000;
-// The longest the desktop side waits for the window's first paint.
-constexpr int kDesktopStartMs = 500;
 
 } // namespace
 
@@ -32,17 +30,10 @@ CCompanion::CCompanion(CLexadoDlg& window, const QString& programFolder,
         return SheetDesktop{options_, heldElsewhere_,
                             [this](const CompanionOptions& options) { TakeOptions(options); }};
     });
-    // The tray icon, the shortcuts and the desktop's signals once the window has been painted,
-    // or after a while when it is not (covered as it starts): setting them up takes
+    // The tray icon, the shortcuts and the desktop's signals: setting them up takes
     // milliseconds that would otherwise hold up the window's first sight.
-    desktopStart_.setSingleShot(true);
     connect(&desktopStart_, &QTimer::timeout, this, &CCompanion::FollowOptions);
-    connect(&window, &CLexadoDlg::firstPainted, this, [this] {
-        if (desktopStart_.isActive()) {
-            desktopStart_.start(0);
-        }
-    });
-    desktopStart_.start(kDesktopStartMs);
+    window.StartAtFirstPaint(desktopStart_);
 }
 
 void CCompanion::TakeOptions(const CompanionOptions& options) {

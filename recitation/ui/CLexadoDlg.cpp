@@ -3,7 +3,6 @@
 #include "controls/CAboutDlg.h"
 #include "controls/MessageBox.h"
 #include "library/ui/CLibraryManagerDlg.h"
-#include "memory/ReviewSettings.h"
 #include "memory/StatsModule.h"
 #include "recitation/SettingsFile.h"
 #include "recitation/ui/WordFont.h"
@@ -85,20 +84,20 @@ void CLexadoDlg::OnInitDialog() {
 // A command given before the paint, or a window that is not painted within its time, opens it
 // at once.
 void CLexadoDlg::OpenMemoryAtStart() {
-    if (LoadReviewSettings(programFolder_).enabled) {
+    memory_.ReadSettings();
+    if (memory_.settings().enabled) {
         TellMemoryOpening(memory_.Open());
         return;
     }
-    constexpr int kPaintWaitMs = 500;
     memoryWaits_ = true;
-    connect(this, &CLexadoDlg::firstPainted, this,
-            [this] { QTimer::singleShot(0, this, &CLexadoDlg::OpenWaitingMemory); });
-    QTimer::singleShot(kPaintWaitMs, this, &CLexadoDlg::OpenWaitingMemory);
+    connect(&memoryOpening_, &QTimer::timeout, this, &CLexadoDlg::OpenWaitingMemory);
+    StartAtFirstPaint(memoryOpening_);
 }
 
 void CLexadoDlg::OpenWaitingMemory() {
     if (memoryWaits_) {
         memoryWaits_ = false;
+        memoryOpening_.stop();
         TellMemoryOpening(memory_.Open());
     }
 }
@@ -106,6 +105,17 @@ void CLexadoDlg::OpenWaitingMemory() {
 RecitationMemory& CLexadoDlg::memory() {
     OpenWaitingMemory();
     return memory_;
+}
+
+void CLexadoDlg::StartAtFirstPaint(QTimer& timer) {
+    constexpr int kPaintWaitMs = 500;
+    timer.setSingleShot(true);
+    connect(this, &CLexadoDlg::firstPainted, &timer, [&timer] {
+        if (timer.isActive()) {
+            timer.start(0);
+        }
+    });
+    timer.start(kPaintWaitMs);
 }
 
 // Once the window is up, so that the message has a window to stand over.

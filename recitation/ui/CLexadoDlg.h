@@ -73,6 +73,10 @@ public:
     RecitationEngine& engine() { return engine_; }
     // Opened first when it was still waiting for the window's first paint.
     RecitationMemory& memory();
+    // Starts the single-shot timer so that it fires just after the window's first paint, when
+    // the painted frame has gone to the screen, or after a while when no paint comes (a window
+    // covered as it starts): for work that need not hold up the window's first sight.
+    void StartAtFirstPaint(QTimer& timer);
     const QFont& wordFont() const { return wordFont_; }
     const QFont& phoneticFont() const { return phoneticFont_; }
 
@@ -153,7 +157,8 @@ private:
     LibraryCatalogue catalogue_;
     RecitationEngine engine_;
     RecitationMemory memory_;
-    bool memoryWaits_ = false; // for the window's first paint
+    QTimer memoryOpening_; // waits for the window's first paint
+    bool memoryWaits_ = false;
     WindowDialogue dialogue_;
     WordCommands commands_;
     // The engine slot: it holds an engine, its voice selected, exactly while the state's

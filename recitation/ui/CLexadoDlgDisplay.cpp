@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -33,14 +32,6 @@ QList<ScreenArea> DesktopScreens() {
         screens.append({kSomeScreen, kSomeScreen});
     }
     return screens;
-}
-
-// The image format of the device a painter paints on: the backing store's image, or the image
-// a grab renders into.
-QImage::Format TargetFormat(QPainter& painter) {
-    const QPaintDevice* target = painter.paintEngine()->paintDevice();
-    return target->devType() == QInternal::Image ? static_cast<const QImage*>(target)->format()
-                                                 : QImage::Format_ARGB32_Premultiplied;
 }
 
 } // namespace
@@ -97,9 +88,9 @@ TextLayer CLexadoDlg::CurrentTextLayer() const {
             ColorFromColorRef(s.backColor),
             ColorFromColorRef(s.textColor),
             s.fadeInMeaning && !engine_.state().meaningShown,
-            {wordFont_, layout_.word, measures_.word, displayLine_.word},
-            {phoneticFont_, layout_.phonetic, measures_.phonetic, displayLine_.phonetic},
-            {wordFont_, layout_.meaning, measures_.meaning, displayLine_.meaning}};
+            {wordFont_, layout_.word, displayLine_.word},
+            {phoneticFont_, layout_.phonetic, displayLine_.phonetic},
+            {wordFont_, layout_.meaning, displayLine_.meaning}};
 }
 
 void CLexadoDlg::paintEvent(QPaintEvent* event) {
@@ -107,7 +98,7 @@ void CLexadoDlg::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     // The texts' cells are opaque: their layer covers the window, and only the region is copied.
-    painter.drawImage(QPoint(0, 0), textLayer_.Image(CurrentTextLayer(), TargetFormat(painter)));
+    painter.drawImage(QPoint(0, 0), textLayer_.Image(CurrentTextLayer(), painter));
     // The bar goes last: a text's opaque cell may reach down to it (the phonetic font's cell is
     // taller than the word's line), and a tick repaints the bar's piece with the texts there.
     if (s.showProgressBar) {

@@ -1,9 +1,16 @@
 #include "recitation/ui/TextLayer.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
+
+QImage::Format TargetFormat(QPainter& painter) {
+    const QPaintDevice* target = painter.paintEngine()->paintDevice();
+    return target->devType() == QInternal::Image ? static_cast<const QImage*>(target)->format()
+                                                 : QImage::Format_ARGB32_Premultiplied;
+}
 
 void DrawOpaqueText(QPainter& painter, const LayerText& text) {
     painter.setFont(text.font);
@@ -23,7 +30,8 @@ void Draw(QPainter& painter, const TextLayer& layer) {
 
 } // namespace
 
-const QImage& TextLayerImage::Image(const TextLayer& layer, QImage::Format format) {
+const QImage& TextLayerImage::Image(const TextLayer& layer, QPainter& target) {
+    const QImage::Format format = TargetFormat(target);
     if (layer == drawn_ && image_.format() == format && !image_.isNull()) {
         return image_;
     }

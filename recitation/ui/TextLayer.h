@@ -7,12 +7,12 @@
 #include <QSize>
 #include <QString>
 
-// One of the window's texts: drawn at `at` with its cell, of `size`, filled in the background
-// colour.
+class QPainter;
+
+// One of the window's texts: drawn at `at` with its cell filled in the background colour.
 struct LayerText {
     QFont font;
     QPoint at;
-    QSize size;
     QString text;
 
     bool operator==(const LayerText&) const = default;
@@ -37,9 +37,9 @@ struct TextLayer {
 // shaping the texts under it again keeps a reciting window's paints cheap.
 class TextLayerImage {
 public:
-    // The layer in the image format of the device it is copied to, so that its pixels are those
-    // drawn there directly.
-    const QImage& Image(const TextLayer& layer, QImage::Format format);
+    // The layer in the image format of the device `target` paints on (the backing store, or the
+    // image a grab renders into), so that its pixels are those drawn there directly.
+    const QImage& Image(const TextLayer& layer, QPainter& target);
 
 private:
     TextLayer drawn_;

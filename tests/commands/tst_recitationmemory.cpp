@@ -27,6 +27,7 @@ struct Rig {
         record.orderedBrowse = true;
         record.grouping = false;
         record.confirmActions = false;
+        memory->ReadSettings();
         opening = memory->Open();
         engine.Start(record, ReadWordLibrary(folder.path(), "words.dat").entries);
     }
