@@ -84,6 +84,16 @@ private slots:
         QCOMPARE(rig.folder.read("Lexado.ini"), record);
     }
 
+    // With its mode off, the memory is opened once the window has been painted, with no command
+    // given.
+    void memoryOpensOnceTheWindowIsPainted() {
+        WindowRig rig(QuietSettings(), {"apple#苹果", "pear#梨"});
+        rig.open();
+        QVERIFY(!rig.folder.exists("memory.sqlite"));
+        rig.window->show();
+        QTRY_VERIFY(rig.folder.exists("memory.sqlite"));
+    }
+
     // The statistics window comes from a module beside the program, which a test has not.
     void statisticsWithoutTheirModuleSayWhy() {
         WindowRig rig(QuietSettings(), {"apple#苹果", "pear#梨"});
