@@ -85,7 +85,9 @@ public:
                      const std::function<bool(const QSqlQuery&)>& row) const;
 
 private:
-    explicit MemoryStore(QString connection);
+    enum class Access { Reads, Writes };
+    MemoryStore(QString connection, Access access);
 
     QString connection_;
+    Access access_;
 };

@@ -93,6 +93,28 @@ private slots:
         QSqlDatabase::removeDatabase("other program");
         QVERIFY(opened.store->SaveExposure("a.dat", "cat", now_).ok());
     }
+
+    // Without them the cards of a library are read through an index, a lookup a card.
+    void closingWriterLeavesPlannerStatistics() {
+        QTemporaryDir dir;
+        {
+            const MemoryStore::Opened opened = MemoryStore::Open(dir.path(), now_);
+            QVERIFY(opened.store->SaveExposure("a.dat", "cat", now_).ok());
+            std::vector<Card> cards;
+            QVERIFY(opened.store->LoadCards("a.dat", &cards).ok());
+        }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "statistics");
+            db.setDatabaseName(dir.filePath("memory.sqlite"));
+            QVERIFY(db.open());
+            QSqlQuery query("SELECT count(*) FROM sqlite_stat1 WHERE tbl = 'cards'", db);
+            QVERIFY(query.next());
+            QVERIFY(query.value(0).toInt() > 0);
+            query = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("statistics");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMemoryStore)
