@@ -32,7 +32,7 @@ void Draw(QPainter& painter, const TextLayer& layer) {
 
 const QImage& TextLayerImage::Image(const TextLayer& layer, QPainter& target) {
     const QImage::Format format = TargetFormat(target);
-    if (layer == drawn_ && image_.format() == format && !image_.isNull()) {
+    if (layer == drawn_ && image_.format() == format) { // a null image has no format
         return image_;
     }
     image_ = QImage(layer.size * layer.devicePixelRatio, format);

@@ -108,10 +108,7 @@ private slots:
             db.setDatabaseName(dir.filePath("memory.sqlite"));
             QVERIFY(db.open());
             QSqlQuery query("SELECT count(*) FROM sqlite_stat1 WHERE tbl = 'cards'", db);
-            QVERIFY(query.next());
-            QVERIFY(query.value(0).toInt() > 0);
-            query = QSqlQuery();
-            db.close();
+            QVERIFY(query.next() && query.value(0).toInt() > 0);
         }
         QSqlDatabase::removeDatabase("statistics");
     }
